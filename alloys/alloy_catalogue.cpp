@@ -1,0 +1,373 @@
+#include "alloys/alloy_catalogue.h"
+
+namespace corrolab {
+
+namespace {
+
+// Nominal compositions in weight percent. Each string is a list of tokens separated by single
+// spaces; a token is a percentage followed by an element symbol ("0.5Mg"). The percentage may be a
+// range ("12-14Cu") or absent for an element present only in traces ("Pb"). Values are mid-range
+// figures of the published limits with the base metal as the remainder; elements that are given
+// only as a maximum are left out.
+//
+// No token puts a one-letter symbol straight after the digit 0 ("80W", "10C"); an alloy that
+// would need one is left out. That is why the 80/20 and 70/30 tungsten-copper grades are missing
+// and why the tungsten heavy alloys listed are the 92.5, 95 and 97 % classes.
+//
+// Aluminum keeps the traditional catalogue entries under their traditional strings:
+//   Alclad 17 ST       the 17S (2017) core alloy, nominally 4 Cu, 0.5 Mg, 0.5 Mn, written "94Al"
+//                      so that about 1 % of iron and silicon is left unlisted; it totals 99.
+//   Aluminum Alloy 3S  the 3003-type aluminum-manganese alloy, 1.2 Mn.
+//   Lynite 122         the 122 casting alloy, Al-10Cu-1.2Fe-0.2Mg.
+//   The 12-14 % copper casting alloy is written "89Al 12-14Cu", which totals 101 when the range
+//   is read from its low end; the aluminum-zinc die casting alloy lists its lead and tin traces.
+//
+// Rows beyond the usual handbook set: Palladium (ASTM B685 and B540 contact alloys, Pd-Ni 80/20),
+// Tungsten (ASTM B777 classes, W-Re thermocouple alloys), Molybdenum (Mo-41Re, Mo-47.5Re),
+// Manganese (low-carbon ferromanganese) and Silicon (ferrosilicon 15 and 45, calcium-silicon).
+// Cerium and Mercury have fewer than five alloys: few named alloys of either exist.
+
+constexpr Alloy kAluminum[] = {
+    {"Duralumin (classic)", "95Al 4Cu 0.5Mg 0.5Mn"},
+    {"Aluminum Alloy 24S (2024)", "93.4Al 4.5Cu 1.5Mg 0.6Mn"},
+    {"Aluminum Alloy 75S (7075)", "90Al 5.6Zn 2.5Mg 1.6Cu 0.3Cr"},
+    {"Aluminum Alloy 17S (2017)", "94.2Al 4Cu 0.7Mn 0.6Mg 0.5Si"},
+    {"Aluminum Alloy 3S", "98.8Al 1.2Mn"},
+    {"Aluminum Alloy 52S (5052)", "97.25Al 2.5Mg 0.25Cr"},
+    {"Aluminum Alloy 61S (6061)", "97.9Al 1Mg 0.6Si 0.28Cu 0.2Cr"},
+    {"Aluminum Alloy 14S (2014)", "93.4Al 4.45Cu 0.85Si 0.8Mn 0.5Mg"},
+    {"Y-alloy", "92.5Al 4Cu 2Ni 1.5Mg"},
+    {"Aluminum casting alloy 142 (242.0)", "92.5Al 4Cu 2Ni 1.5Mg"},
+    {"Aluminum casting alloy 195 (295.0)", "94.4Al 4.5Cu 1.1Si"},
+    {"Aluminum casting alloy 356 (356.0)", "92.7Al 7Si 0.3Mg"},
+    {"Aluminum casting alloy 355 (355.0)", "93.2Al 5Si 1.3Cu 0.5Mg"},
+    {"Aluminum casting alloy 319 (Allcast)", "90.5Al 6Si 3.5Cu"},
+    {"Almag 35 (535.0)", "92.84Al 6.8Mg 0.18Mn 0.18Ti"},
+    {"Tenzaloy (613, 713.0)", "91.45Al 7.5Zn 0.7Cu 0.35Mg"},
+    {"Aluminum bearing alloy 750 (850.0)", "91.8Al 6.2Sn 1Cu 1Ni"},
+    {"Silumin (Alpax)", "87Al 13Si"},
+    {"Magnalium", "95Al 5Mg"},
+    {"Alclad 17 ST", "94Al 4Cu 0.5Mg 0.5Mn"},
+    {"Lynite 122", "88.6Al 10Cu 1.2Fe 0.2Mg"},
+    {"Aluminum-copper casting alloy (12-14% copper)", "89Al 12-14Cu"},
+    {"Aluminum-zinc die casting alloy (21% zinc)", "77Al 21Zn 1.1Cu 0.5Fe Pb Sn"},
+};
+
+constexpr Alloy kBismuth[] = {
+    {"Wood's metal (Lipowitz's alloy, Cerrobend)", "50Bi 26.7Pb 13.3Sn 10Cd"},
+    {"Rose's metal", "50Bi 25Pb 25Sn"},
+    {"Cerrosafe", "42.5Bi 37.7Pb 11.3Sn 8.5Cd"},
+    {"Field's metal", "51In 32.5Bi 16.5Sn"},
+    {"Cerrolow 136", "49Bi 21In 18Pb 12Sn"},
+    {"Cerrolow 117", "44.7Bi 22.6Pb 19.1In 8.3Sn 5.3Cd"},
+    {"Bi-Pb-Sn-Cd-In-Tl eutectic (41.5 C)", "40.3Bi 22.2Pb 17.7In 10.7Sn 8.1Cd 1.1Tl"},
+    {"Newton's metal", "50Bi 31.25Pb 18.75Sn"},
+    {"D'Arcet's metal", "42.1Bi 42.1Pb 15.8Sn"},
+    {"Bismuth-tin eutectic Bi58Sn42", "58Bi 42Sn"},
+    {"Bismuth-lead alloy Bi58Pb42", "58Bi 42Pb"},
+};
+
+constexpr Alloy kCerium[] = {
+    {"Mischmetal (typical)", "55Ce 25La 15Nd 5Fe"},
+    {"Mischmetal (cerium-lanthanum, lighter-flint grade)", "65Ce 35La Nd Pr"},
+    {"Ferrocerium (modern firesteel)", "41.8Ce 24.2La 20.8Fe 4.4Pr 4.4Nd 4.4Mg"},
+    {"Auer metal (original ferrocerium)", "70Ce 30Fe"},
+};
+
+constexpr Alloy kCopper[] = {
+    {"Muntz metal (yellow metal, 60/40 brass)", "60Cu 40Zn Fe"},
+    {"Naval brass (C46400)", "60Cu 39.2Zn 0.8Sn"},
+    {"Phosphor bronze (cryogenic grade)", "94.8Cu 5Sn 0.2P"},
+    {"Prince's metal (Prince Rupert's metal)", "75Cu 25Zn"},
+    {"Aich's metal", "60.66Cu 36.58Zn 1.74Fe 1.02Sn"},
+    {"Gilding metal", "95Cu 5Zn"},
+    {"Cartridge brass (70/30, C26000)", "70Cu 30Zn"},
+    {"High brass (yellow brass)", "65Cu 35Zn"},
+    {"Red brass (85/15, C23000 type; \"low brass\" in some older texts)", "85Cu 15Zn"},
+    {"Aluminum bronze CuAl8 (8% aluminum bronze)", "92Cu 8Al"},
+    {"Aluminum bronze CuAl10Fe3", "87.25Cu 9.75Al 3Fe"},
+    {"Nickel aluminum bronze CuAl10Fe5Ni5", "81Cu 10Al 5Ni 4Fe"},
+    {"Gun metal (U.S. Government bronze \"G\", 88-10-2)", "88Cu 10Sn 2Zn"},
+    {"Nickel silver (German silver, 60-20-20)", "60Cu 20Ni 20Zn"},
+    {"Beryllium copper (C17200, Alloy 25)", "98.1Cu 1.9Be"},
+    {"Constantan (Eureka, Advance)", "55Cu 45Ni"},
+    {"Manganin", "86Cu 12Mn 2Ni"},
+    {"Bell metal (standard)", "78Cu 22Sn"},
+    {"Speculum metal", "66.7Cu 33.3Sn"},
+    {"Cupronickel 90-10 (C70600)", "88.6Cu 10Ni 1.4Fe"},
+    {"Cupronickel 70-30 (C71500)", "69.5Cu 30Ni 0.5Fe"},
+    {"Cupronickel 80-20 (C71000)", "80Cu 20Ni"},
+    {"Nickel silver 65-18 (C75200)", "65Cu 18Ni 17Zn"},
+    {"Nickel silver 55-18 (C77000)", "55Cu 27Zn 18Ni"},
+    {"Tobin bronze", "59Cu 38.4Zn 2.16Sn 0.31Pb 0.11Fe"},
+    {"Silicon bronze (High-silicon bronze A, Everdur type, C65500)", "96Cu 3Si 1Mn"},
+    {"Leaded red brass 85-5-5-5 (ounce metal, C83600)", "85Cu 5Sn 5Pb 5Zn"},
+    {"Nordic gold", "89Cu 5Al 5Zn 1Sn"},
+    {"Admiralty brass (Admiralty metal, C44300)", "70Cu 29Zn 1Sn"},
+};
+
+constexpr Alloy kGold[] = {
+    {"Yellow gold 22K", "91.67Au 5Ag 2Cu 1.33Zn"},
+    {"Yellow gold 18K", "75Au 12.5Ag 12.5Cu"},
+    {"Red gold 18K", "75Au 25Cu"},
+    {"Rose gold 18K", "75Au 22.25Cu 2.75Ag"},
+    {"Pink gold 18K", "75Au 20Cu 5Ag"},
+    {"White gold 18K (palladium)", "75Au 25Pd"},
+    {"White gold 18K (Pd-Ni-Zn)", "75Au 10Pd 10Ni 5Zn"},
+    {"White gold (nickel, 90/10)", "90Au 10Ni"},
+    {"Crown gold (22K, British sovereign)", "91.67Au 8.33Cu"},
+    {"U.S. coin gold (1837-1933)", "90Au 10Cu"},
+    {"Purple gold", "79Au 21Al"},
+    {"Blue gold (iron)", "75Au 25Fe"},
+    {"Green gold 18K", "75Au 25Ag"},
+};
+
+constexpr Alloy kIron[] = {
+    {"Gray cast iron (ASTM A48)", "94.3Fe 3.4C 1.8Si 0.5Mn"},
+    {"White cast iron", "95.3Fe 3.4C 0.7Si 0.6Mn"},
+    {"Malleable iron (ASTM A47)", "95.95Fe 2.5C 1Si 0.55Mn"},
+    {"Ductile (nodular) iron", "95.04Fe 3.4C 1Ni 0.4Mn 0.1P 0.06Mg"},
+    {"Ni-Hard type 2", "89.7Fe 4.5Ni 2.7C 2Cr 0.6Si 0.5Mn"},
+    {"Ni-Resist type 2", "71.5Fe 20Ni 3C 2.5Cr 2Si 1Mn"},
+    {"Hadfield manganese steel (Mangalloy)", "86.3Fe 12.5Mn 1.2C"},
+    {"High-speed steel 18-4-1 (T1)", "76.05Fe 18W 4.1Cr 1.1V 0.75C"},
+    {"Invar (Invar 36)", "64Fe 36Ni"},
+    {"Kovar (ASTM F15)", "54Fe 29Ni 17Co"},
+    {"Alnico 5", "51Fe 24Co 14Ni 8Al 3Cu"},
+    {"Elinvar", "52Fe 36Ni 12Cr"},
+    {"High-silicon iron (Duriron type, ASTM A518 Grade 1)", "84.64Fe 14.48Si 0.88C"},
+    {"Wrought iron (iron matrix, slag excluded)", "99.79Fe 0.1P 0.05Mn 0.03C 0.02S 0.01Si"},
+    {"18-8 stainless steel, Type 302", "73Fe 18Cr 9Ni"},
+    {"Stainless steel Type 304 (18-8)", "71.75Fe 19Cr 9.25Ni"},
+    {"Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo"},
+    {"Stainless steel Type 410", "87.88Fe 12Cr 0.12C"},
+    {"Stainless steel Type 440C", "81.2Fe 17Cr 1.1C 0.7Mo"},
+    {"Stainless steel Type 430", "83Fe 17Cr"},
+    {"AISI 4340 nickel-chromium-molybdenum steel",
+        "95.7Fe 1.83Ni 0.8Cr 0.78Mn 0.41C 0.25Si 0.25Mo"},
+    {"Spiegeleisen", "85Fe 15Mn"},
+};
+
+constexpr Alloy kLead[] = {
+    {"Linotype metal", "84Pb 12Sb 4Sn"},
+    {"Type metal (classic 2:1:1)", "50Pb 25Sn 25Sb"},
+    {"Lead-tin solder 40/60", "60Pb 40Sn"},
+    {"Lead-tin solder 30/70", "70Pb 30Sn"},
+    {"Lead-tin solder 20/80", "80Pb 20Sn"},
+    {"Lead-tin solder 15/85", "85Pb 15Sn"},
+    {"High-melting solder HMP", "93.5Pb 5Sn 1.5Ag"},
+    {"Lead-tin-silver solder 45D (aluminium soldering)", "80Pb 18Sn 2Ag"},
+    {"Lead-tin solder Pb90Sn10", "90Pb 10Sn"},
+    {"Slug-casting type metal", "86Pb 11Sb 3Sn"},
+    {"Stereotype metal", "78Pb 15Sb 7Sn"},
+    {"Monotype metal", "74Pb 16Sb 10Sn"},
+    {"Foundry type metal", "54Pb 28Sb 18Sn"},
+    {"Lead-base babbitt, ASTM B23 Alloy 7", "75Pb 15Sb 10Sn"},
+    {"Lead-base babbitt, ASTM B23 Alloy 8", "80Pb 15Sb 5Sn"},
+    {"Lead-base babbitt, ASTM B23 Alloy 13", "84Pb 10Sb 6Sn"},
+    {"Lead-base babbitt SAE 15 (arsenical)", "83Pb 15Sb 1Sn 1As"},
+    {"Antimonial (hard) lead, battery-grid type", "90Pb 10Sb"},
+    {"Lead-antimony-tin ternary eutectic", "85Pb 12Sb 3Sn"},
+};
+
+constexpr Alloy kMagnesium[] = {
+    {"AZ91 (Mg-9Al-1Zn die-casting alloy)", "90.17Mg 9Al 0.7Zn 0.13Mn"},
+    {"AM60", "93.85Mg 6Al 0.15Mn"},
+    {"AZ31B", "95.8Mg 3Al 1Zn 0.2Mn"},
+    {"AS41", "94.8Mg 4.2Al 1Si"},
+    {"AZ63A (sand casting)", "90.85Mg 6Al 3Zn 0.15Mn"},
+    {"AZ92A (sand casting)", "88.9Mg 9Al 2Zn 0.1Mn"},
+    {"AM100A (casting)", "89.9Mg 10Al 0.1Mn"},
+    {"AZ61A (extrusion)", "92.35Mg 6.5Al 1Zn 0.15Mn"},
+    {"AZ80A (extrusion)", "90.88Mg 8.5Al 0.5Zn 0.12Mn"},
+    {"ZK60A (extrusion)", "94.05Mg 5.5Zn 0.45Zr"},
+    {"M1A (magnesium-manganese)", "98.8Mg 1.2Mn"},
+};
+
+constexpr Alloy kMercury[] = {
+    {"Dental amalgam, conventional low-copper (set, 50/50 mix)",
+        "50Hg 33.75Ag 13.5Sn 2.25Cu 0.5Zn"},
+    {"Dental amalgam, admixed high-copper (Dispersalloy, set)", "50Hg 34.5Ag 9Sn 6Cu 0.5Zn"},
+    {"Dental amalgam, spherical high-copper (Tytin, set)", "42.5Hg 33.93Ag 16.1Cu 7.48Sn"},
+};
+
+constexpr Alloy kNickel[] = {
+    {"Monel (alloy 400)", "69Ni 31Cu"},
+    {"K-Monel (Monel K-500)", "66.67Ni 30Cu 2.73Al 0.6Ti"},
+    {"Inconel (alloy 600)", "75.9Ni 15.5Cr 8Fe 0.25Mn 0.2Si 0.1Cu 0.05C"},
+    {"Inconel 625", "65.85Ni 21.5Cr 9Mo 3.65Nb"},
+    {"Hastelloy B-3", "68.5Ni 28.5Mo 1.5Cr 1.5Fe"},
+    {"Nichrome (80-20)", "80Ni 20Cr"},
+    {"Nichrome 60 (Chromel C, N6)", "60Ni 24Fe 16Cr"},
+    {"Chromel (Chromel P, type K positive leg)", "90Ni 10Cr"},
+    {"Alumel (type K negative leg)", "95Ni 2Mn 2Al 1Si"},
+    {"Permalloy", "80Ni 20Fe"},
+    {"Molybdenum permalloy", "81Ni 17Fe 2Mo"},
+    {"Mu-metal", "77Ni 16Fe 5Cu 2Cr"},
+};
+
+constexpr Alloy kPalladium[] = {
+    {"Palladium 950 (ruthenium)", "95Pd 5Ru"},
+    {"Palladium 950 (copper)", "95Pd 5Cu"},
+    {"Palladium-silver (Pd-23/25Ag)", "76Pd 24Ag"},
+    {"Palladium-silver 60/40 (contact alloy)", "60Pd 40Ag"},
+    {"Palladium-copper 60/40 (ASTM B685 contact alloy)", "60Pd 40Cu"},
+    {"Palladium-nickel 80/20 (electrodeposited contact finish)", "80Pd 20Ni"},
+    {"Palladium contact alloy ASTM B540 (Pd-Ag-Cu-Au-Pt-Zn)", "35Pd 30Ag 14Cu 10Au 10Pt 1Zn"},
+};
+
+constexpr Alloy kPlatinum[] = {
+    {"Platinum-10% rhodium (type S thermocouple leg)", "90Pt 10Rh"},
+    {"Platinum-13% rhodium (type R thermocouple leg)", "87Pt 13Rh"},
+    {"Platinum-30% rhodium (type B positive leg)", "70Pt 30Rh"},
+    {"Platinum-6% rhodium (type B negative leg)", "94Pt 6Rh"},
+    {"Platinum-40% rhodium thermoelement", "60Pt 40Rh"},
+    {"Platinum-iridium 90/10 (prototype kilogram/metre alloy)", "90Pt 10Ir"},
+    {"Platinum-iridium 70/30", "70Pt 30Ir"},
+    {"Jewelry platinum 950 (ruthenium)", "95Pt 5Ru"},
+};
+
+constexpr Alloy kSilver[] = {
+    {"Sterling silver", "92.5Ag 7.5Cu"},
+    {"Britannia silver", "95.84Ag 4.16Cu"},
+    {"Coin silver (U.S.)", "90Ag 10Cu"},
+    {"Mexican silver", "95Ag 5Cu"},
+    {"Silver brazing alloy BAg-1 (silver solder)", "45Ag 24Cd 16Zn 15Cu"},
+    {"Silver brazing alloy BAg-2", "35Ag 26Cu 21Zn 18Cd"},
+    {"Silver-copper eutectic BAg-8", "72Ag 28Cu"},
+    {"Silver brazing alloy BAg-18", "60Ag 30Cu 10Sn"},
+    {"Silver-manganese brazing alloy BAg-23", "85Ag 15Mn"},
+    {"Dental amalgam alloy powder, low-copper (conventional)", "67.5Ag 27Sn 4.5Cu 1Zn"},
+    {"Dental amalgam alloy powder, Dispersalloy (admixed high-copper)", "69Ag 18Sn 12Cu 1Zn"},
+    {"Dental amalgam alloy powder, Tytin (high-copper spherical)", "59Ag 28Cu 13Sn"},
+};
+
+constexpr Alloy kTin[] = {
+    {"Britannia metal", "92Sn 6Sb 2Cu"},
+    {"Pewter, European casting alloy", "94Sn 5Sb 1Cu"},
+    {"Pewter, European sheet alloy", "92Sn 6Sb 2Cu"},
+    {"Pewter, Asian", "97.5Sn 1.5Sb 1Cu"},
+    {"Lay pewter (traditional third grade)", "85Sn 15Pb"},
+    {"Tin-lead eutectic solder Sn63 (63/37)", "63Sn 37Pb"},
+    {"Tin-lead solder 60/40", "60Sn 40Pb"},
+    {"Tin-lead-silver solder Sn62", "62Sn 36Pb 2Ag"},
+    {"Tin-antimony solder 95/5 (95A)", "95Sn 5Sb"},
+    {"Tin-silver solder Sn96 (96S)", "96.3Sn 3.7Ag"},
+    {"SAC305 lead-free solder", "96.5Sn 3Ag 0.5Cu"},
+    {"SAC387 lead-free solder", "95.5Sn 3.8Ag 0.7Cu"},
+    {"Tin-copper solder 99C", "99.3Sn 0.7Cu"},
+    {"Babbitt metal (Isaac Babbitt's original)", "89Sn 9Sb 2Cu"},
+    {"Eco-Babbitt (Sn-Zn-Cu)", "90Sn 7Zn 3Cu"},
+    {"Tin-base babbitt, ASTM B23 Alloy 1", "91Sn 4.5Sb 4.5Cu"},
+    {"Tin-base babbitt, ASTM B23 Alloy 2 (genuine babbitt, SAE 12)", "89Sn 7.5Sb 3.5Cu"},
+    {"Tin-base babbitt, ASTM B23 Alloy 3", "84Sn 8Sb 8Cu"},
+};
+
+constexpr Alloy kTungsten[] = {
+    {"Tungsten-copper W75/Cu25", "75W 25Cu"},
+    {"Tungsten-copper W85/Cu15", "85W 15Cu"},
+    {"Tungsten-copper W65/Cu35", "65W 35Cu"},
+    {"Tungsten heavy alloy 97W-2Ni-1Fe", "97W 2Ni 1Fe"},
+    {"Tungsten heavy alloy 95W-3.5Ni-1.5Fe (ASTM B777 Class 3)", "95W 3.5Ni 1.5Fe"},
+    {"Tungsten heavy alloy 92.5W-5.25Ni-2.25Fe (ASTM B777 Class 2)", "92.5W 5.25Ni 2.25Fe"},
+    {"Tungsten-rhenium W-25Re (type D negative leg)", "75W 25Re"},
+    {"Tungsten-rhenium W-3Re (type D positive leg)", "97W 3Re"},
+    {"Tungsten-rhenium W-5Re (type C positive leg)", "95W 5Re"},
+    {"Tungsten-rhenium W-26Re (type C negative leg)", "74W 26Re"},
+};
+
+constexpr Alloy kZinc[] = {
+    {"Zamak 3", "95.95Zn 4Al 0.05Mg"},
+    {"Zamak 5", "95.05Zn 4Al 0.9Cu 0.05Mg"},
+    {"Zamak 2", "92.95Zn 4Al 3Cu 0.05Mg"},
+    {"ZA-8", "90.53Zn 8.4Al 1.05Cu 0.02Mg"},
+    {"ZA-12", "88.13Zn 11Al 0.85Cu 0.02Mg"},
+    {"ZA-27", "70.98Zn 26.75Al 2.25Cu 0.02Mg"},
+    {"Zamak 7", "95.87Zn 4.1Al 0.02Mg 0.01Ni"},
+};
+
+constexpr Alloy kChromium[] = {
+    {"Stellite 21 (Co-Cr-Mo, Vitallium type; cobalt-base)", "64Co 28Cr 5.5Mo 2.5Ni"},
+    {"Ferrochrome, high-carbon", "65Cr 30Fe 5C"},
+    {"Charge chrome (high-carbon, 50-55% Cr)", "52.5Cr 40.5Fe 7C"},
+    {"Stellite 6 (cobalt-base)", "65.3Co 29Cr 4.5W 1.2C"},
+    {"Stellite 706 (cobalt-base, Mo type)", "65.3Co 29Cr 4.5Mo 1.2C"},
+    {"Chromium-nickel 60/40 (oil-ash-resistant casting alloy)", "60Cr 40Ni"},
+};
+
+constexpr Alloy kManganese[] = {
+    {"Ferromanganese, standard (high-carbon)", "78Mn 14.75Fe 7.25C"},
+    {"Ferromanganese, medium-carbon", "77.5Mn 21Fe 1.5C"},
+    {"Silicomanganese", "66.5Mn 15.75Fe 15.5Si 2.25C"},
+    {"Ferromanganese-silicon (low-carbon silicomanganese)", "64.5Mn 30Si 5.5Fe"},
+    {"Ferromanganese, low-carbon", "77.5Mn 21.9Fe 0.6C"},
+};
+
+constexpr Alloy kMolybdenum[] = {
+    {"TZM", "99.4Mo 0.5Ti 0.08Zr 0.02C"},
+    {"Molybdenum-rhenium \"50/50\" (Mo-48Re)", "52Mo 48Re"},
+    {"Ferromolybdenum", "67.5Mo 32.5Fe"},
+    {"Molybdenum-rhenium Mo-41Re", "59Mo 41Re"},
+    {"Molybdenum-rhenium Mo-47.5Re", "52.5Mo 47.5Re"},
+};
+
+constexpr Alloy kSilicon[] = {
+    {"Ferrosilicon 75 (FeSi75 type)", "73Si 25.1Fe 1.7Al 0.18C"},
+    {"Ferrosilicon 90", "90Si 8Fe Al Ca"},
+    {"Ferrosilicon 45", "45Si 55Fe"},
+    {"Ferrosilicon 15 (heavy-media grade)", "15Si 85Fe"},
+    {"Calcium-silicon", "69.5Si 27.5Ca 3Fe"},
+};
+
+// Base metals in the order the tools window offers them.
+constexpr BaseMetal kCatalogue[] = {
+    {"Aluminum", kAluminum},
+    {"Bismuth", kBismuth},
+    {"Cerium", kCerium},
+    {"Copper", kCopper},
+    {"Gold", kGold},
+    {"Iron", kIron},
+    {"Lead", kLead},
+    {"Magnesium", kMagnesium},
+    {"Mercury", kMercury},
+    {"Nickel", kNickel},
+    {"Palladium", kPalladium},
+    {"Platinum", kPlatinum},
+    {"Silver", kSilver},
+    {"Tin", kTin},
+    {"Tungsten", kTungsten},
+    {"Zinc", kZinc},
+    {"Chromium", kChromium},
+    {"Manganese", kManganese},
+    {"Molybdenum", kMolybdenum},
+    {"Silicon", kSilicon},
+};
+
+} // namespace
+
+std::span<const BaseMetal> AlloyCatalogue()
+{
+    return kCatalogue;
+}
+
+std::span<const Alloy> AlloysOf(std::string_view baseMetal)
+{
+    for (const BaseMetal& metal : kCatalogue) {
+        if (metal.name == baseMetal)
+            return metal.alloys;
+    }
+    return {};
+}
+
+std::string_view CompositionOf(std::string_view alloyName)
+{
+    for (const BaseMetal& metal : kCatalogue) {
+        for (const Alloy& alloy : metal.alloys) {
+            if (alloy.name == alloyName)
+                return alloy.composition;
+        }
+    }
+    return {};
+}
+
+} // namespace corrolab

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace corrolab {
+
+struct Alloy
+{
+    std::string_view name;
+    std::string_view composition; // e.g. "94Al 4Cu 0.5Mg 0.5Mn"
+};
+
+struct BaseMetal
+{
+    std::string_view name;
+    std::span<const Alloy> alloys;
+};
+
+// Base metals in the order the tools window offers them, each with its alloys.
+std::span<const BaseMetal> AlloyCatalogue();
+
+// The alloys of the named base metal; empty when there is no such base metal.
+std::span<const Alloy> AlloysOf(std::string_view baseMetal);
+
+// The composition string of the named alloy (searched in every base metal);
+// empty when there is no such alloy.
+std::string_view CompositionOf(std::string_view alloyName);
+
+} // namespace corrolab

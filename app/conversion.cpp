@@ -1,0 +1,67 @@
+#include "app/conversion.h"
+
+#include "app/lenient_number.h"
+#include "app/number_format.h"
+
+#include <cmath>
+
+namespace corrolab {
+
+std::optional<UnitPair> FindUnitPair(
+    const UnitTable& table, std::string_view from, std::string_view to)
+{
+    for (int c = 1; c <= UnitTable::kLastCategory; ++c) {
+        for (int u = 1; u <= UnitTable::kLastUnit; ++u) {
+            if (table.Name(u, c) != from)
+                continue;
+            for (int v = 1; v <= UnitTable::kLastUnit; ++v)
+                if (table.Name(v, c) == to)
+                    return UnitPair {c, u, v};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<float> ConversionRatio(const UnitTable& table, const UnitPair& pair)
+{
+    const double from = table.Factor(pair.from, pair.category);
+    const double to = table.Factor(pair.to, pair.category);
+    if (from == 0 || !std::isfinite(from) || !std::isfinite(to))
+        return std::nullopt;
+    const float ratio = static_cast<float>(to / from);
+    if (!std::isfinite(ratio))
+        return std::nullopt;
+    return ratio;
+}
+
+std::optional<double> ConvertValue(
+    const UnitTable& table, std::string_view value, std::string_view from, std::string_view to)
+{
+    const auto pair = FindUnitPair(table, from, to);
+    if (!pair)
+        return std::nullopt;
+    const auto ratio = ConversionRatio(table, *pair);
+    const auto number = LenientValue(value);
+    if (!ratio || !number)
+        return std::nullopt;
+    const double x = *number * static_cast<double>(*ratio);
+    if (!std::isfinite(x))
+        return std::nullopt;
+    return x;
+}
+
+std::string ResultText(double x, bool scientific)
+{
+    if (scientific)
+        return FormatScientific(x);
+    return FormatFixed(x, 1, 3 + LeadingZeroCount(x));
+}
+
+std::string GetResult(const UnitTable& table, std::string_view value, std::string_view from,
+    std::string_view to, bool scientific)
+{
+    const auto x = ConvertValue(table, value, from, to);
+    return x ? ResultText(*x, scientific) : std::string();
+}
+
+} // namespace corrolab

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "app/platform.h"
+#include "app/unit_table.h"
+#include "corrosion/material_values.h"
+#include "corrosion/rates_reader.h"
+#include "menus/main_menu.h"
+
+#include <QMainWindow>
+#include <array>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace corrolab {
+
+class EqWt;
+
+// The main window: value, "from" and "to" units, the result, the corrosion-rate
+// material frame and the menus. Controls and handlers keep the names the program
+// has always used, so that handlers read like the behaviour they implement.
+// Setting a list or combo selection in code runs its click handler, and pressing
+// a button in code runs its click handler, synchronously.
+class Form2 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form2(Platform& platform, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    // Controls.
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QPlainTextEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QLineEdit* Text10 = nullptr;
+    std::array<QLabel*, 5> Label2 {};
+    QLabel* Label1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QListWidget* List2 = nullptr;
+    QListWidget* List4 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo5 = nullptr;
+    std::array<QRadioButton*, 2> Option1 {};
+    QGroupBox* Frame1 = nullptr;
+    std::array<QFrame*, 4> Line1 {};
+    MainMenu menu;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Activate();
+    void Option1_Click(int index);
+    void List1_Click();
+    void List2_Click();
+    void List4_Click();
+    void Combo5_Click();
+    void Combo1_Click();
+    void Command1_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Check1_Click();
+    void Text1_KeyPress(int key);
+
+    // Shared procedures of the window.
+    void LoadCorrosionRateUnits();
+    void LoadCurrencyRates();
+    std::string GetResult(const std::string& value, const std::string& from, const std::string& to);
+
+    // Menu commands.
+    void mnuAT_Click();
+    void mnuCurr_Click();
+    void mnuUnitsList_Click();
+    void mnuHelp_Click();
+    void mnuSettings_Click();
+    void mnuExit_Click();
+    enum class Target { UnitsConverter, PeriodicTable, Alloys, ExpressionCalculator, CloseWindow };
+    void SwitchWindow(Target target);
+
+    // Selection from code that runs the control's click handler, as in the
+    // program's event chains.
+    void SetListIndex(QListWidget* list, int index);
+    void SetComboIndex(QComboBox* combo, int index);
+
+    // Window-level state.
+    UnitTable unitTable;
+    MaterialValues material;
+    float ratio = 0;
+    std::string currentFrom;
+    std::optional<double> lastResult;
+    std::array<int, 4> windowHeights {};
+    RatesState rates;
+    bool alwaysOnTop = false;
+
+    Platform& platform() { return platform_; }
+    EqWt* tools() const { return eqWt_; } // null until first opened
+    EqWt& EnsureTools();
+    QWidget* calculator() const { return calculator_; }
+    bool DictionaryMode() const;
+    QString ListItems(const QListWidget* list) const; // one per line, for tests and pictures
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildStrip(QWidget* client);
+    void BuildFrame(QWidget* client);
+    void ConnectControls();
+    void ConnectMenu();
+    void ShowDictionaryListing(const QString& text);
+    void Define();
+    void FillUnitLists(const std::vector<std::string>& names);
+    void ShowRatesCaption();
+    void ShowLabel1(const QString& text);
+    void OpenProgramFile(const char* name);
+
+    Platform& platform_;
+    bool activated_ = false;
+    EqWt* eqWt_ = nullptr;
+    QWidget* calculator_ = nullptr;
+};
+
+} // namespace corrolab

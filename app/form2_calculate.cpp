@@ -1,0 +1,78 @@
+// The Calculate command and the display of its result.
+#include "app/form2.h"
+
+#include "app/conversion.h"
+#include "app/vb_controls.h"
+
+#include "corrosion/rates_reader.h"
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace corrolab {
+
+void Form2::Command1_Click()
+{
+    if (DictionaryMode()) {
+        Define();
+        return;
+    }
+    Text1->setCursorPosition(static_cast<int>(Text1->text().size()));
+    platform_.SetBusyPointer(true);
+    LoadCorrosionRateUnits();
+    Text3->setPlainText(QString::fromStdString(GetResult(
+        Text1->text().toStdString(), Text2->text().toStdString(), Text4->text().toStdString())));
+    platform_.SetBusyPointer(false);
+}
+
+std::string Form2::GetResult(
+    const std::string& value, const std::string& from, const std::string& to)
+{
+    currentFrom = from;
+    // The currency row holds its names in capitals while the lists show them as
+    // the rates file writes them: a name not found as written is looked up in
+    // capitals, so that every currency the lists show converts.
+    std::optional<UnitPair> pair = FindUnitPair(unitTable, from, to);
+    std::string fromName = from;
+    std::string toName = to;
+    if (!pair) {
+        fromName = CurrencyKey(from);
+        toName = CurrencyKey(to);
+        pair = FindUnitPair(unitTable, fromName, toName);
+    }
+    lastResult = ConvertValue(unitTable, value, fromName, toName);
+    if (pair)
+        ratio = ConversionRatio(unitTable, *pair).value_or(0.0f);
+    if (!lastResult)
+        return {};
+    return ResultText(*lastResult, Check1->isChecked());
+}
+
+void Form2::Check1_Click()
+{
+    if (lastResult)
+        Text3->setPlainText(QString::fromStdString(ResultText(*lastResult, Check1->isChecked())));
+}
+
+void Form2::Text1_KeyPress(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        Command1_Click();
+}
+
+} // namespace corrolab
+
+namespace corrolab {
+
+void Form2::ShowLabel1(const QString& text)
+{
+    // The label keeps its right edge and grows to the left to hold a longer caption.
+    const int right = Label1->geometry().right();
+    const int width
+        = std::max(Label1->fontMetrics().horizontalAdvance(text) + 10, TwipsToPixels(540));
+    Label1->setText(text);
+    Label1->setGeometry(right - width + 1, Label1->y(), width, Label1->height());
+}
+
+} // namespace corrolab

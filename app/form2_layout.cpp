@@ -1,0 +1,200 @@
+// Building the main window's controls as designed.
+#include "app/form2.h"
+
+#include "app/vb_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace corrolab {
+
+namespace {
+
+// The strip at the top that holds the mode options and the category chooser.
+constexpr int kStripHeight = 32;
+// The designed client area, in twips.
+constexpr int kClientWidth = 7500;
+constexpr int kClientHeight = 4530;
+
+const QColor kDarkGreen(0, 128, 0);
+const QColor kDarkRed(128, 0, 0);
+const QColor kRed(255, 0, 0);
+const QColor kLightGrey(224, 224, 224);
+const QColor kLightBlue(192, 224, 255);
+const QColor kGrey(128, 128, 128);
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(place);
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* text, QRect place)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setGeometry(place);
+    SelectAllOnFocus::Install(box);
+    return box;
+}
+
+QListWidget* MakeUnitList(QWidget* parent, QRect place)
+{
+    auto* list = new QListWidget(parent);
+    list->setGeometry(place);
+    list->setFont(DesignFont("Tahoma", 8.25));
+    SetBackground(list, kLightGrey);
+    return list;
+}
+
+QLineEdit* MakeMaterialBox(QWidget* parent, const char* text, QRect place)
+{
+    QLineEdit* box = MakeTextBox(parent, text, place);
+    box->setFont(DesignFont("MS Sans Serif", 8.25, true));
+    SetTextColour(box, kRed);
+    return box;
+}
+
+} // namespace
+
+void Form2::BuildControls()
+{
+    setWindowTitle("Corrolab");
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight) + kStripHeight);
+    BuildStrip(client);
+
+    // Everything below the strip sits at its designed place.
+    auto* area = new QWidget(client);
+    area->setGeometry(0, kStripHeight, TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+
+    Label2[2] = MakeLabel(area, "Convert", Twips(120, 225, 675, 195));
+    SetTextColour(Label2[2], kDarkGreen);
+    Label2[4] = MakeLabel(area, "to", Twips(2565, 225, 180, 195));
+    SetTextColour(Label2[4], kDarkGreen);
+
+    Text1 = MakeTextBox(area, "1", Twips(120, 465, 2085, 315));
+    Text3 = new QPlainTextEdit("122355", area);
+    Text3->setGeometry(Twips(2520, 465, 2600, 315));
+    Text3->setReadOnly(true);
+    Text3->setFont(DesignFont("MS Sans Serif", 8.25, true));
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text3->document()->setDocumentMargin(2);
+    SetTextColour(Text3, kDarkRed);
+    SelectAllOnFocus::Install(Text3);
+
+    Text2 = MakeTextBox(area, "Text2", Twips(120, 855, 2085, 345));
+    Text2->setFont(DesignFont("Courier New", 9));
+    Text4 = MakeTextBox(area, "Text4", Twips(2580, 855, 2565, 345));
+    Text4->setFont(DesignFont("Courier New", 9));
+
+    List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2580));
+    List4 = MakeUnitList(area, Twips(2580, 1275, 2565, 2580));
+    List1 = MakeUnitList(area, Twips(-2000, 405, 1965, 3630));
+    List1->addItem("Corrosion Rate");
+
+    Command5 = new QPushButton("&Swap", area);
+    Command5->setGeometry(Twips(1890, 3960, 915, 400));
+    Command3 = new QPushButton("Exit", area);
+    Command3->setGeometry(Twips(2970, 3960, 800, 400));
+    Command1 = new QPushButton("&Calculate", area);
+    Command1->setGeometry(Twips(3930, 3960, 1200, 425));
+
+    Check1 = new QCheckBox("Scientific notation", area);
+    // Wide enough for its caption in the fonts of this system.
+    Check1->setGeometry(Twips(135, 4005, 1740, 420));
+    Check1->setToolTip("Scientific Format");
+
+    // "Error !" or the rates date; it grows to the left to hold a longer caption.
+    Label1 = MakeLabel(area, "Error !", Twips(6885, 90, 540, 195));
+    Label1->setAlignment(Qt::AlignCenter);
+    SetBackground(Label1, kLightBlue);
+
+    for (int i : {2, 3}) {
+        Line1[i] = new QFrame(area);
+        Line1[i]->setFrameShape(QFrame::HLine);
+        Line1[i]->setFrameShadow(QFrame::Sunken);
+    }
+    Line1[2]->setGeometry(Twips(120, 3840, 5025, 30));
+    Line1[3]->setGeometry(Twips(5355, 3840, 1995, 30));
+
+    BuildFrame(area);
+}
+
+void Form2::BuildStrip(QWidget* client)
+{
+    auto* strip = new QWidget(client);
+    strip->setGeometry(0, 0, TwipsToPixels(kClientWidth), kStripHeight);
+    SetBackground(strip, kGrey);
+
+    const char* captions[] = {"Converter", "Dictionary"};
+    const int lefts[] = {120, 1350};
+    const int widths[] = {1215, 1245};
+    for (int i = 0; i < 2; ++i) {
+        Option1[i] = new QRadioButton(captions[i], strip);
+        Option1[i]->setGeometry(TwipsToPixels(lefts[i]), 8, TwipsToPixels(widths[i]), 17);
+        SetTextColour(Option1[i], Qt::white);
+    }
+
+    const QRect chooser(TwipsToPixels(3600), 4, TwipsToPixels(3780), 24);
+    Combo5 = new QComboBox(strip);
+    Combo5->setGeometry(chooser);
+    Combo5->setMaxVisibleItems(25);
+    Combo1 = new QComboBox(strip);
+    Combo1->setGeometry(chooser);
+    Combo1->setMaxVisibleItems(25);
+    Combo1->addItem("Combo1");
+    Combo1->setVisible(false);
+
+    auto* caption = new QLabel("Category", strip);
+    caption->setGeometry(TwipsToPixels(2640), 8, TwipsToPixels(3600 - 2640) - 6, 17);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetTextColour(caption, Qt::white);
+    caption->setBuddy(Combo5);
+}
+
+void Form2::BuildFrame(QWidget* area)
+{
+    Frame1 = new QGroupBox(area);
+    Frame1->setGeometry(Twips(5355, 1305, 1995, 2175));
+
+    Command6 = new QPushButton("Material ...", Frame1);
+    Command6->setGeometry(Twips(240, 360, 1500, 375));
+    Label2[3] = MakeLabel(Frame1, "Iron", Twips(180, 855, 1620, 195));
+    SetTextColour(Label2[3], kRed);
+    Label2[1] = MakeLabel(Frame1, "Equivalent weight (g)", Twips(45, 1395, 1905, 195));
+    Label2[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Text6 = MakeMaterialBox(Frame1, " 27.92", Twips(375, 1665, 1230, 330));
+    Label2[0] = MakeLabel(Frame1, "Density (g/cm^3)", Twips(-825, 2250, 2250, 195));
+    Text5 = MakeMaterialBox(Frame1, " 7.86", Twips(-840, 2520, 1230, 330));
+    Text10 = MakeMaterialBox(Frame1, "3.5526", Twips(585, 2430, 1230, 330));
+}
+
+} // namespace corrolab

@@ -1,0 +1,76 @@
+// Corrolab: corrosion-rate, unit and currency conversion for corrosion engineers.
+#include "app/form2.h"
+#include "app/qt_platform.h"
+#include "app/screenshots.h"
+
+#include <QApplication>
+#include <QFont>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool HasDisplay()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+#endif
+}
+
+void UseDesignFonts()
+{
+    // The windows were designed with Windows fonts; metric-compatible stand-ins
+    // keep every caption inside its control where those fonts are missing.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Tahoma", "Liberation Sans");
+    QFont::insertSubstitution("Courier New", "Liberation Mono");
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    std::string screenshotFolder;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+            screenshotFolder = argv[++i];
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::puts("Usage: corrolab                   start the windows\n"
+                      "       corrolab --screenshot DIR  save a picture of each window to DIR");
+            return 0;
+        } else {
+            std::fprintf(stderr, "corrolab: unknown argument '%s' (try --help)\n", argv[i]);
+            return 2;
+        }
+    }
+    if (!screenshotFolder.empty())
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!HasDisplay()) {
+        std::fputs("corrolab: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                   "Start it from a desktop session, or without a screen under a virtual one:\n"
+                   "    xvfb-run -a ./build/corrolab\n",
+            stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    UseDesignFonts();
+    corrolab::QtPlatform platform;
+    corrolab::Form2 window(platform);
+    if (!screenshotFolder.empty())
+        return corrolab::SaveScreenshots(window, screenshotFolder) ? 0 : 1;
+    window.show();
+    return app.exec();
+}

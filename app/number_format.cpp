@@ -1,0 +1,151 @@
+#include "app/number_format.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace corrolab {
+
+namespace {
+
+// 10^d, or infinity when it is beyond the double range.
+double PowerOfTen(int d)
+{
+    return std::pow(10.0, d);
+}
+
+// |x| * 10^n without overflowing the power on the way (for subnormal x).
+double ScaledUp(double magnitude, int n)
+{
+    return n > 300 ? magnitude * 1e300 * PowerOfTen(n - 300) : magnitude * PowerOfTen(n);
+}
+
+// Largest magnitude at which a double still holds a fractional part.
+constexpr double kNoFractionAbove = 9007199254740992.0; // 2^53
+
+// Shortest text of |value| in plain decimals that reads back as the same double.
+std::string ShortestFixed(double value)
+{
+    // A double has at most 309 integer digits and at most 1074 significant decimals.
+    std::array<char, 1500> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+int DecimalsShown(const std::string& text)
+{
+    const size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+} // namespace
+
+int LeadingZeroCount(double x)
+{
+    if (x == 0 || !std::isfinite(x))
+        return 0;
+    const double magnitude = std::fabs(x);
+    int n = 0;
+    // 10^n overflows before n reaches 400, and the smallest subnormal needs 324.
+    while (n < 400 && ScaledUp(magnitude, n) < 1)
+        ++n;
+    return n;
+}
+
+double TruncateDecimals(double x, int d)
+{
+    if (!std::isfinite(x))
+        return x;
+    const double scale = PowerOfTen(d);
+    const double scaled = x * scale;
+    if (!std::isfinite(scale) || !std::isfinite(scaled) || std::fabs(scaled) >= kNoFractionAbove)
+        return x;
+    double whole = std::floor(scaled);
+    // 0.29 * 100 is 28.999999999999996: a scaled value within a few units of the
+    // last place of the next integer is that integer.
+    const double next = whole + 1;
+    if (next - scaled <= 4 * std::numeric_limits<double>::epsilon() * std::max(1.0, next))
+        whole = next;
+    return whole / scale;
+}
+
+std::string NumberText(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    std::string digits = ShortestFixed(value);
+    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.')
+        digits.erase(0, 1);
+    return (std::signbit(value) && value != 0 ? "-" : " ") + digits;
+}
+
+std::string FormatFixed(double& x, int width, int d)
+{
+    if (!std::isfinite(x))
+        return {};
+    if (!std::isfinite(x * PowerOfTen(d)))
+        return FormatScientific(x);
+
+    x = TruncateDecimals(x, d);
+    const double integerPart = std::floor(std::fabs(x));
+    // The small guard keeps a fraction such as 0.29 from counting as 0.28999; it
+    // stays below the last shown decimal so that it never adds a digit of its own.
+    const double guard = std::min(1e-9, 0.5 * std::pow(10.0, -d));
+    const double fraction = TruncateDecimals((std::fabs(x) - integerPart) + guard, d);
+
+    int padding = width - static_cast<int>(NumberText(integerPart).size());
+    if (integerPart == 0 && fraction != 0)
+        padding += 1;
+
+    // The decimals are counted on the text itself, so that the zeros appended
+    // always complete what the text shows to exactly d decimals.
+    std::string number = NumberText(x);
+    if (number.find('.') == std::string::npos)
+        number += '.';
+    const int missing = d - DecimalsShown(number);
+    if (missing > 0)
+        number.append(static_cast<size_t>(missing), '0');
+    return std::string(static_cast<size_t>(std::max(padding, 0)), ' ') + number;
+}
+
+std::string FormatScientific(double x)
+{
+    if (!std::isfinite(x))
+        return {};
+    std::array<char, 64> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, 3);
+    const std::string text(buffer.data(), result.ptr); // "-1.500e+03"
+    const size_t e = text.find('e');
+    std::string exponent = text.substr(e + 2);
+    if (exponent.size() < 2)
+        exponent.insert(0, "0");
+    return text.substr(0, e) + " x E" + text[e + 1] + exponent;
+}
+
+} // namespace corrolab
+
+namespace corrolab {
+
+std::string PlainText(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0)
+        return "0";
+    // Round to 15 significant digits first, so that 98 + 1.6 shows as 99.6.
+    std::array<char, 64> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
+    double rounded = value;
+    std::from_chars(buffer.data(), result.ptr, rounded);
+    std::string text = ShortestFixed(rounded);
+    if (std::signbit(rounded))
+        text.insert(0, "-");
+    return text;
+}
+
+} // namespace corrolab

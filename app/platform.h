@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace corrolab {
+
+// Everything the program touches outside itself goes through here, so that the
+// windows can be driven by tests with a double that answers dialogs and fixes
+// dates, and never opens a modal box or a browser.
+class Platform
+{
+public:
+    enum class Icon { Warning, Information };
+
+    virtual ~Platform() = default;
+
+    // Modal questions: true for Yes / OK.
+    virtual bool AskYesNo(
+        QWidget* owner, const std::string& title, const std::string& text, Icon icon)
+        = 0;
+    virtual bool AskOkCancel(
+        QWidget* owner, const std::string& title, const std::string& text, Icon icon)
+        = 0;
+    // A plain message with an OK button.
+    virtual void Tell(QWidget* owner, const std::string& title, const std::string& text, Icon icon)
+        = 0;
+
+    virtual void SetBusyPointer(bool busy) = 0;
+
+    // Opens a document or web address with the desktop's handler; false on failure.
+    virtual bool OpenDocument(const std::string& address) = 0;
+    // Starts the system text editor on a file; false on failure.
+    virtual bool StartTextEditor(const std::filesystem::path& file) = 0;
+
+    virtual void SetTopmost(QWidget* window, bool topmost) = 0;
+
+    // The folder the program runs from and its own executable file.
+    virtual std::filesystem::path ProgramFolder() = 0;
+    virtual std::filesystem::path ProgramFile() = 0;
+
+    // A file's modification date (local calendar date) and today's date.
+    virtual std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file)
+        = 0;
+    virtual std::chrono::year_month_day Today() = 0;
+};
+
+} // namespace corrolab

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/platform.h"
+
+namespace corrolab {
+
+// The platform as the running program sees it, through Qt.
+class QtPlatform final : public Platform
+{
+public:
+    bool AskYesNo(
+        QWidget* owner, const std::string& title, const std::string& text, Icon icon) override;
+    bool AskOkCancel(
+        QWidget* owner, const std::string& title, const std::string& text, Icon icon) override;
+    void Tell(
+        QWidget* owner, const std::string& title, const std::string& text, Icon icon) override;
+    void SetBusyPointer(bool busy) override;
+    bool OpenDocument(const std::string& address) override;
+    bool StartTextEditor(const std::filesystem::path& file) override;
+    void SetTopmost(QWidget* window, bool topmost) override;
+    std::filesystem::path ProgramFolder() override;
+    std::filesystem::path ProgramFile() override;
+    std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override;
+    std::chrono::year_month_day Today() override;
+};
+
+} // namespace corrolab

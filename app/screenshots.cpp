@@ -1,0 +1,55 @@
+#include "app/screenshots.h"
+
+#include "app/form2.h"
+#include "tools/eqwt.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QRadioButton>
+#include <cstdio>
+
+namespace corrolab {
+
+namespace {
+
+// The window with its menu bar, as a person sees it (without the title bar,
+// which the window system draws).
+bool Save(QWidget& window, const QString& path)
+{
+    window.show();
+    QApplication::processEvents();
+    const QPixmap picture = window.grab();
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "corrolab: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+bool SaveScreenshots(Form2& window, const std::string& folder)
+{
+    QDir dir(QString::fromStdString(folder));
+    if (!dir.exists() && !dir.mkpath(".")) {
+        std::fprintf(stderr, "corrolab: could not create %s\n", folder.c_str());
+        return false;
+    }
+    bool ok = Save(window, dir.filePath("corrolab-main.png"));
+    window.Command6_Click();
+    ok = Save(*window.tools(), dir.filePath("corrolab-material.png")) && ok;
+    window.tools()->hide();
+    window.Option1[1]->setChecked(true);
+    window.Option1_Click(1);
+    window.Combo1->setCurrentIndex(window.Combo1->findText("Length"));
+    window.Combo1_Click();
+    ok = Save(window, dir.filePath("corrolab-dictionary.png")) && ok;
+    return ok;
+}
+
+} // namespace corrolab

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace corrolab {
+
+class Form2;
+
+// Renders each window in its start state to a PNG in `folder`
+// (corrolab-main.png, corrolab-material.png, corrolab-dictionary.png).
+bool SaveScreenshots(Form2& window, const std::string& folder);
+
+} // namespace corrolab

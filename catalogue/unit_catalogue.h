@@ -1,0 +1,49 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corrolab {
+
+// One family of units: its name, a second name for the same list where there is
+// one ("Pressure" and "Stress"), and its unit names in list order.
+struct Category
+{
+    std::string_view name;
+    std::string_view alias;
+    std::span<const std::string_view> units;
+};
+
+// The chooser item that lists the units of every ordinary category.
+inline constexpr std::string_view kAllCategories = "- Miscellaneous -";
+inline constexpr std::string_view kCurrencies = "Currencies";
+inline constexpr std::string_view kNumberFormats = "Number formats";
+
+// The built-in catalogue, in catalogue order.
+std::span<const Category> UnitCatalogue();
+
+// The category chooser's items: the all-categories item, then every category
+// name in catalogue order, both names of a category with two.
+std::vector<std::string> CategoryChooserItems();
+
+// The unit names that choosing `selected` lists, in list order. Names compare
+// exactly; "Number formats" and "Currencies" are listed only by their own name,
+// never under the all-categories item. Text that names no category lists nothing.
+std::vector<std::string_view> UnitsForSelection(std::string_view selected);
+
+// The categories that hold a unit name: those holding it exactly first, then
+// those holding it with other letter case. Each category appears once.
+struct UnitMatch
+{
+    std::string_view category;
+    std::string_view unit; // as the catalogue writes it
+    bool exact;
+};
+std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit);
+
+// The catalogue as the text of the shipped unit list, one category after another.
+std::string UnitsListing();
+
+} // namespace corrolab

@@ -1,0 +1,90 @@
+// Loading the exchange rates into the main window.
+#include "app/form2.h"
+
+#include "corrosion/rates_reader.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+namespace corrolab {
+
+namespace {
+
+constexpr std::streamsize kLargestRatesFile = 16 * 1024 * 1024;
+
+// The whole file, read and closed at once: the file is never written or kept open.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string content;
+    content.resize(static_cast<size_t>(kLargestRatesFile));
+    in.read(content.data(), kLargestRatesFile);
+    content.resize(static_cast<size_t>(in.gcount()));
+    return content;
+}
+
+constexpr const char* kTitle = "Corrolab";
+
+} // namespace
+
+void Form2::LoadCurrencyRates()
+{
+    const std::optional<std::filesystem::path> path = FindRatesFile(platform_.ProgramFolder());
+    if (!path)
+        return;
+
+    const std::optional<std::chrono::year_month_day> fileDate = platform_.FileDate(*path);
+    if (fileDate && !rates.warned) {
+        const int age = AgeInDays(*fileDate, platform_.Today());
+        if (age > kRatesAgeLimitDays) {
+            rates.warned = true;
+            if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
+                if (!platform_.AskOkCancel(this, kTitle, NewerRatesOffer(platform_.ProgramFolder()),
+                        Platform::Icon::Information))
+                    return;
+                if (!platform_.OpenDocument(std::string(kLatestRatesAddress)))
+                    platform_.Tell(this, kTitle,
+                        "The web address could not be opened:\n" + std::string(kLatestRatesAddress),
+                        Platform::Icon::Warning);
+            }
+        }
+    }
+
+    const std::optional<std::string> content = ReadWholeFile(*path);
+    if (!content)
+        return;
+    const RatesFile file = ParseRatesFile(*content);
+    rates.caption = file.caption;
+
+    List2->clear();
+    unitTable.ClearCategory(kCurrencyCategory);
+    int column = 0;
+    for (const CurrencyRate& currency : file.currencies) {
+        ++column;
+        const QString name = QString::fromStdString(currency.name);
+        List2->addItem(name);
+        List4->addItem(name);
+        // An unusable rate converts to nothing in either direction.
+        const double factor = currency.rate.value_or(std::numeric_limits<double>::quiet_NaN());
+        unitTable.Store(column, kCurrencyCategory, CurrencyKey(currency.name), factor);
+    }
+}
+
+void Form2::ShowRatesCaption()
+{
+    std::string caption = rates.caption;
+    if (caption.empty()) {
+        const auto date = platform_.FileDate(platform_.ProgramFile());
+        caption = date ? MonthRatesCaption(*date) : std::string("Rates");
+    }
+    ShowLabel1(QString::fromStdString(caption));
+    Label1->setVisible(true);
+}
+
+} // namespace corrolab

@@ -1,0 +1,147 @@
+#include "corrosion/rates_reader.h"
+
+#include "app/program_files.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace corrolab {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool IsLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Moves past one separator: a comma, or a line break (CR LF counts once).
+size_t SkipSeparator(std::string_view content, size_t pos)
+{
+    if (pos >= content.size())
+        return pos;
+    if (content[pos] == '\r' && pos + 1 < content.size() && content[pos + 1] == '\n')
+        return pos + 2;
+    return pos + 1;
+}
+
+std::optional<double> PlainRate(std::string_view text)
+{
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    if (!std::isfinite(value) || value <= 0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::vector<std::string> RatesFields(std::string_view content)
+{
+    std::vector<std::string> fields;
+    size_t pos = 0;
+    while (pos < content.size()) {
+        while (pos < content.size() && IsBlank(content[pos]))
+            ++pos;
+        std::string field;
+        if (pos < content.size() && content[pos] == '"') {
+            const size_t close = content.find('"', pos + 1);
+            const size_t end = close == std::string_view::npos ? content.size() : close;
+            field = content.substr(pos + 1, end - pos - 1);
+            pos = end == content.size() ? end : end + 1;
+            // Anything between the closing quote and the separator is ignored.
+            while (pos < content.size() && content[pos] != ',' && !IsLineBreak(content[pos]))
+                ++pos;
+        } else {
+            const size_t start = pos;
+            while (pos < content.size() && content[pos] != ',' && !IsLineBreak(content[pos]))
+                ++pos;
+            field = Trimmed(content.substr(start, pos - start));
+        }
+        fields.push_back(std::move(field));
+        pos = SkipSeparator(content, pos);
+    }
+    return fields;
+}
+
+RatesFile ParseRatesFile(std::string_view content)
+{
+    constexpr size_t kHeaderFields = 5;
+    RatesFile file;
+    const std::vector<std::string> fields = RatesFields(content);
+    if (fields.size() > kHeaderFields)
+        file.caption = fields[kHeaderFields];
+    for (size_t i = kHeaderFields + 1; i < fields.size(); i += 2) {
+        if (fields[i].empty())
+            break;
+        if (file.currencies.size() == static_cast<size_t>(kMaxCurrencies))
+            continue;
+        const std::optional<double> rate
+            = i + 1 < fields.size() ? PlainRate(fields[i + 1]) : std::nullopt;
+        file.currencies.push_back({fields[i], rate});
+    }
+    return file;
+}
+
+int AgeInDays(std::chrono::year_month_day fileDate, std::chrono::year_month_day today)
+{
+    const auto days = (std::chrono::sys_days(today) - std::chrono::sys_days(fileDate)).count();
+    return static_cast<int>(days < 0 ? -days : days);
+}
+
+std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& folder)
+{
+    return FindFileIgnoringCase(folder, kRatesFileName);
+}
+
+std::string MonthRatesCaption(std::chrono::year_month_day date)
+{
+    static constexpr std::array<const char*, 12> kMonths
+        = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const unsigned month = static_cast<unsigned>(date.month());
+    const char* name = month >= 1 && month <= 12 ? kMonths[month - 1] : "---";
+    return std::string(name) + " " + std::to_string(static_cast<int>(date.year())) + " Rates";
+}
+
+std::string CurrencyKey(std::string_view name)
+{
+    std::string key(name);
+    std::ranges::transform(
+        key, key.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return key;
+}
+
+std::string OldRatesQuestion(int ageDays)
+{
+    return "Exchange rates in 'Currency.txt' file are " + std::to_string(ageDays)
+        + " days old.\nContact author for an update OR edit the 'Currency.txt' file.";
+}
+
+std::string NewerRatesOffer(const std::filesystem::path& programFolder)
+{
+    return "The latest version of the file will be opened in your Internet Browser. Please save "
+           "it as 'Currency.txt' in the folder "
+        + programFolder.string();
+}
+
+} // namespace corrolab

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corrolab {
+
+// The row of the unit table that holds the currencies.
+inline constexpr int kCurrencyCategory = 34;
+// Currencies held at most; further entries of the file are read and ignored.
+inline constexpr int kMaxCurrencies = 100;
+// Rates older (or newer) than this many days are reported once per run.
+inline constexpr int kRatesAgeLimitDays = 30;
+inline constexpr std::string_view kRatesFileName = "Currency.txt";
+// Where a newer rates file can be saved from.
+inline constexpr std::string_view kLatestRatesAddress
+    = "https://www.ecb.europa.eu/stats/policy_and_exchange_rates/euro_reference_exchange_rates/"
+      "html/"
+      "index.en.html";
+
+struct CurrencyRate
+{
+    std::string name; // as written in the file
+    std::optional<double> rate; // units per reference unit; empty when unusable
+};
+
+struct RatesFile
+{
+    std::string caption;
+    std::vector<CurrencyRate> currencies;
+};
+
+// Splits the rates file into fields: commas and line breaks separate fields, a
+// field may be a quoted text (which may hold commas), blanks around a field are
+// ignored. A quote that never closes runs to the end of the text.
+std::vector<std::string> RatesFields(std::string_view content);
+
+// Reads a rates file: five header fields, the caption, then name/rate pairs until
+// an empty name or the end; at most kMaxCurrencies are kept. A rate that is not a
+// plain positive finite number is kept as unusable, so that it converts to nothing.
+RatesFile ParseRatesFile(std::string_view content);
+
+// Whole days between two dates, as an absolute value.
+int AgeInDays(std::chrono::year_month_day fileDate, std::chrono::year_month_day today);
+
+// The rates file in a folder, whatever the letter case of its name.
+std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& folder);
+
+// "Dec 2026 Rates": the caption shown when the file gives none (English month
+// abbreviations whatever the locale).
+std::string MonthRatesCaption(std::chrono::year_month_day date);
+
+// The texts of the old-rates question and of the offer of a newer file.
+std::string OldRatesQuestion(int ageDays);
+std::string NewerRatesOffer(const std::filesystem::path& programFolder);
+
+// The key a currency name is stored under in the unit table: its ASCII letters
+// in capitals.
+std::string CurrencyKey(std::string_view name);
+
+// What the main window keeps of the rates between loads.
+struct RatesState
+{
+    std::string caption;
+    bool warned = false;
+};
+
+} // namespace corrolab

@@ -1,0 +1,30 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace corrolab {
+
+// The main window's menus, created together in one place.
+struct MainMenu
+{
+    QMenu* mnuFile = nullptr;
+    QAction* mnuUC = nullptr; // Units Converter and Dictionary
+    QAction* mnuPT = nullptr; // Periodic Table of Elements
+    QAction* mnuAC = nullptr; // Alloys and Compositions
+    QAction* mnuEC = nullptr; // Expression Calculator
+    QAction* mnuCW = nullptr; // Close Window
+    QAction* mnuAT = nullptr; // Always on Top
+    QAction* mnuExit = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuSettings = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuCurr = nullptr; // Currencies.txt
+    QAction* mnuUnitsList = nullptr; // Units.txt
+    QAction* mnuHelp = nullptr;
+};
+
+MainMenu BuildMainMenu(QMainWindow& window);
+
+} // namespace corrolab

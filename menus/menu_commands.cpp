@@ -1,0 +1,127 @@
+// The main window's menu commands.
+#include "app/form2.h"
+
+#include "app/program_files.h"
+#include "corrosion/rates_reader.h"
+#include "menus/calculator_window.h"
+#include "menus/settings_dialog.h"
+#include "tools/eqwt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QRadioButton>
+
+namespace corrolab {
+
+namespace {
+constexpr const char* kTitle = "Corrolab";
+}
+
+void Form2::ConnectMenu()
+{
+    connect(
+        menu.mnuUC, &QAction::triggered, this, [this] { SwitchWindow(Target::UnitsConverter); });
+    connect(menu.mnuPT, &QAction::triggered, this, [this] { SwitchWindow(Target::PeriodicTable); });
+    connect(menu.mnuAC, &QAction::triggered, this, [this] { SwitchWindow(Target::Alloys); });
+    connect(menu.mnuEC, &QAction::triggered, this,
+        [this] { SwitchWindow(Target::ExpressionCalculator); });
+    connect(menu.mnuCW, &QAction::triggered, this, [this] { SwitchWindow(Target::CloseWindow); });
+    connect(menu.mnuAT, &QAction::triggered, this, [this] { mnuAT_Click(); });
+    connect(menu.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(menu.mnuSettings, &QAction::triggered, this, [this] { mnuSettings_Click(); });
+    connect(menu.mnuCurr, &QAction::triggered, this, [this] { mnuCurr_Click(); });
+    connect(menu.mnuUnitsList, &QAction::triggered, this, [this] { mnuUnitsList_Click(); });
+    connect(menu.mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+}
+
+void Form2::mnuAT_Click()
+{
+    alwaysOnTop = !alwaysOnTop;
+    platform_.SetTopmost(this, alwaysOnTop);
+    menu.mnuAT->setChecked(alwaysOnTop);
+    if (auto* settings = findChild<SettingsDialog*>())
+        settings->Refresh();
+}
+
+void Form2::OpenProgramFile(const char* name)
+{
+    const std::filesystem::path folder = platform_.ProgramFolder();
+    const auto file = FindFileIgnoringCase(folder, name);
+    if (!file) {
+        platform_.Tell(this, kTitle,
+            std::string("The file ") + name + " is not in the program folder " + folder.string()
+                + ".",
+            Platform::Icon::Warning);
+        return;
+    }
+    if (!platform_.StartTextEditor(*file))
+        platform_.Tell(this, kTitle, "No text editor could be started for " + file->string() + ".",
+            Platform::Icon::Warning);
+}
+
+void Form2::mnuCurr_Click()
+{
+    OpenProgramFile(kRatesFileName.data());
+}
+
+void Form2::mnuUnitsList_Click()
+{
+    OpenProgramFile("units.txt");
+}
+
+void Form2::mnuHelp_Click()
+{
+    if (platform_.AskYesNo(
+            this, kTitle, "Would you like to view the HELP.TXT file", Platform::Icon::Information))
+        OpenProgramFile("help.txt");
+}
+
+void Form2::mnuSettings_Click()
+{
+    auto* settings = findChild<SettingsDialog*>();
+    if (!settings)
+        settings = new SettingsDialog(*this);
+    settings->Refresh();
+    settings->show();
+    settings->raise();
+}
+
+void Form2::mnuExit_Click()
+{
+    close();
+}
+
+void Form2::SwitchWindow(Target target)
+{
+    switch (target) {
+    case Target::UnitsConverter:
+        show();
+        raise();
+        activateWindow();
+        break;
+    case Target::PeriodicTable:
+    case Target::Alloys: {
+        EqWt& tools = EnsureTools();
+        const int mode = target == Target::PeriodicTable ? 0 : 1;
+        tools.Option2[mode]->setChecked(true);
+        tools.Option2_Click(mode);
+        Command6_Click();
+        break;
+    }
+    case Target::ExpressionCalculator:
+        if (!calculator_)
+            calculator_ = new CalculatorWindow();
+        calculator_->show();
+        calculator_->raise();
+        calculator_->activateWindow();
+        break;
+    case Target::CloseWindow:
+        if (eqWt_)
+            eqWt_->hide();
+        if (calculator_)
+            calculator_->hide();
+        break;
+    }
+}
+
+} // namespace corrolab

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Corrolab needs to build, test and run, skipping
+# those already there. Runs as root, or through sudo for another user.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev
+  libmuparser-dev
+  fonts-liberation2
+  locales
+)
+packages+=("$@")
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+fi
+
+# A decimal-comma locale, so that the tests can show numbers read the same in it.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: de_DE.UTF-8 could not be generated"
+fi

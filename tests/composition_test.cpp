@@ -1,0 +1,72 @@
+#include "tools/composition.h"
+
+#include "alloys/alloy_catalogue.h"
+#include "tools/element_table.h"
+
+#include <gtest/gtest.h>
+
+namespace corrolab {
+namespace {
+
+TEST(SplitComposition, SplitsPercentagesAndSymbols)
+{
+    const auto parts = SplitComposition("77Al 21Zn 1.1Cu 0.5Fe Pb Sn");
+    ASSERT_EQ(parts.size(), 6u);
+    EXPECT_EQ(parts[0].symbol, "Al");
+    EXPECT_EQ(parts[0].percentage, "77");
+    EXPECT_EQ(parts[2].percentage, "1.1");
+    EXPECT_EQ(parts[4].symbol, "Pb");
+    EXPECT_EQ(parts[4].percentage, "");
+    const auto range = SplitComposition("89Al 12-14Cu");
+    EXPECT_EQ(range[1].symbol, "Cu");
+    EXPECT_EQ(range[1].percentage, "12-14");
+}
+
+TEST(SplitComposition, KeepsEmptyTokensAndHoldsAtMostTwentyFive)
+{
+    const auto parts = SplitComposition("50Fe  50Ni");
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[1].symbol, "");
+    EXPECT_EQ(SplitComposition("").size(), 1u);
+    std::string many;
+    for (int i = 0; i < 40; ++i)
+        many += (i ? " " : "") + std::string("1Fe");
+    EXPECT_EQ(SplitComposition(many).size(), 25u);
+}
+
+TEST(SplitComposition, OneLetterSymbolsAfterZeroAndBareSymbols)
+{
+    EXPECT_EQ(SplitComposition("10C")[0].symbol, "C");
+    EXPECT_EQ(SplitComposition("10C")[0].percentage, "10");
+    EXPECT_EQ(SplitComposition("20W")[0].symbol, "W");
+    EXPECT_EQ(SplitComposition("C")[0].symbol, "C");
+    EXPECT_EQ(SplitComposition("C")[0].percentage, "");
+    EXPECT_EQ(SplitComposition("1C")[0].symbol, "C");
+}
+
+TEST(SplitComposition, AgreesWithTheClassicRuleOnEveryCatalogueString)
+{
+    const ElementTable elements;
+    int checked = 0;
+    for (const BaseMetal& base : AlloyCatalogue()) {
+        for (const Alloy& alloy : base.alloys) {
+            const auto parts = SplitComposition(alloy.composition);
+            EXPECT_LE(parts.size(), 9u) << alloy.name;
+            size_t start = 0;
+            for (const Component& part : parts) {
+                const size_t end = alloy.composition.find(' ', start);
+                const std::string_view token = alloy.composition.substr(start, end - start);
+                start = end + 1;
+                const size_t classic = ClassicSymbolLength(token);
+                EXPECT_EQ(part.symbol, token.substr(token.size() - classic))
+                    << alloy.name << ": " << token;
+                EXPECT_GT(elements.FindSymbol(part.symbol), 0) << alloy.name << ": " << token;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 400);
+}
+
+} // namespace
+} // namespace corrolab

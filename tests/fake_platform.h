@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace corrolab {
+
+// A platform that records what the program asked of it and answers dialogs as
+// the test says; it never shows a window of its own.
+class FakePlatform final : public Platform
+{
+public:
+    struct Dialog
+    {
+        std::string kind; // "YesNo", "OkCancel" or "Tell"
+        std::string text;
+        Icon icon;
+    };
+
+    std::deque<bool> answers; // next answers to questions; "No"/"Cancel" when empty
+    std::vector<Dialog> dialogs;
+    std::vector<std::string> openedDocuments;
+    std::vector<std::filesystem::path> editedFiles;
+    std::vector<bool> topmostCalls;
+    int busyDepth = 0;
+    int busyCalls = 0;
+    bool openSucceeds = true;
+    bool editorStarts = true;
+    std::filesystem::path folder = "/nonexistent-corrolab-folder";
+    std::filesystem::path programFile = "/nonexistent-corrolab-folder/corrolab";
+    std::map<std::filesystem::path, std::chrono::year_month_day> fileDates;
+    std::chrono::year_month_day today {
+        std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+
+    bool AskYesNo(QWidget*, const std::string&, const std::string& text, Icon icon) override
+    {
+        return Answer("YesNo", text, icon);
+    }
+    bool AskOkCancel(QWidget*, const std::string&, const std::string& text, Icon icon) override
+    {
+        return Answer("OkCancel", text, icon);
+    }
+    void Tell(QWidget*, const std::string&, const std::string& text, Icon icon) override
+    {
+        dialogs.push_back({"Tell", text, icon});
+    }
+    void SetBusyPointer(bool busy) override
+    {
+        busyCalls += busy ? 1 : 0;
+        busyDepth = busy ? busyDepth + 1 : 0;
+    }
+    bool OpenDocument(const std::string& address) override
+    {
+        openedDocuments.push_back(address);
+        return openSucceeds;
+    }
+    bool StartTextEditor(const std::filesystem::path& file) override
+    {
+        editedFiles.push_back(file);
+        return editorStarts;
+    }
+    void SetTopmost(QWidget*, bool topmost) override { topmostCalls.push_back(topmost); }
+    std::filesystem::path ProgramFolder() override { return folder; }
+    std::filesystem::path ProgramFile() override { return programFile; }
+    std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override
+    {
+        const auto found = fileDates.find(file);
+        if (found != fileDates.end())
+            return found->second;
+        return std::nullopt;
+    }
+    std::chrono::year_month_day Today() override { return today; }
+
+    size_t Count(const std::string& kind) const
+    {
+        size_t n = 0;
+        for (const Dialog& dialog : dialogs)
+            n += dialog.kind == kind ? 1 : 0;
+        return n;
+    }
+
+private:
+    bool Answer(const char* kind, const std::string& text, Icon icon)
+    {
+        dialogs.push_back({kind, text, icon});
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace corrolab

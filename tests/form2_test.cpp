@@ -1,0 +1,253 @@
+#include "window_fixture.h"
+
+#include "app/lenient_number.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace corrolab {
+namespace {
+
+using Form2Start = WindowTest;
+
+TEST_F(Form2Start, OpensInConverterModeWithTheCorrosionUnits)
+{
+    EXPECT_EQ(form->windowTitle(), "Corrolab");
+    EXPECT_TRUE(form->Option1[0]->isChecked());
+    EXPECT_EQ(form->Text1->text(), "1");
+    EXPECT_EQ(Items(form->List2), kCorrosionUnits);
+    EXPECT_EQ(Items(form->List4), kCorrosionUnits);
+    EXPECT_EQ(form->Text2->text(), "micro_amp/cm^2");
+    EXPECT_EQ(form->Text4->text(), "micro_amp/cm^2");
+    EXPECT_EQ(Result(), " 1.000");
+    EXPECT_EQ(form->Command1->text(), "&Calculate");
+    EXPECT_TRUE(form->Combo1->isHidden());
+    EXPECT_FALSE(form->Combo5->isHidden());
+    EXPECT_EQ(form->Combo5->count(), 49);
+    EXPECT_EQ(form->Combo5->itemText(0), "- Miscellaneous -");
+    EXPECT_EQ(form->Combo5->currentText(), "Corrosion rate");
+    EXPECT_EQ(form->List1->count(), 48);
+    EXPECT_EQ(form->Label2[3]->text(), "Iron");
+    EXPECT_EQ(form->Text6->text(), " 27.92");
+    EXPECT_EQ(form->Text5->text(), " 7.86");
+    EXPECT_EQ(form->Text10->text(), "3.5526");
+    EXPECT_EQ(form->Label1->text(), "Error !");
+    EXPECT_EQ(form->windowHeights[0], 4900);
+    EXPECT_EQ(form->tools(), nullptr); // created on first use only
+    EXPECT_TRUE(platform.dialogs.empty());
+    EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST_F(Form2Start, ControlsKeepTheirDesignedLook)
+{
+    EXPECT_EQ(form->Label2[2]->text(), "Convert");
+    EXPECT_EQ(form->Label2[4]->text(), "to");
+    EXPECT_EQ(form->Label2[1]->text(), "Equivalent weight (g)");
+    EXPECT_EQ(form->Label2[0]->text(), "Density (g/cm^3)");
+    EXPECT_EQ(form->Command5->text(), "&Swap");
+    EXPECT_EQ(form->Command3->text(), "Exit");
+    EXPECT_EQ(form->Command6->text(), "Material ...");
+    EXPECT_EQ(form->Check1->text(), "Scientific notation");
+    EXPECT_EQ(form->Check1->toolTip(), "Scientific Format");
+    EXPECT_FALSE(form->Check1->isChecked());
+    EXPECT_EQ(form->Option1[0]->text(), "Converter");
+    EXPECT_EQ(form->Option1[1]->text(), "Dictionary");
+    EXPECT_EQ(form->Text2->font().family(), "Courier New");
+    EXPECT_TRUE(form->Text3->font().bold());
+    EXPECT_EQ(form->Text3->palette().color(QPalette::Text), QColor(128, 0, 0));
+    EXPECT_EQ(form->Text1->geometry(), QRect(8, 31, 139, 21));
+    // The strip holds the mode options and the chooser without overlap.
+    EXPECT_FALSE(form->Option1[1]->geometry().intersects(form->Combo5->geometry()));
+    EXPECT_FALSE(form->Option1[0]->geometry().intersects(form->Option1[1]->geometry()));
+    const auto menus = {form->menu.mnuUC, form->menu.mnuPT, form->menu.mnuAC, form->menu.mnuEC,
+        form->menu.mnuCW, form->menu.mnuAT, form->menu.mnuExit, form->menu.mnuSettings,
+        form->menu.mnuCurr, form->menu.mnuUnitsList, form->menu.mnuHelp};
+    for (QAction* action : menus)
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_EQ(form->menu.mnuAT->text(), "Always on Top");
+}
+
+using Conversion = WindowTest;
+
+TEST_F(Conversion, ShowsTheIronFiguresAsAUserReadsThem)
+{
+    Convert("1", "amp/cm^2", "mm/year");
+    EXPECT_NEAR(LenientValueOrZero(Result()), 11617.8, 0.05);
+    Convert("1", "micro_amp/cm^2", "mpy");
+    EXPECT_EQ(Result(), " .4573");
+    Convert("1", "mpy", "micro_amp/cm^2");
+    EXPECT_EQ(Result(), " 2.186");
+    Convert("2.5E-3", "milli_amp/cm^2", "micro_amp/cm^2");
+    EXPECT_EQ(Result(), " 2.500");
+    Convert("1", "amp/cm^2", "g/cm^2-s");
+    EXPECT_EQ(Result(), " .0002893");
+    Convert("abc", "amp/cm^2", "mpy");
+    EXPECT_EQ(Result(), " 0.000");
+}
+
+TEST_F(Conversion, EnterInTheValueBoxCalculates)
+{
+    Pick(form->List2, "amp/cm^2");
+    Pick(form->List4, "milli_amp/cm^2");
+    form->Text1->setText("3");
+    EXPECT_EQ(Result(), " 1000.000"); // the pick converted the old value
+    emit form->Text1->returnPressed();
+    EXPECT_EQ(Result(), " 3000.000");
+}
+
+TEST_F(Conversion, ScientificNotationRedisplaysTheResult)
+{
+    Convert("1.5", "amp/cm^2", "milli_amp/cm^2");
+    form->Check1->click();
+    EXPECT_EQ(Result(), "1.500 x E+03");
+    form->Check1->click();
+    EXPECT_EQ(Result(), " 1500.000");
+    form->Check1->setChecked(true);
+    Convert("1", "amp/cm^2", "g/cm^2-s");
+    EXPECT_EQ(Result(), "2.893 x E-04");
+}
+
+TEST_F(Conversion, FollowsTheMaterialFrame)
+{
+    Convert("1", "amp/cm^2", "g/cm^2-s");
+    const std::string before = Result();
+    form->Text10->setText("7.1");
+    form->Command1->click();
+    EXPECT_EQ(Result(), before); // penetration material only
+    form->Text6->setText("55.84");
+    form->Command1->click();
+    EXPECT_EQ(Result(), " .0005786");
+    Convert("1", "amp/cm^2", "mm/year");
+    EXPECT_NEAR(LenientValueOrZero(Result()), 1 / 96500.0 * 10 * 31557600 * 7.1, 0.1);
+    form->Text5->setText("100");
+    form->Command1->click();
+    EXPECT_NEAR(LenientValueOrZero(Result()), 1 / 96500.0 * 10 * 31557600 * 7.1, 0.1);
+}
+
+TEST_F(Conversion, HostileInputNeverShowsGarbage)
+{
+    const char* values[] = {"1e400", "-0", "NaN", "\x01\x02", "\xc3\xa9t\xc3\xa9", "--"};
+    for (const char* value : values) {
+        Convert(value, "amp/cm^2", "mpy");
+        const std::string text = Result();
+        EXPECT_EQ(text.find("inf"), std::string::npos) << value;
+        EXPECT_EQ(text.find("nan"), std::string::npos) << value;
+    }
+    Convert("1e400", "amp/cm^2", "mpy");
+    EXPECT_EQ(Result(), "");
+    form->Text1->setText(QString(100000, '9'));
+    form->Command1->click();
+    EXPECT_EQ(Result(), "");
+    form->Text1->setText("-0");
+    form->Command1->click();
+    EXPECT_EQ(Result(), " 0.000");
+    form->Text6->setText("1e400");
+    Convert("1", "amp/cm^2", "mdd");
+    EXPECT_EQ(Result(), "");
+    form->Text6->setText(QString(400, '9'));
+    form->Command1->click();
+    EXPECT_EQ(Result(), "");
+    EXPECT_EQ(platform.busyDepth, 0);
+}
+
+TEST_F(Conversion, SwapExchangesTheUnitsAndRecomputes)
+{
+    Convert("1", "micro_amp/cm^2", "mpy");
+    form->Command5->click();
+    EXPECT_EQ(form->Text2->text(), "mpy");
+    EXPECT_EQ(form->Text4->text(), "micro_amp/cm^2");
+    EXPECT_EQ(form->List2->currentItem()->text(), "mpy");
+    EXPECT_EQ(form->List4->currentItem()->text(), "micro_amp/cm^2");
+    EXPECT_EQ(Result(), " 2.186");
+    EXPECT_EQ(form->Text1->text(), "1");
+}
+
+TEST_F(Conversion, CategoriesThroughTheCategoryListKeepTheCorrosionUnits)
+{
+    for (int row : {0, 5, 17, 47}) {
+        if (form->List1->item(row)->text() == "Currencies")
+            continue;
+        form->SetListIndex(form->List1, row);
+        EXPECT_EQ(Items(form->List2), kCorrosionUnits) << row;
+        EXPECT_EQ(Items(form->List4), kCorrosionUnits) << row;
+        EXPECT_EQ(form->Label1->text(), "Error !");
+    }
+}
+
+using Categories = WindowTest;
+
+TEST_F(Categories, ChoosingACategoryListsItsUnitsInBothLists)
+{
+    Choose(form->Combo5, "Length");
+    EXPECT_EQ(form->List2->count(), 35);
+    EXPECT_EQ(Items(form->List4), Items(form->List2));
+    EXPECT_EQ(form->Text2->text(), "step");
+    EXPECT_EQ(form->Text4->text(), "step");
+    EXPECT_EQ(Result(), ""); // the catalogue holds names only
+    Choose(form->Combo5, "- Miscellaneous -");
+    EXPECT_EQ(form->List2->count(), 535);
+    EXPECT_EQ(Items(form->List4), Items(form->List2));
+    Choose(form->Combo5, "Stress");
+    EXPECT_EQ(form->List2->count(), 29);
+    EXPECT_EQ(form->Label1->text(), "Error !");
+}
+
+using Modes = WindowTest;
+
+TEST_F(Modes, DictionaryModeAndBack)
+{
+    form->Option1[1]->click();
+    EXPECT_TRUE(form->DictionaryMode());
+    for (QWidget* hidden : std::initializer_list<QWidget*> {
+             form->Check1, form->Combo5, form->Text2, form->Text4, form->List2, form->List4})
+        EXPECT_TRUE(hidden->isHidden());
+    EXPECT_FALSE(form->Combo1->isHidden());
+    EXPECT_FALSE(form->Text1->isHidden());
+    EXPECT_EQ(form->Text1->text(), "Enter UNIT or SYMBOL");
+    EXPECT_EQ(form->Command1->text(), "&Define");
+    EXPECT_FALSE(form->Command5->isEnabled());
+    EXPECT_EQ(form->Text3->font().family(), "Courier New");
+    EXPECT_FALSE(form->Text3->font().bold());
+    EXPECT_EQ(form->Text3->toPlainText(), "");
+    EXPECT_EQ(form->List1->count(), 49);
+    EXPECT_GT(form->Text3->height(), 10 * form->Text1->height() / 2);
+    EXPECT_FALSE(form->Text3->geometry().intersects(form->Text1->geometry()));
+
+    form->Option1[0]->click();
+    EXPECT_FALSE(form->DictionaryMode());
+    for (QWidget* shown : std::initializer_list<QWidget*> {
+             form->Check1, form->Combo5, form->Text2, form->Text4, form->List2, form->List4})
+        EXPECT_FALSE(shown->isHidden());
+    EXPECT_TRUE(form->Combo1->isHidden());
+    EXPECT_EQ(form->Text1->text(), "1");
+    EXPECT_EQ(form->Command1->text(), "&Calculate");
+    EXPECT_TRUE(form->Command5->isEnabled());
+    EXPECT_EQ(form->Text3->geometry().left(), form->Text4->geometry().left());
+    EXPECT_EQ(form->Text3->height(), form->Text1->height());
+    EXPECT_TRUE(form->Text3->font().bold());
+    EXPECT_EQ(Result(), " 1.000");
+}
+
+TEST_F(Modes, DictionaryListsACategoryAndDefinesAUnit)
+{
+    form->Option1[1]->click();
+    Choose(form->Combo1, "Temperature");
+    EXPECT_EQ(form->Text3->toPlainText(), "K\nC\nF\nR");
+    form->Text1->setText("Pa");
+    form->Command1->click();
+    const QString listing = form->Text3->toPlainText();
+    EXPECT_TRUE(listing.contains("Pressure")) << listing.toStdString();
+    EXPECT_FALSE(listing.contains(" 0.000"));
+    form->Text1->setText("torr");
+    emit form->Text1->returnPressed();
+    EXPECT_TRUE(form->Text3->toPlainText().contains("(as \"Torr\")"));
+    form->Text1->setText("parsec");
+    form->Command1->click();
+    EXPECT_EQ(form->Text3->toPlainText(), "No category holds \"parsec\".");
+}
+
+} // namespace
+} // namespace corrolab

@@ -1,0 +1,144 @@
+#include "app/number_format.h"
+
+#include "app/lenient_number.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace corrolab {
+namespace {
+
+struct FixedCase
+{
+    double x;
+    int width;
+    int decimals;
+    const char* text;
+};
+
+TEST(FormatFixed, ShowsCutValuesAlignedOnThePoint)
+{
+    const FixedCase cases[] = {
+        {12.5, 1, 3, " 12.500"},
+        {7, 1, 3, " 7.000"},
+        {0.25, 1, 3, " .250"},
+        {0, 1, 3, " 0.000"},
+        {1.23456, 1, 3, " 1.234"},
+        {-1.2345, 1, 3, "-1.235"},
+        {-0.5, 1, 3, "-.500"},
+        {0.5, 1, 3, " .500"},
+        {27.9235, 1, 3, " 27.923"},
+        {7.86, 1, 3, " 7.860"},
+        {27.92351, 1, 4, " 27.9235"},
+        {3.55264, 1, 4, " 3.5526"},
+        {0.29, 1, 2, " .29"},
+        {1.005, 1, 2, " 1.00"},
+        {12, 5, 2, "   12.00"},
+        {2.5e-7, 1, 10, " .0000002500"},
+        {1e20, 1, 3, " 100000000000000000000.000"},
+        {-0.0, 1, 3, " 0.000"},
+    };
+    for (const FixedCase& c : cases) {
+        double x = c.x;
+        EXPECT_EQ(FormatFixed(x, c.width, c.decimals), c.text) << "x = " << c.x;
+    }
+}
+
+TEST(FormatFixed, ReplacesItsArgumentByTheCutValue)
+{
+    double x = -1.2345;
+    FormatFixed(x, 1, 3);
+    EXPECT_DOUBLE_EQ(x, -1.235);
+}
+
+TEST(FormatFixed, NeverShowsExponentsInfinityOrNan)
+{
+    const double values[] = {2.5e-7, 1e-300, 4.9e-324, 1.7e308, -1.7e308, 1e300, 123456789.123};
+    for (double value : values) {
+        double x = value;
+        const std::string text = FormatFixed(x, 1, 3 + LeadingZeroCount(value));
+        EXPECT_FALSE(text.empty()) << value;
+        EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+        EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+        EXPECT_EQ(text.find("e"), std::string::npos) << text;
+    }
+    double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FormatFixed(inf, 1, 3), "");
+    double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(FormatFixed(nan, 1, 3), "");
+}
+
+TEST(FormatFixed, FallsBackToScientificWhenDecimalsCannotBeComputed)
+{
+    double x = 1.7e308;
+    EXPECT_EQ(FormatFixed(x, 1, 3), "1.700 x E+308");
+}
+
+TEST(FormatFixed, TextReadsBackWithinTheCut)
+{
+    const double values[] = {0.4573666, 11617.84, 2.893e-4, 1234.5678, 0.001, 99.99999};
+    for (double value : values) {
+        const int d = 3 + LeadingZeroCount(value);
+        double x = value;
+        const double back = LenientValueOrZero(FormatFixed(x, 1, d));
+        EXPECT_LE(back, value) << value;
+        EXPECT_LT(value - back, std::pow(10.0, -d) * 1.0000001) << value;
+    }
+}
+
+TEST(TruncateDecimals, CutsTowardsMinusInfinity)
+{
+    EXPECT_DOUBLE_EQ(TruncateDecimals(2.789, 2), 2.78);
+    EXPECT_DOUBLE_EQ(TruncateDecimals(-2.781, 2), -2.79);
+    EXPECT_DOUBLE_EQ(TruncateDecimals(0.29, 2), 0.29);
+    EXPECT_DOUBLE_EQ(TruncateDecimals(2.7899999, 2), 2.78);
+    EXPECT_DOUBLE_EQ(TruncateDecimals(1e300, 10), 1e300);
+    EXPECT_DOUBLE_EQ(TruncateDecimals(5e15 + 0.5, 3), 5e15 + 0.5);
+}
+
+TEST(LeadingZeroCount, CountsZerosAfterThePoint)
+{
+    EXPECT_EQ(LeadingZeroCount(0.0012), 3);
+    EXPECT_EQ(LeadingZeroCount(-0.0012), 3);
+    EXPECT_EQ(LeadingZeroCount(0.001), 3);
+    EXPECT_EQ(LeadingZeroCount(0.5), 1);
+    EXPECT_EQ(LeadingZeroCount(1), 0);
+    EXPECT_EQ(LeadingZeroCount(12345), 0);
+    EXPECT_EQ(LeadingZeroCount(0), 0);
+    EXPECT_EQ(LeadingZeroCount(2.5e-7), 7);
+    EXPECT_EQ(LeadingZeroCount(4.9e-324), 324);
+}
+
+TEST(NumberText, HasABlankOrSignAndNoZeroBeforeThePoint)
+{
+    EXPECT_EQ(NumberText(0.5), " .5");
+    EXPECT_EQ(NumberText(-0.5), "-.5");
+    EXPECT_EQ(NumberText(12), " 12");
+    EXPECT_EQ(NumberText(0), " 0");
+    EXPECT_EQ(NumberText(2.5e-7), " .00000025");
+}
+
+TEST(FormatScientific, WritesMantissaAndAtLeastTwoExponentDigits)
+{
+    EXPECT_EQ(FormatScientific(1500), "1.500 x E+03");
+    EXPECT_EQ(FormatScientific(-1500), "-1.500 x E+03");
+    EXPECT_EQ(FormatScientific(0.0025), "2.500 x E-03");
+    EXPECT_EQ(FormatScientific(0), "0.000 x E+00");
+    EXPECT_EQ(FormatScientific(1e-300), "1.000 x E-300");
+    EXPECT_EQ(FormatScientific(9.9996), "1.000 x E+01");
+    EXPECT_EQ(FormatScientific(std::numeric_limits<double>::infinity()), "");
+}
+
+TEST(PlainText, ShowsFifteenSignificantDigitsWithoutExponent)
+{
+    EXPECT_EQ(PlainText(110), "110");
+    EXPECT_EQ(PlainText(77 + 21 + 1.1 + 0.5), "99.6");
+    EXPECT_EQ(PlainText(7860.0 / 1000), "7.86");
+    EXPECT_EQ(PlainText(3.5526), "3.5526");
+    EXPECT_EQ(PlainText(-2.5), "-2.5");
+    EXPECT_EQ(PlainText(1e-7), "0.0000001");
+}
+
+} // namespace
+} // namespace corrolab

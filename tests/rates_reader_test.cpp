@@ -1,0 +1,108 @@
+#include "corrosion/rates_reader.h"
+
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace corrolab {
+namespace {
+
+using namespace std::chrono;
+
+const char* kHeader = "\"a\",\"b\",\"c\",\"d\",\"e\",\"Jan 2025 Rates\"\n";
+
+TEST(RatesFields, FollowTheFileRules)
+{
+    const auto fields = RatesFields("  one , \"two, with comma\" ,3\r\n\"x\"junk,\n\nlast");
+    const std::vector<std::string> expected {"one", "two, with comma", "3", "x", "", "", "last"};
+    EXPECT_EQ(fields, expected);
+    EXPECT_EQ(RatesFields("\"never closes, at all").size(), 1u);
+    EXPECT_TRUE(RatesFields("").empty());
+}
+
+TEST(ParseRatesFile, ReadsCaptionAndPairs)
+{
+    const auto file = ParseRatesFile(std::string(kHeader) + "\"US Dollar\",1\n\"Euro\", 0.965\n");
+    EXPECT_EQ(file.caption, "Jan 2025 Rates");
+    ASSERT_EQ(file.currencies.size(), 2u);
+    EXPECT_EQ(file.currencies[0].name, "US Dollar");
+    EXPECT_DOUBLE_EQ(*file.currencies[1].rate, 0.965);
+}
+
+TEST(ParseRatesFile, StopsAtAnEmptyNameOrTheEnd)
+{
+    EXPECT_TRUE(ParseRatesFile(kHeader).currencies.empty());
+    const auto blank = ParseRatesFile(std::string(kHeader) + "\"A\",1\n\n\"B\",2\n");
+    EXPECT_EQ(blank.currencies.size(), 1u);
+    const auto noNewline = ParseRatesFile(std::string(kHeader) + "\"A\",1\n\"B\",2");
+    ASSERT_EQ(noNewline.currencies.size(), 2u);
+    EXPECT_DOUBLE_EQ(*noNewline.currencies[1].rate, 2);
+    const auto crlf = ParseRatesFile("a,b,c,d,e,f\r\nA,1\r\nB,2\r\n");
+    EXPECT_EQ(crlf.currencies.size(), 2u);
+    EXPECT_EQ(crlf.caption, "f");
+}
+
+TEST(ParseRatesFile, KeepsAtMostOneHundred)
+{
+    std::string content = kHeader;
+    for (int i = 1; i <= 1000; ++i)
+        content += "\"C" + std::to_string(i) + "\"," + std::to_string(i) + "\n";
+    const auto file = ParseRatesFile(content);
+    ASSERT_EQ(file.currencies.size(), 100u);
+    EXPECT_EQ(file.currencies.back().name, "C100");
+}
+
+TEST(ParseRatesFile, MarksUnusableRates)
+{
+    const auto file
+        = ParseRatesFile(std::string(kHeader) + "A,abc\nB,0\nC,-2\nD,1e400\nE,1.5x\nF\n");
+    ASSERT_EQ(file.currencies.size(), 6u);
+    for (const auto& currency : file.currencies)
+        EXPECT_FALSE(currency.rate.has_value()) << currency.name;
+}
+
+TEST(ParseRatesFile, SurvivesBinaryAndHugeInput)
+{
+    std::string binary(200000, '\0');
+    for (size_t i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 7919) % 256);
+    EXPECT_LE(ParseRatesFile(binary).currencies.size(), 100u);
+    const auto longLine = ParseRatesFile(std::string(kHeader) + std::string(1 << 20, 'x') + ",1\n");
+    ASSERT_EQ(longLine.currencies.size(), 1u);
+    EXPECT_EQ(longLine.currencies[0].name.size(), 1u << 20);
+}
+
+TEST(AgeInDays, CountsWholeDaysEitherWay)
+{
+    const year_month_day today {year(2026), month(12), day(8)};
+    EXPECT_EQ(AgeInDays(year_month_day {year(2026), month(11), day(7)}, today), 31);
+    EXPECT_EQ(AgeInDays(year_month_day {year(2026), month(11), day(8)}, today), 30);
+    EXPECT_EQ(AgeInDays(year_month_day {year(2027), month(1), day(8)}, today), 31);
+    EXPECT_EQ(AgeInDays(today, today), 0);
+}
+
+TEST(RatesTexts, AreWordedForTheUser)
+{
+    EXPECT_EQ(MonthRatesCaption(year_month_day {year(2026), month(12), day(8)}), "Dec 2026 Rates");
+    EXPECT_EQ(MonthRatesCaption(year_month_day {year(2025), month(5), day(1)}), "May 2025 Rates");
+    EXPECT_EQ(OldRatesQuestion(31),
+        "Exchange rates in 'Currency.txt' file are 31 days old.\n"
+        "Contact author for an update OR edit the 'Currency.txt' file.");
+    EXPECT_EQ(CurrencyKey("US Dollar"), "US DOLLAR");
+}
+
+TEST(FindRatesFile, IgnoresLetterCase)
+{
+    const auto folder = std::filesystem::temp_directory_path()
+        / ("corrolab-rates-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(folder);
+    EXPECT_FALSE(FindRatesFile(folder).has_value());
+    std::ofstream(folder / "CURRENCY.TXT") << kHeader;
+    const auto found = FindRatesFile(folder);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->filename(), "CURRENCY.TXT");
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace corrolab

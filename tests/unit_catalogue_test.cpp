@@ -1,0 +1,91 @@
+#include "catalogue/unit_catalogue.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace corrolab {
+namespace {
+
+size_t CountOf(const std::vector<std::string_view>& units, std::string_view name)
+{
+    return static_cast<size_t>(std::ranges::count(units, name));
+}
+
+TEST(UnitCatalogue, HoldsFortySevenCategoriesAndAllTheirUnits)
+{
+    size_t total = 0;
+    for (const Category& category : UnitCatalogue())
+        total += category.units.size();
+    EXPECT_EQ(UnitCatalogue().size(), 47u);
+    EXPECT_EQ(total, 590u);
+    const auto chooser = CategoryChooserItems();
+    ASSERT_EQ(chooser.size(), 49u);
+    EXPECT_EQ(chooser[0], "- Miscellaneous -");
+    EXPECT_EQ(chooser[1], "Acceleration");
+    EXPECT_EQ(chooser[31], "Pressure");
+    EXPECT_EQ(chooser[32], "Stress");
+    EXPECT_EQ(chooser[48], "Currencies");
+}
+
+TEST(UnitCatalogue, AllCategoriesListsEveryOrdinaryUnitInOrder)
+{
+    const auto units = UnitsForSelection("- Miscellaneous -");
+    ASSERT_EQ(units.size(), 535u);
+    EXPECT_EQ(units[0], "g");
+    EXPECT_EQ(units[1], "m/s^2");
+    const std::vector<std::string_view> tail(units.end() - 9, units.end());
+    const std::vector<std::string_view> expected {"Disintegrations per second", "mil/year", "mpy",
+        "in/year", "micro_m/year", "mm/year", "mdd", "mg/m^2-day", "g/m^2-day"};
+    EXPECT_EQ(tail, expected);
+    EXPECT_EQ(CountOf(units, "Roman"), 0u);
+    EXPECT_EQ(CountOf(units, "US Dollar"), 0u);
+    EXPECT_EQ(CountOf(units, "N-m"), 2u); // Energy and Moment
+}
+
+TEST(UnitCatalogue, SelectionMatchesNamesExactly)
+{
+    EXPECT_EQ(UnitsForSelection("Pressure"), UnitsForSelection("Stress"));
+    EXPECT_EQ(UnitsForSelection("Pressure").size(), 29u);
+    EXPECT_EQ(UnitsForSelection("Flow rate"), UnitsForSelection("Mass flow rate"));
+    EXPECT_EQ(UnitsForSelection("Flow rate").size(), 21u);
+    EXPECT_TRUE(UnitsForSelection("angle").empty());
+    EXPECT_TRUE(UnitsForSelection("").empty());
+    EXPECT_EQ(UnitsForSelection("Angle").size(), 9u);
+    EXPECT_EQ(UnitsForSelection("Number formats").size(), 6u);
+    EXPECT_EQ(UnitsForSelection("Currencies").size(), 49u);
+    EXPECT_EQ(CountOf(UnitsForSelection("Angular velocity"), "deg/s"), 2u);
+    const auto density = UnitsForSelection("Current density");
+    EXPECT_EQ(CountOf(density, "milli_amp/m^2"), 2u);
+    EXPECT_EQ(CountOf(density, "micro_amp/mm^2"), 2u);
+}
+
+TEST(UnitCatalogue, FindsTheCategoriesOfAUnit)
+{
+    const auto exact = CategoriesHoldingUnit("s");
+    ASSERT_GE(exact.size(), 2u);
+    EXPECT_EQ(exact[0].category, "Angle");
+    EXPECT_EQ(exact[1].category, "Time");
+    EXPECT_TRUE(exact[0].exact);
+
+    const auto mixed = CategoriesHoldingUnit("PA");
+    ASSERT_EQ(mixed.size(), 1u);
+    EXPECT_EQ(mixed[0].category, "Pressure");
+    EXPECT_EQ(mixed[0].unit, "Pa");
+    EXPECT_FALSE(mixed[0].exact);
+
+    const auto both = CategoriesHoldingUnit("mil");
+    ASSERT_GE(both.size(), 2u);
+    EXPECT_TRUE(both.front().exact);
+    EXPECT_TRUE(CategoriesHoldingUnit("parsec").empty());
+}
+
+TEST(UnitCatalogue, ListingNamesEveryUnit)
+{
+    const std::string listing = UnitsListing();
+    EXPECT_NE(listing.find("Pressure or Stress (29)"), std::string::npos);
+    EXPECT_NE(listing.find("    Disintegrations per second\n"), std::string::npos);
+    EXPECT_EQ(static_cast<size_t>(std::ranges::count(listing, '\n')), 590u + 47u * 2u);
+}
+
+} // namespace
+} // namespace corrolab

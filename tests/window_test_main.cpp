@@ -1,0 +1,46 @@
+// Window tests run offscreen; a modal dialog left open fails the test instead of
+// hanging the run.
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoModalDialogs : public ::testing::EmptyTestEventListener
+{
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        QApplication::processEvents();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(widget);
+            if (dialog && dialog->isVisible() && dialog->isModal()) {
+                ADD_FAILURE() << "a modal dialog was left open: "
+                              << dialog->windowTitle().toStdString();
+                dialog->reject();
+            }
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    // A dialog that somehow runs its own event loop is closed at once.
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "a modal dialog was opened: " << modal->windowTitle().toStdString();
+            modal->close();
+        }
+    });
+    watchdog.start(200);
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new NoModalDialogs);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,371 @@
+// The tools window's handlers: load, component count, modes, row fill, percentage
+// cascade, Calculate and the hand-back to the main window.
+#include "tools/eqwt.h"
+
+#include "alloys/alloy_catalogue.h"
+#include "app/form2.h"
+#include "app/lenient_number.h"
+#include "app/number_format.h"
+#include "app/vb_controls.h"
+#include "tools/composition.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace corrolab {
+
+int EqWtRowTop(int row);
+
+namespace {
+
+constexpr const char* kTitle = "Material Properties";
+constexpr int kIronItem = 30; // "Fe" in the sorted symbol list
+constexpr int kNonClientTwips = 370;
+
+QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string S(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+// Runs a handler when a text box gets the focus.
+class FocusHandler : public QObject
+{
+public:
+    FocusHandler(QObject* parent, std::function<void()> handler)
+        : QObject(parent)
+        , handler_(std::move(handler))
+    { }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            handler_();
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+} // namespace
+
+EqWt::EqWt(Form2& form2, Platform& platform)
+    : QWidget(nullptr, Qt::Window)
+    , form2_(form2)
+    , platform_(platform)
+{
+    BuildControls();
+    // The window opens describing a pure metal.
+    Option2[0]->setChecked(true);
+    ConnectControls();
+    Form_Load();
+}
+
+void EqWt::ConnectControls()
+{
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
+    connect(Combo4, &QComboBox::activated, this, [this] { Combo4_Click(); });
+    for (int i = 0; i < 2; ++i)
+        connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    for (int row = 0; row < kRows; ++row)
+        ConnectRow(row);
+}
+
+void EqWt::ConnectRow(int row)
+{
+    connect(Combo2[row], &QComboBox::activated, this, [this, row] { Combo2_Click(row); });
+    connect(Text2[row], &QLineEdit::textChanged, this, [this, row] { Text2_Change(row); });
+    connect(Text5[row], &QLineEdit::textChanged, this, [this, row] { Text5_Change(row); });
+    Text7[row]->installEventFilter(
+        new FocusHandler(Text7[row], [this, row] { Text7_GotFocus(row); }));
+}
+
+void EqWt::SetComboIndex(QComboBox* combo, int index)
+{
+    {
+        const QSignalBlocker blocker(combo);
+        combo->setCurrentIndex(index);
+    }
+    if (combo->currentIndex() < 0)
+        return;
+    if (combo == Combo1)
+        Combo1_Click();
+    else if (combo == Combo3)
+        Combo3_Click();
+    else if (combo == Combo4)
+        Combo4_Click();
+    else
+        for (int row = 0; row < kRows; ++row)
+            if (combo == Combo2[row])
+                Combo2_Click(row);
+}
+
+bool EqWt::SymbolListsFilled() const
+{
+    return Combo2[0]->count() > kIronItem;
+}
+
+void EqWt::Form_Load()
+{
+    // 1. At the right edge of the screen, at the top.
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    move(screen.right() - frameGeometry().width() + 1, screen.top());
+    // 2.-3. The count chooser and the rows below row 0, 25 twips apart.
+    Combo1->clear();
+    for (int row = 1; row < kRows; ++row) {
+        PlaceRow(row, EqWtRowTop(row));
+        sl[row]->setText(QString("%1.").arg(row + 1));
+    }
+    // 4.-5. The element table is loaded with the window; the lists start empty.
+    for (QComboBox* combo : Combo2)
+        combo->clear();
+    for (int i = 1; i <= 9; ++i)
+        Combo1->addItem(QString::number(i));
+    // 6. One component.
+    platform_.SetBusyPointer(true);
+    SetComboIndex(Combo1, 0);
+    // 7. The symbol lists.
+    QStringList symbols;
+    for (const std::string& symbol : elements_.SortedSymbols())
+        symbols << QString::fromStdString(symbol);
+    for (QComboBox* combo : Combo2) {
+        const QSignalBlocker blocker(combo);
+        combo->addItems(symbols);
+        combo->setCurrentIndex(-1);
+    }
+    // 8. The catalogue, iron at 100 % and its results.
+    for (const BaseMetal& base : AlloyCatalogue())
+        Combo3->addItem(Q(base.name));
+    SetComboIndex(Combo3, 0);
+    SetComboIndex(Combo1, 0);
+    Text2[0]->setText("100");
+    Text6->setText(" 27.9235");
+    Text8->setText(" 7.8600");
+    Text10->setText(" 3.5526");
+    // The window opens in the Metal mode, whose choosers are off.
+    Combo1->setEnabled(false);
+    Combo3->setEnabled(false);
+    Combo4->setEnabled(false);
+    platform_.SetBusyPointer(false);
+}
+
+void EqWt::Combo1_Click()
+{
+    if (Combo1->currentText().isEmpty())
+        return;
+    // 1.-2. The rows in use.
+    components = std::clamp(
+        static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, 9);
+    for (int row = 0; row < kRows; ++row)
+        for (QWidget* control : std::initializer_list<QWidget*> {sl[row], Combo2[row], Text2[row],
+                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row]})
+            control->setVisible(row < components);
+    // 3. The total, the results and the window follow the last row.
+    const int lastTop = EqWtRowTop(components - 1);
+    const int totalTop = lastTop + 315 + 25;
+    Label2[10]->setGeometry(Twips(450, totalTop, 975, 255));
+    Label2[9]->setGeometry(Twips(1500, totalTop, 800, 255));
+    Label1[0]->setGeometry(Twips(2330, totalTop, 150, 255));
+    Label1[2]->setGeometry(Twips(2600, totalTop, 1600, 255));
+    const int frameTop = lastTop + 315 + 250 + 255;
+    Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
+    setFixedHeight(TwipsToPixels(frameTop + 900 + 750 - kNonClientTwips));
+    // 4. One component is iron at 100 %.
+    if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
+        SetComboIndex(Combo2[0], kIronItem);
+        Text2[0]->setText("100");
+    }
+    // 5.
+    Command1_Click();
+}
+
+void EqWt::Option2_Click(int index)
+{
+    if (index == 0 && Option2[0]->isChecked()) {
+        Combo1->setEnabled(false);
+        Combo3->setEnabled(false);
+        Combo4->setEnabled(false);
+        SetComboIndex(Combo1, 0);
+        SetComboIndex(Combo2[0], kIronItem);
+        Text2[0]->setText("100");
+        Command1_Click();
+    } else if (index == 1 && Option2[1]->isChecked()) {
+        Combo1->setEnabled(true);
+        Combo3->setEnabled(true);
+        Combo4->setEnabled(true);
+        Text6->clear();
+        Text8->clear();
+    }
+}
+
+void EqWt::Combo2_Click(int row)
+{
+    platform_.SetBusyPointer(true);
+    const int z = elements_.FindSymbol(Combo2[row]->currentText().toStdString());
+    Text1[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kName)));
+    Text3[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kAtomicNumber)));
+    Text4[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kAtomicWeight)));
+    Text5[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kValence)));
+    const std::string& density = elements_.Field(z, ElementTable::kDensity);
+    Text7[row]->setText(
+        z == 0 ? QString() : QString::fromStdString(PlainText(LenientValueOrZero(density) / 1000)));
+    platform_.SetBusyPointer(false);
+    if (Option2[0]->isChecked())
+        Command1_Click();
+}
+
+void EqWt::Text2_Change(int row)
+{
+    Command1_Click();
+    if (row >= components - 1)
+        return;
+    double sum = 0;
+    for (int i = 0; i <= components - 2; ++i)
+        sum += LenientValueOrZero(S(Text2[i]));
+    // Setting the next row runs its own change, so the cascade runs down the rows.
+    Text2[row + 1]->setText(QString::fromStdString(PlainText(100 - sum)));
+}
+
+void EqWt::Text5_Change(int)
+{
+    Command1_Click();
+}
+
+void EqWt::Text7_GotFocus(int)
+{
+    Command1_Click();
+}
+
+bool EqWt::Calculate()
+{
+    Label1[2]->hide();
+    std::vector<ComponentTexts> rows;
+    for (int i = 0; i < components; ++i)
+        rows.push_back({S(Text2[i]), S(Text4[i]), S(Text5[i]), S(Text7[i])});
+    const MaterialCalculation calculation = CalculateMaterial(rows);
+    Label1[0]->setVisible(calculation.totalMarker);
+    ShowMarkers(calculation);
+    Label1[2]->setVisible(calculation.checkInputs);
+    if (!calculation.results)
+        return false;
+    Label2[9]->setText(QString::fromStdString(calculation.results->totalText));
+    Text6->setText(QString::fromStdString(calculation.results->equivalentWeightText));
+    Text8->setText(QString::fromStdString(calculation.results->densityText));
+    Text10->setText(QString::fromStdString(calculation.results->ratioText));
+    return true;
+}
+
+void EqWt::Command1_Click()
+{
+    if (Calculate())
+        Command3_Click();
+}
+
+void EqWt::Command3_Click()
+{
+    double d = LenientValueOrZero(S(Text8));
+    double e = LenientValueOrZero(S(Text6));
+    const double r = LenientValueOrZero(S(Text10));
+    form2_.material.density = d;
+    form2_.material.equivalentWeight = e;
+    if ((d == 0 || e == 0)
+        && !platform_.AskYesNo(this, kTitle,
+            "Density and/or Equivalent Weight not calculated.\n\n"
+            "Do you want to close this window?",
+            Platform::Icon::Warning))
+        return;
+    form2_.Text5->setText(QString::fromStdString(FormatFixed(d, 1, 3)));
+    form2_.Text6->setText(QString::fromStdString(FormatFixed(e, 1, 3)));
+    form2_.Text10->setText(QString::fromStdString(PlainText(r)));
+
+    QString name;
+    if (Option2[0]->isChecked()) {
+        name = Text1[0]->text();
+    } else if (Option2[1]->isChecked()) {
+        const int n = std::clamp(
+            static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 0, kRows);
+        QStringList symbols;
+        for (int i = 0; i < n; ++i)
+            symbols << Combo2[i]->currentText();
+        name = symbols.join('/') + " alloy";
+    }
+    form2_.Label2[3]->setText(name);
+    form2_.Command1_Click();
+}
+
+void EqWt::Command2_Click()
+{
+    hide();
+}
+
+void EqWt::Combo3_Click()
+{
+    Combo4->clear();
+    for (const Alloy& alloy : AlloysOf(Combo3->currentText().toStdString()))
+        Combo4->addItem(Q(alloy.name));
+    Combo4->setCurrentIndex(-1);
+}
+
+void EqWt::Combo4_Click()
+{
+    LoadComposition(std::string(CompositionOf(Combo4->currentText().toStdString())));
+}
+
+void EqWt::LoadComposition(const std::string& composition)
+{
+    const std::vector<Component> components = SplitComposition(composition);
+    const int count = static_cast<int>(components.size());
+    if (count > 9) {
+        platform_.Tell(this, kTitle,
+            "The composition \"" + composition + "\" has " + std::to_string(count)
+                + " components; the grid holds at most 9. The grid is left unchanged.",
+            Platform::Icon::Warning);
+        return;
+    }
+    if (count > 1)
+        SetComboIndex(Combo1, count - 1);
+    for (int j = 0; j < count; ++j) {
+        const int index = Combo2[j]->findText(QString::fromStdString(components[j].symbol));
+        SetComboIndex(Combo2[j], index);
+        if (index < 0)
+            Combo2_Click(j); // an unknown symbol fills the row from the empty slot
+        Text2[j]->setText(QString::fromStdString(components[j].percentage));
+    }
+    Command1_Click();
+}
+
+void EqWt::Form_QueryUnload()
+{
+    form2_.material.equivalentWeight = LenientValueOrZero(S(Text6));
+    form2_.Text6->setText(Text6->text());
+    form2_.Text10->setText(Text10->text());
+}
+
+void EqWt::closeEvent(QCloseEvent* event)
+{
+    // Closing only hides the window, which keeps its state for the next opening.
+    Form_QueryUnload();
+    event->ignore();
+    hide();
+}
+
+} // namespace corrolab

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/platform.h"
+#include "tools/element_table.h"
+#include "tools/equivalent_weight.h"
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace corrolab {
+
+class Form2;
+
+// The "Material Properties" window: a pure metal or an alloy as up to nine
+// components, its equivalent weight and density, handed back to the main window.
+// Controls and handlers keep the names the program has always used; setting a
+// selection or a text in code runs its handler, as a user's action would.
+class EqWt : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 10;
+
+    EqWt(Form2& form2, Platform& platform);
+
+    // Mode, count and catalogue.
+    std::array<QRadioButton*, 2> Option2 {};
+    std::array<QLabel*, 3> Label4 {};
+    QComboBox* Combo1 = nullptr; // number of components
+    QLabel* Label5 = nullptr;
+    QComboBox* Combo3 = nullptr; // base metals
+    QComboBox* Combo4 = nullptr; // alloys of the base metal
+    // Grid headings (0-5, 7), the total (9) and its caption (10).
+    std::array<QLabel*, 11> Label2 {};
+    // Grid rows.
+    std::array<QLabel*, kRows> sl {};
+    std::array<QComboBox*, kRows> Combo2 {}; // symbol
+    std::array<QLineEdit*, kRows> Text2 {}; // percentage
+    std::array<QLineEdit*, kRows> Text3 {}; // atomic number
+    std::array<QLineEdit*, kRows> Text4 {}; // atomic weight
+    std::array<QLineEdit*, kRows> Text5 {}; // valence
+    std::array<QLineEdit*, kRows> Text1 {}; // name
+    std::array<QLineEdit*, kRows> Text7 {}; // density
+    // Markers: total (0), valence (1), "Check Inputs !" (2), density (3).
+    std::array<QLabel*, 4> Label1 {};
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* Command1 = nullptr; // Calculate
+    QLineEdit* Text6 = nullptr; // equivalent weight
+    QLineEdit* Text8 = nullptr; // density
+    QLineEdit* Text10 = nullptr; // ratio
+    QPushButton* Command3 = nullptr; // hand-back, outside the visible area
+    QPushButton* Command2 = nullptr; // hides the window, outside the visible area
+
+    // Handlers.
+    void Form_Load();
+    void Combo1_Click();
+    void Option2_Click(int index);
+    void Combo2_Click(int row);
+    void Text2_Change(int row);
+    void Text5_Change(int row);
+    void Text7_GotFocus(int row);
+    void Command1_Click();
+    void Command3_Click();
+    void Command2_Click();
+    void Combo3_Click();
+    void Combo4_Click();
+    void Form_QueryUnload();
+
+    // Splits a composition string into the grid and calculates.
+    void LoadComposition(const std::string& composition);
+
+    // Selection from code that runs the control's click handler.
+    void SetComboIndex(QComboBox* combo, int index);
+
+    int components = 1; // rows in use
+    const ElementTable& elements() const { return elements_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildRow(int row);
+    void PlaceRow(int row, int top);
+    void ConnectControls();
+    void ConnectRow(int row);
+    void ShowMarkers(const MaterialCalculation& calculation);
+    bool SymbolListsFilled() const;
+    bool Calculate();
+
+    Form2& form2_;
+    Platform& platform_;
+    ElementTable elements_;
+};
+
+} // namespace corrolab

@@ -54,7 +54,10 @@ std::string ResultText(double x, bool scientific)
 {
     if (scientific)
         return FormatScientific(x);
-    return FormatFixed(x, 1, 3 + LeadingZeroCount(x));
+    // The ratio is held in single precision: 100 x 0.965f is 96.499997, which
+    // must still show as 96.500, so digits within that precision are not cut.
+    constexpr double kSinglePrecision = 2.4e-7; // 2^-22
+    return FormatFixed(x, 1, 3 + LeadingZeroCount(x), kSinglePrecision);
 }
 
 std::string GetResult(const UnitTable& table, std::string_view value, std::string_view from,

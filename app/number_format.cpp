@@ -55,7 +55,7 @@ int LeadingZeroCount(double x)
     return n;
 }
 
-double TruncateDecimals(double x, int d)
+double TruncateDecimals(double x, int d, double tolerance)
 {
     if (!std::isfinite(x))
         return x;
@@ -67,7 +67,8 @@ double TruncateDecimals(double x, int d)
     // 0.29 * 100 is 28.999999999999996: a scaled value within a few units of the
     // last place of the next integer is that integer.
     const double next = whole + 1;
-    if (next - scaled <= 4 * std::numeric_limits<double>::epsilon() * std::max(1.0, next))
+    const double allowance = std::max(4 * std::numeric_limits<double>::epsilon(), tolerance);
+    if (next - scaled <= allowance * std::max(1.0, std::fabs(next)))
         whole = next;
     return whole / scale;
 }
@@ -82,14 +83,14 @@ std::string NumberText(double value)
     return (std::signbit(value) && value != 0 ? "-" : " ") + digits;
 }
 
-std::string FormatFixed(double& x, int width, int d)
+std::string FormatFixed(double& x, int width, int d, double tolerance)
 {
     if (!std::isfinite(x))
         return {};
     if (!std::isfinite(x * PowerOfTen(d)))
         return FormatScientific(x);
 
-    x = TruncateDecimals(x, d);
+    x = TruncateDecimals(x, d, tolerance);
     const double integerPart = std::floor(std::fabs(x));
     // The small guard keeps a fraction such as 0.29 from counting as 0.28999; it
     // stays below the last shown decimal so that it never adds a digit of its own.

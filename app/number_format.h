@@ -13,7 +13,9 @@ int LeadingZeroCount(double x);
 // away (0.29 stays 0.29 at 2 decimals although 0.29 * 100 is 28.999999999999996).
 // A value whose scaled form has no fractional digits left, or cannot be scaled
 // without overflow, comes back unchanged.
-double TruncateDecimals(double x, int d);
+// `tolerance` widens that allowance to a relative error the caller knows its
+// value to carry (a result computed through a single-precision ratio).
+double TruncateDecimals(double x, int d, double tolerance = 0);
 
 // The shortest plain decimal text of a value, never in exponent form: a leading
 // blank for a value that is not negative, "-" for a negative one, and no 0 before
@@ -25,7 +27,7 @@ std::string NumberText(double value);
 // x is replaced by its cut value. A value that is not finite gives an empty text;
 // a value whose d-decimal form cannot be computed (x * 10^d beyond the double
 // range) is shown in the scientific form of FormatScientific instead.
-std::string FormatFixed(double& x, int width, int d);
+std::string FormatFixed(double& x, int width, int d, double tolerance = 0);
 
 // The scientific display "0.000 x E+00": mantissa rounded to three decimals,
 // then " x E", the exponent's sign and at least two digits ("1.500 x E+03",

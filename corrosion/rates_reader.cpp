@@ -98,7 +98,7 @@ RatesFile ParseRatesFile(std::string_view content)
             continue;
         const std::optional<double> rate
             = i + 1 < fields.size() ? PlainRate(fields[i + 1]) : std::nullopt;
-        file.currencies.push_back({fields[i], rate});
+        file.currencies.push_back({fields[i].substr(0, kMaxCurrencyNameLength), rate});
     }
     return file;
 }

@@ -13,6 +13,9 @@ namespace corrolab {
 inline constexpr int kCurrencyCategory = 34;
 // Currencies held at most; further entries of the file are read and ignored.
 inline constexpr int kMaxCurrencies = 100;
+// Longer names are cut to this length: no currency's name comes near it, and a
+// runaway field of a damaged file must not reach the lists whole.
+inline constexpr size_t kMaxCurrencyNameLength = 64;
 // Rates older (or newer) than this many days are reported once per run.
 inline constexpr int kRatesAgeLimitDays = 30;
 inline constexpr std::string_view kRatesFileName = "Currency.txt";

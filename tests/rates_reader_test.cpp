@@ -69,7 +69,8 @@ TEST(ParseRatesFile, SurvivesBinaryAndHugeInput)
     EXPECT_LE(ParseRatesFile(binary).currencies.size(), 100u);
     const auto longLine = ParseRatesFile(std::string(kHeader) + std::string(1 << 20, 'x') + ",1\n");
     ASSERT_EQ(longLine.currencies.size(), 1u);
-    EXPECT_EQ(longLine.currencies[0].name.size(), 1u << 20);
+    EXPECT_EQ(longLine.currencies[0].name, std::string(kMaxCurrencyNameLength, 'x'));
+    EXPECT_DOUBLE_EQ(*longLine.currencies[0].rate, 1);
 }
 
 TEST(AgeInDays, CountsWholeDaysEitherWay)

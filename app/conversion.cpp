@@ -50,6 +50,31 @@ std::optional<double> ConvertValue(
     return x;
 }
 
+std::string AsciiCapitals(std::string_view text)
+{
+    std::string capitals(text);
+    for (char& c : capitals)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return capitals;
+}
+
+std::optional<double> ConvertListedUnits(const UnitTable& table, std::string_view value,
+    std::string_view from, std::string_view to, float* ratio)
+{
+    std::string fromName(from);
+    std::string toName(to);
+    std::optional<UnitPair> pair = FindUnitPair(table, fromName, toName);
+    if (!pair) {
+        fromName = AsciiCapitals(from);
+        toName = AsciiCapitals(to);
+        pair = FindUnitPair(table, fromName, toName);
+    }
+    if (pair && ratio)
+        *ratio = ConversionRatio(table, *pair).value_or(0.0f);
+    return pair ? ConvertValue(table, value, fromName, toName) : std::nullopt;
+}
+
 std::string ResultText(double x, bool scientific)
 {
     if (scientific)

@@ -31,6 +31,15 @@ std::optional<float> ConversionRatio(const UnitTable& table, const UnitPair& pai
 std::optional<double> ConvertValue(
     const UnitTable& table, std::string_view value, std::string_view from, std::string_view to);
 
+// ASCII letters in capitals, the form the currency row keeps its names in.
+std::string AsciiCapitals(std::string_view text);
+
+// The main window's conversion of names as its lists show them: the names as
+// written, or else in capitals, so that every currency the lists show converts.
+// Sets `ratio` to the single-precision ratio used, when one was found.
+std::optional<double> ConvertListedUnits(const UnitTable& table, std::string_view value,
+    std::string_view from, std::string_view to, float* ratio = nullptr);
+
 // The result as the result box shows it: fixed with 3 significant decimals for
 // small values, or the scientific form.
 std::string ResultText(double x, bool scientific);

@@ -4,7 +4,6 @@
 #include "app/conversion.h"
 #include "app/vb_controls.h"
 
-#include "corrosion/rates_reader.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,20 +29,7 @@ std::string Form2::GetResult(
     const std::string& value, const std::string& from, const std::string& to)
 {
     currentFrom = from;
-    // The currency row holds its names in capitals while the lists show them as
-    // the rates file writes them: a name not found as written is looked up in
-    // capitals, so that every currency the lists show converts.
-    std::optional<UnitPair> pair = FindUnitPair(unitTable, from, to);
-    std::string fromName = from;
-    std::string toName = to;
-    if (!pair) {
-        fromName = CurrencyKey(from);
-        toName = CurrencyKey(to);
-        pair = FindUnitPair(unitTable, fromName, toName);
-    }
-    lastResult = ConvertValue(unitTable, value, fromName, toName);
-    if (pair)
-        ratio = ConversionRatio(unitTable, *pair).value_or(0.0f);
+    lastResult = ConvertListedUnits(unitTable, value, from, to, &ratio);
     if (!lastResult)
         return {};
     return ResultText(*lastResult, Check1->isChecked());

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <limits>
 
 namespace corrolab {
 
@@ -63,16 +62,11 @@ void Form2::LoadCurrencyRates()
     rates.caption = file.caption;
 
     List2->clear();
-    unitTable.ClearCategory(kCurrencyCategory);
-    int column = 0;
+    StoreCurrencies(unitTable, file);
     for (const CurrencyRate& currency : file.currencies) {
-        ++column;
         const QString name = QString::fromStdString(currency.name);
         List2->addItem(name);
         List4->addItem(name);
-        // An unusable rate converts to nothing in either direction.
-        const double factor = currency.rate.value_or(std::numeric_limits<double>::quiet_NaN());
-        unitTable.Store(column, kCurrencyCategory, CurrencyKey(currency.name), factor);
     }
 }
 

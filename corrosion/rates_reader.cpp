@@ -1,5 +1,6 @@
 #include "corrosion/rates_reader.h"
 
+#include "app/conversion.h"
 #include "app/program_files.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace corrolab {
 
@@ -125,10 +127,7 @@ std::string MonthRatesCaption(std::chrono::year_month_day date)
 
 std::string CurrencyKey(std::string_view name)
 {
-    std::string key(name);
-    std::ranges::transform(
-        key, key.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return key;
+    return AsciiCapitals(name);
 }
 
 std::string OldRatesQuestion(int ageDays)
@@ -142,6 +141,21 @@ std::string NewerRatesOffer(const std::filesystem::path& programFolder)
     return "The latest version of the file will be opened in your Internet Browser. Please save "
            "it as 'Currency.txt' in the folder "
         + programFolder.string();
+}
+
+} // namespace corrolab
+
+namespace corrolab {
+
+void StoreCurrencies(UnitTable& table, const RatesFile& file)
+{
+    table.ClearCategory(kCurrencyCategory);
+    int column = 0;
+    for (const CurrencyRate& currency : file.currencies) {
+        ++column;
+        const double factor = currency.rate.value_or(std::numeric_limits<double>::quiet_NaN());
+        table.Store(column, kCurrencyCategory, CurrencyKey(currency.name), factor);
+    }
 }
 
 } // namespace corrolab

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/unit_table.h"
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -64,6 +66,11 @@ std::string NewerRatesOffer(const std::filesystem::path& programFolder);
 // The key a currency name is stored under in the unit table: its ASCII letters
 // in capitals.
 std::string CurrencyKey(std::string_view name);
+
+// Puts the currencies into the unit table's currency row, names in capitals,
+// replacing what the row held. An unusable rate is stored so that it converts
+// to nothing in either direction.
+void StoreCurrencies(UnitTable& table, const RatesFile& file);
 
 // What the main window keeps of the rates between loads.
 struct RatesState

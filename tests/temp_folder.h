@@ -16,15 +16,15 @@ public:
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path()
             / ("corrolab-" + std::string(test->test_suite_name()) + "-" + test->name() + "-"
-               + std::to_string(::getpid()));
+                + std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
     ~TempFolder()
     {
         std::error_code error;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
+        std::filesystem::permissions(
+            path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
 

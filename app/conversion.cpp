@@ -34,17 +34,29 @@ std::optional<float> ConversionRatio(const UnitTable& table, const UnitPair& pai
     return ratio;
 }
 
-std::optional<double> ConvertValue(
-    const UnitTable& table, std::string_view value, std::string_view from, std::string_view to)
+std::optional<ResolvedConversion> ResolveUnits(
+    const UnitTable& table, std::string_view from, std::string_view to)
 {
-    const auto pair = FindUnitPair(table, from, to);
+    std::optional<UnitPair> pair = FindUnitPair(table, from, to);
+    if (!pair)
+        pair = FindUnitPair(table, AsciiCapitals(from), AsciiCapitals(to));
     if (!pair)
         return std::nullopt;
     const auto ratio = ConversionRatio(table, *pair);
-    const auto number = LenientValue(value);
-    if (!ratio || !number)
+    if (!ratio)
         return std::nullopt;
-    const double x = *number * static_cast<double>(*ratio);
+    const double exact
+        = table.Factor(pair->to, pair->category) / table.Factor(pair->from, pair->category);
+    const double error = exact == 0 ? 0 : std::fabs((static_cast<double>(*ratio) - exact) / exact);
+    return ResolvedConversion {*ratio, error};
+}
+
+std::optional<double> ApplyConversion(const ResolvedConversion& conversion, std::string_view value)
+{
+    const auto number = LenientValue(value);
+    if (!number)
+        return std::nullopt;
+    const double x = *number * static_cast<double>(conversion.ratio);
     if (!std::isfinite(x))
         return std::nullopt;
     return x;
@@ -59,37 +71,22 @@ std::string AsciiCapitals(std::string_view text)
     return capitals;
 }
 
-std::optional<double> ConvertListedUnits(const UnitTable& table, std::string_view value,
-    std::string_view from, std::string_view to, float* ratio)
-{
-    std::string fromName(from);
-    std::string toName(to);
-    std::optional<UnitPair> pair = FindUnitPair(table, fromName, toName);
-    if (!pair) {
-        fromName = AsciiCapitals(from);
-        toName = AsciiCapitals(to);
-        pair = FindUnitPair(table, fromName, toName);
-    }
-    if (pair && ratio)
-        *ratio = ConversionRatio(table, *pair).value_or(0.0f);
-    return pair ? ConvertValue(table, value, fromName, toName) : std::nullopt;
-}
-
-std::string ResultText(double x, bool scientific)
+std::string ResultText(double x, bool scientific, double ratioError)
 {
     if (scientific)
         return FormatScientific(x);
-    // The ratio is held in single precision: 100 x 0.965f is 96.499997, which
-    // must still show as 96.500, so digits within that precision are not cut.
-    constexpr double kSinglePrecision = 2.4e-7; // 2^-22
-    return FormatFixed(x, 1, 3 + LeadingZeroCount(x), kSinglePrecision);
+    // Twice the ratio's own error, so that the product's rounding is covered too.
+    return FormatFixed(x, 1, 3 + LeadingZeroCount(x), 2 * ratioError);
 }
 
 std::string GetResult(const UnitTable& table, std::string_view value, std::string_view from,
     std::string_view to, bool scientific)
 {
-    const auto x = ConvertValue(table, value, from, to);
-    return x ? ResultText(*x, scientific) : std::string();
+    const auto conversion = ResolveUnits(table, from, to);
+    if (!conversion)
+        return {};
+    const auto x = ApplyConversion(*conversion, value);
+    return x ? ResultText(*x, scientific, conversion->ratioError) : std::string();
 }
 
 } // namespace corrolab

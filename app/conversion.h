@@ -26,23 +26,32 @@ std::optional<UnitPair> FindUnitPair(
 // a finite single-precision number.
 std::optional<float> ConversionRatio(const UnitTable& table, const UnitPair& pair);
 
-// The converted value of a typed text, or std::nullopt when no conversion is
-// possible or its result is not a finite number.
-std::optional<double> ConvertValue(
-    const UnitTable& table, std::string_view value, std::string_view from, std::string_view to);
+// Two units resolved once for any number of values: the single-precision ratio
+// the window keeps, and how far that ratio lies from the exact one, relative.
+struct ResolvedConversion
+{
+    float ratio;
+    double ratioError;
+};
+
+// Resolves two names as the main window's lists show them: as written, or else
+// in capitals (how the currency row keeps its names), so that every currency the
+// lists show converts. std::nullopt when no conversion is possible.
+std::optional<ResolvedConversion> ResolveUnits(
+    const UnitTable& table, std::string_view from, std::string_view to);
+
+// The converted value of a typed text; std::nullopt when the text holds a number
+// too large for a double or the result is not finite.
+std::optional<double> ApplyConversion(const ResolvedConversion& conversion, std::string_view value);
 
 // ASCII letters in capitals, the form the currency row keeps its names in.
 std::string AsciiCapitals(std::string_view text);
 
-// The main window's conversion of names as its lists show them: the names as
-// written, or else in capitals, so that every currency the lists show converts.
-// Sets `ratio` to the single-precision ratio used, when one was found.
-std::optional<double> ConvertListedUnits(const UnitTable& table, std::string_view value,
-    std::string_view from, std::string_view to, float* ratio = nullptr);
-
 // The result as the result box shows it: fixed with 3 significant decimals for
-// small values, or the scientific form.
-std::string ResultText(double x, bool scientific);
+// small values, or the scientific form. Digits that only stand for the rounding
+// of a single-precision ratio (ratioError) are not cut away: 100 x 0.965f is
+// 96.499997 and shows as 96.500.
+std::string ResultText(double x, bool scientific, double ratioError = 0);
 
 // The result box's text for a conversion, empty when none is possible.
 std::string GetResult(const UnitTable& table, std::string_view value, std::string_view from,

@@ -106,6 +106,7 @@ public:
     float ratio = 0;
     std::string currentFrom;
     std::optional<double> lastResult;
+    double lastRatioError = 0;
     std::array<int, 4> windowHeights {};
     RatesState rates;
     bool alwaysOnTop = false;

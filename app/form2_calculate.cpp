@@ -29,16 +29,23 @@ std::string Form2::GetResult(
     const std::string& value, const std::string& from, const std::string& to)
 {
     currentFrom = from;
-    lastResult = ConvertListedUnits(unitTable, value, from, to, &ratio);
+    lastResult.reset();
+    const auto conversion = ResolveUnits(unitTable, from, to);
+    if (!conversion)
+        return {};
+    ratio = conversion->ratio;
+    lastRatioError = conversion->ratioError;
+    lastResult = ApplyConversion(*conversion, value);
     if (!lastResult)
         return {};
-    return ResultText(*lastResult, Check1->isChecked());
+    return ResultText(*lastResult, Check1->isChecked(), lastRatioError);
 }
 
 void Form2::Check1_Click()
 {
     if (lastResult)
-        Text3->setPlainText(QString::fromStdString(ResultText(*lastResult, Check1->isChecked())));
+        Text3->setPlainText(
+            QString::fromStdString(ResultText(*lastResult, Check1->isChecked(), lastRatioError)));
 }
 
 void Form2::Text1_KeyPress(int key)

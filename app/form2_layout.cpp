@@ -191,10 +191,11 @@ void Form2::BuildFrame(QWidget* area)
     SetTextColour(Label2[3], kRed);
     Label2[1] = MakeLabel(Frame1, "Equivalent weight (g)", Twips(45, 1395, 1905, 195));
     Label2[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Text6 = MakeMaterialBox(Frame1, " 27.92", Twips(375, 1665, 1230, 330));
+    Text6 = MakeMaterialBox(
+        Frame1, kStartFrame.equivalentWeight.c_str(), Twips(375, 1665, 1230, 330));
     Label2[0] = MakeLabel(Frame1, "Density (g/cm^3)", Twips(-825, 2250, 2250, 195));
-    Text5 = MakeMaterialBox(Frame1, " 7.86", Twips(-840, 2520, 1230, 330));
-    Text10 = MakeMaterialBox(Frame1, "3.5526", Twips(585, 2430, 1230, 330));
+    Text5 = MakeMaterialBox(Frame1, kStartFrame.density.c_str(), Twips(-840, 2520, 1230, 330));
+    Text10 = MakeMaterialBox(Frame1, kStartFrame.ratio.c_str(), Twips(585, 2430, 1230, 330));
 }
 
 } // namespace corrolab

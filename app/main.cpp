@@ -1,4 +1,5 @@
 // Corrolab: corrosion-rate, unit and currency conversion for corrosion engineers.
+#include "app/command_line.h"
 #include "app/form2.h"
 #include "app/qt_platform.h"
 #include "app/screenshots.h"
@@ -8,7 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,18 +44,33 @@ void UseDesignFonts()
 
 } // namespace
 
+// The folder of the running executable, found without Qt so that the command
+// line never needs a display.
+std::filesystem::path ProgramFolder(const char* argv0)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return self.parent_path();
+    return std::filesystem::absolute(argv0, error).parent_path();
+}
+
 int main(int argc, char* argv[])
 {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (corrolab::IsCommandLine(args)) {
+        std::ios::sync_with_stdio(false);
+        return corrolab::RunCommandLine(
+            args, std::cin, std::cout, std::cerr, ProgramFolder(argv[0]));
+    }
+
     std::string screenshotFolder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             screenshotFolder = argv[++i];
-        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::puts("Usage: corrolab                   start the windows\n"
-                      "       corrolab --screenshot DIR  save a picture of each window to DIR");
-            return 0;
         } else {
-            std::fprintf(stderr, "corrolab: unknown argument '%s' (try --help)\n", argv[i]);
+            std::fprintf(
+                stderr, "corrolab: unknown argument '%s' (try corrolab --help)\n", argv[i]);
             return 2;
         }
     }

@@ -68,7 +68,7 @@ double TruncateDecimals(double x, int d, double tolerance)
     // last place of the next integer is that integer.
     const double next = whole + 1;
     const double allowance = std::max(4 * std::numeric_limits<double>::epsilon(), tolerance);
-    if (next - scaled <= allowance * std::max(1.0, std::fabs(next)))
+    if (scaled != whole && next - scaled <= allowance * std::max(1.0, std::fabs(next)))
         whole = next;
     return whole / scale;
 }

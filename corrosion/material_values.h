@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace corrolab {
 
 // The material of the main window's corrosion-rate frame, as last read or handed
@@ -9,5 +11,41 @@ struct MaterialValues
     double density = 0; // g/cm^3
     double equivalentWeight = 0; // g
 };
+
+// The texts of the corrosion-rate frame: equivalent weight (g), density (g/cm^3)
+// and their ratio, as the boxes show them.
+struct FrameTexts
+{
+    std::string equivalentWeight;
+    std::string density;
+    std::string ratio;
+};
+
+// The frame as the main window opens: iron.
+inline const FrameTexts kStartFrame {" 27.92", " 7.86", "3.5526"};
+
+// What the corrosion-rate units read from the frame: the equivalent weight and the
+// ratio. A number too large for a double reads as infinity, which no conversion
+// accepts.
+struct FrameMaterial
+{
+    double equivalentWeight;
+    double density;
+    double ratio;
+};
+FrameMaterial ReadFrame(const FrameTexts& frame);
+
+// The frame texts the tools window hands back for its result texts: equivalent
+// weight and density with 3 decimals, the ratio as plain decimals. Empty when
+// the density or the equivalent weight reads as 0 (not calculated).
+struct HandBack
+{
+    double equivalentWeight;
+    double density;
+    FrameTexts frame;
+    bool calculated; // false when density or equivalent weight reads 0
+};
+HandBack HandBackTexts(
+    const std::string& equivalentWeight, const std::string& density, const std::string& ratio);
 
 } // namespace corrolab

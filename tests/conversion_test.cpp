@@ -37,6 +37,13 @@ std::map<std::string, double> FirstPrinciples(double ew, double v)
     };
 }
 
+std::optional<double> ConvertValue(
+    const UnitTable& table, std::string_view value, std::string_view from, std::string_view to)
+{
+    const auto conversion = ResolveUnits(table, from, to);
+    return conversion ? ApplyConversion(*conversion, value) : std::nullopt;
+}
+
 UnitTable IronTable()
 {
     UnitTable table;

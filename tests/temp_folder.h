@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace corrolab {
 
@@ -16,7 +17,7 @@ public:
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path()
             / ("corrolab-" + std::string(test->test_suite_name()) + "-" + test->name() + "-"
-                + std::to_string(::getpid()));
+                + std::to_string(::getpid()) + "-" + std::to_string(++count_));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -37,6 +38,7 @@ public:
     }
 
 private:
+    static inline int count_ = 0;
     std::filesystem::path path_;
 };
 

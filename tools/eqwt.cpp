@@ -7,6 +7,8 @@
 #include "app/lenient_number.h"
 #include "app/number_format.h"
 #include "app/vb_controls.h"
+#include "corrosion/material_values.h"
+#include "tools/component_row.h"
 #include "tools/composition.h"
 
 #include <QApplication>
@@ -220,14 +222,12 @@ void EqWt::Option2_Click(int index)
 void EqWt::Combo2_Click(int row)
 {
     platform_.SetBusyPointer(true);
-    const int z = elements_.FindSymbol(Combo2[row]->currentText().toStdString());
-    Text1[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kName)));
-    Text3[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kAtomicNumber)));
-    Text4[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kAtomicWeight)));
-    Text5[row]->setText(QString::fromStdString(elements_.Field(z, ElementTable::kValence)));
-    const std::string& density = elements_.Field(z, ElementTable::kDensity);
-    Text7[row]->setText(
-        z == 0 ? QString() : QString::fromStdString(PlainText(LenientValueOrZero(density) / 1000)));
+    const ElementRow element = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
+    Text1[row]->setText(QString::fromStdString(element.name));
+    Text3[row]->setText(QString::fromStdString(element.atomicNumber));
+    Text4[row]->setText(QString::fromStdString(element.atomicWeight));
+    Text5[row]->setText(QString::fromStdString(element.valence));
+    Text7[row]->setText(QString::fromStdString(element.density));
     platform_.SetBusyPointer(false);
     if (Option2[0]->isChecked())
         Command1_Click();
@@ -282,20 +282,18 @@ void EqWt::Command1_Click()
 
 void EqWt::Command3_Click()
 {
-    double d = LenientValueOrZero(S(Text8));
-    double e = LenientValueOrZero(S(Text6));
-    const double r = LenientValueOrZero(S(Text10));
-    form2_.material.density = d;
-    form2_.material.equivalentWeight = e;
-    if ((d == 0 || e == 0)
+    const HandBack handBack = HandBackTexts(S(Text6), S(Text8), S(Text10));
+    form2_.material.density = handBack.density;
+    form2_.material.equivalentWeight = handBack.equivalentWeight;
+    if (!handBack.calculated
         && !platform_.AskYesNo(this, kTitle,
             "Density and/or Equivalent Weight not calculated.\n\n"
             "Do you want to close this window?",
             Platform::Icon::Warning))
         return;
-    form2_.Text5->setText(QString::fromStdString(FormatFixed(d, 1, 3)));
-    form2_.Text6->setText(QString::fromStdString(FormatFixed(e, 1, 3)));
-    form2_.Text10->setText(QString::fromStdString(PlainText(r)));
+    form2_.Text5->setText(QString::fromStdString(handBack.frame.density));
+    form2_.Text6->setText(QString::fromStdString(handBack.frame.equivalentWeight));
+    form2_.Text10->setText(QString::fromStdString(handBack.frame.ratio));
 
     QString name;
     if (Option2[0]->isChecked()) {

@@ -1,0 +1,428 @@
+#include "app/command_line.h"
+
+#include "alloys/alloy_catalogue.h"
+#include "app/conversion.h"
+#include "app/lenient_number.h"
+#include "catalogue/unit_catalogue.h"
+#include "corrosion/corrosion_rate_units.h"
+#include "corrosion/material_values.h"
+#include "corrosion/rates_reader.h"
+#include "tools/component_row.h"
+#include "tools/element_table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <set>
+
+namespace corrolab {
+
+namespace {
+
+constexpr const char* kVersion = "corrolab 1.0.0";
+
+constexpr const char* kUsage
+    = "Usage: corrolab                          start the windows\n"
+      "       corrolab convert [OPTIONS] VALUE FROM TO\n"
+      "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
+      "       corrolab units [CATEGORY]\n"
+      "       corrolab alloys [BASE]\n"
+      "       corrolab --help | --version\n"
+      "       corrolab SUBCOMMAND --help       help on one subcommand\n";
+
+constexpr const char* kConvertHelp
+    = "Usage: corrolab convert [--scientific] [--metal SYMBOL | --alloy NAME |\n"
+      "                        --composition TEXT] [--rates FILE] VALUE FROM TO\n"
+      "\n"
+      "Prints what the main window's result box shows for VALUE converted from the\n"
+      "unit FROM to the unit TO, without its surrounding blanks.\n"
+      "\n"
+      "  --scientific        the result as 1.500 x E+03\n"
+      "  --metal SYMBOL      the material is a pure metal (Fe, Cu, ...)\n"
+      "  --alloy NAME        the material is an alloy of the built-in catalogue\n"
+      "  --composition TEXT  the material is a composition such as \"70Cu 30Zn\"\n"
+      "  --rates FILE        exchange rates from FILE instead of the program folder's\n"
+      "                      Currency.txt\n"
+      "\n"
+      "Without a material option the material is iron, as the main window opens.\n"
+      "Units are the corrosion-rate units (corrolab units \"Corrosion rate\" lists\n"
+      "the catalogue's; the convertible ones are micro_amp/cm^2, milli_amp/cm^2,\n"
+      "amp/cm^2, g/cm^2-s, mg/cm^2-s, mg/dm^2-s, mdd, mm/year, ipy, mpy) and the\n"
+      "currencies of the rates file.\n"
+      "\n"
+      "VALUE - reads values from standard input, one per line, and writes one result\n"
+      "per line in order. Each value is read as the window reads its value box: the\n"
+      "leading number of the line, so a line without one counts as 0 and \"12abc\"\n"
+      "as 12; a number too large to hold gives an empty line.\n";
+
+constexpr const char* kMaterialHelp
+    = "Usage: corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
+      "\n"
+      "Prints the Material Properties window's results, one 'name: value' line each:\n"
+      "equivalent weight (g), density (g/cm^3), ratio (equivalent weight / density),\n"
+      "total (of the percentages), and warnings naming the markers the window shows\n"
+      "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
+      "Exit status 1 when the material cannot be calculated.\n";
+
+constexpr const char* kUnitsHelp
+    = "Usage: corrolab units [CATEGORY]\n"
+      "\n"
+      "Without CATEGORY, lists the category chooser's items; with it, the unit names\n"
+      "that choosing CATEGORY lists, one per line (names match exactly).\n"
+      "\"Currencies\" lists the currencies of the rates file when there is one.\n";
+
+constexpr const char* kAlloysHelp
+    = "Usage: corrolab alloys [BASE]\n"
+      "\n"
+      "Without BASE, lists the base metals of the alloy catalogue; with it, the alloys\n"
+      "of BASE as name<TAB>composition.\n";
+
+struct UsageError
+{
+    std::string message;
+};
+struct Failure
+{
+    std::string message;
+};
+
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool WantsHelp(const std::vector<std::string>& args)
+{
+    return std::ranges::find(args, "--help") != args.end()
+        || std::ranges::find(args, "-h") != args.end();
+}
+
+// Options with a value, then positional arguments.
+struct Parsed
+{
+    std::map<std::string, std::string> options;
+    std::set<std::string> flags;
+    std::vector<std::string> positional;
+};
+
+// "-x" and "--x" are options; "-", "-1.5", "-.5" and "- Miscellaneous -" are not.
+bool LooksLikeOption(const std::string& arg)
+{
+    const size_t name = arg.starts_with("--") ? 2 : 1;
+    return arg.size() > name && arg[0] == '-'
+        && std::isalpha(static_cast<unsigned char>(arg[name]));
+}
+
+Parsed Parse(const std::vector<std::string>& args, const std::set<std::string>& valued,
+    const std::set<std::string>& flags)
+{
+    Parsed parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (valued.contains(arg)) {
+            if (i + 1 >= args.size())
+                throw UsageError {arg + " needs a value"};
+            if (parsed.options.contains(arg))
+                throw UsageError {arg + " given twice"};
+            parsed.options[arg] = args[++i];
+        } else if (flags.contains(arg)) {
+            parsed.flags.insert(arg);
+        } else if (LooksLikeOption(arg)) {
+            throw UsageError {"unknown option " + arg};
+        } else {
+            parsed.positional.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+// The grid rows of the material the options name, as the tools window fills them.
+std::optional<std::vector<ComponentTexts>> MaterialRows(const Parsed& parsed)
+{
+    int given = 0;
+    for (const char* option : {"--metal", "--alloy", "--composition"})
+        given += parsed.options.contains(option) ? 1 : 0;
+    if (given > 1)
+        throw UsageError {"give one of --metal, --alloy and --composition"};
+    if (given == 0)
+        return std::nullopt;
+
+    static const ElementTable elements;
+    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end()) {
+        if (elements.FindSymbol(metal->second) == 0)
+            throw Failure {"unknown element symbol '" + metal->second + "'"};
+        const ElementRow row = FillElementRow(elements, metal->second);
+        return std::vector<ComponentTexts> {{"100", row.atomicWeight, row.valence, row.density}};
+    }
+    std::string composition;
+    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end()) {
+        composition = CompositionOf(alloy->second);
+        if (composition.empty())
+            throw Failure {"unknown alloy '" + alloy->second + "'"};
+    } else {
+        composition = parsed.options.at("--composition");
+    }
+    auto rows = CompositionRows(elements, composition);
+    if (!rows)
+        throw Failure {"the composition '" + composition + "' has more than "
+            + std::to_string(kGridRows) + " components"};
+    return rows;
+}
+
+std::string Warnings(const MaterialCalculation& calculation)
+{
+    std::vector<std::string> warnings;
+    if (calculation.totalMarker)
+        warnings.emplace_back("total not 100");
+    if (calculation.valenceMarkerRow)
+        warnings.emplace_back("missing valence");
+    if (calculation.densityMarkerRow)
+        warnings.emplace_back("zero density");
+    if (calculation.checkInputs)
+        warnings.emplace_back("check inputs");
+    std::string text;
+    for (const std::string& warning : warnings)
+        text += (text.empty() ? "" : ", ") + warning;
+    return text.empty() ? "none" : text;
+}
+
+// The main window's frame after the tools window has handed the material back.
+FrameTexts MaterialFrame(const Parsed& parsed)
+{
+    const auto rows = MaterialRows(parsed);
+    if (!rows)
+        return kStartFrame;
+    const MaterialCalculation calculation = CalculateMaterial(*rows);
+    if (!calculation.results)
+        throw Failure {"the material cannot be calculated (" + Warnings(calculation) + ")"};
+    const HandBack handBack = HandBackTexts(calculation.results->equivalentWeightText,
+        calculation.results->densityText, calculation.results->ratioText);
+    if (!handBack.calculated)
+        throw Failure {"density and/or equivalent weight not calculated"};
+    return handBack.frame;
+}
+
+std::optional<std::string> ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The rates file the conversion uses, if any: --rates FILE must exist.
+std::optional<RatesFile> Rates(const Parsed& parsed, const std::filesystem::path& folder)
+{
+    if (const auto option = parsed.options.find("--rates"); option != parsed.options.end()) {
+        const auto content = ReadFile(option->second);
+        if (!content)
+            throw Failure {"rates file '" + option->second + "' not found"};
+        return ParseRatesFile(*content);
+    }
+    if (const auto path = FindRatesFile(folder))
+        if (const auto content = ReadFile(*path))
+            return ParseRatesFile(*content);
+    return std::nullopt;
+}
+
+bool IsCatalogueCurrency(const std::string& name)
+{
+    const auto currencies = UnitsForSelection(kCurrencies);
+    return std::ranges::find(currencies, name) != currencies.end();
+}
+
+// Explains why two names do not convert, naming the culprit.
+[[noreturn]] void ExplainNoConversion(
+    const UnitTable& table, const std::string& from, const std::string& to, bool haveRates)
+{
+    const auto known = [&table](const std::string& name) {
+        for (int c = 1; c <= UnitTable::kLastCategory; ++c)
+            for (int u = 1; u <= UnitTable::kLastUnit; ++u)
+                if (table.Name(u, c) == name || table.Name(u, c) == AsciiCapitals(name))
+                    return true;
+        return false;
+    };
+    for (const std::string& name : {from, to}) {
+        if (known(name))
+            continue;
+        if (!haveRates && IsCatalogueCurrency(name))
+            throw Failure {"no rates file for the currency '" + name
+                + "' (put Currency.txt in the program folder or use --rates)"};
+        throw Failure {"unknown unit '" + name + "'"};
+    }
+    throw Failure {"'" + from + "' and '" + to + "' are not units of one category"};
+}
+
+int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+    const std::filesystem::path& folder)
+{
+    const Parsed parsed
+        = Parse(args, {"--metal", "--alloy", "--composition", "--rates"}, {"--scientific"});
+    if (parsed.positional.size() != 3)
+        throw UsageError {"convert takes VALUE FROM TO"};
+    const std::string& value = parsed.positional[0];
+    const std::string& from = parsed.positional[1];
+    const std::string& to = parsed.positional[2];
+    const bool scientific = parsed.flags.contains("--scientific");
+
+    UnitTable table;
+    const FrameMaterial material = ReadFrame(MaterialFrame(parsed));
+    LoadCorrosionRateUnits(table, material.equivalentWeight, material.ratio);
+    const std::optional<RatesFile> rates = Rates(parsed, folder);
+    if (rates)
+        StoreCurrencies(table, *rates);
+
+    // Units are resolved once; every value then costs one read and one format.
+    const auto conversion = ResolveUnits(table, from, to);
+    if (!conversion) {
+        if (FindUnitPair(table, from, to)
+            || FindUnitPair(table, AsciiCapitals(from), AsciiCapitals(to)))
+            throw Failure {"'" + from
+                + "' cannot be converted from for this material"
+                  " (its factor is 0 or unusable)"};
+        ExplainNoConversion(table, from, to, rates.has_value());
+    }
+    const auto convertOne = [&](std::string_view text) {
+        const auto x = ApplyConversion(*conversion, text);
+        return x ? Trimmed(ResultText(*x, scientific, conversion->ratioError)) : std::string();
+    };
+    if (value != "-") {
+        out << convertOne(value) << '\n';
+        return 0;
+    }
+    std::string line;
+    while (std::getline(in, line))
+        out << convertOne(line) << '\n';
+    return 0;
+}
+
+int Material(const std::vector<std::string>& args, std::ostream& out)
+{
+    const Parsed parsed = Parse(args, {"--metal", "--alloy", "--composition"}, {});
+    if (!parsed.positional.empty())
+        throw UsageError {"material takes no further arguments"};
+    const auto rows = MaterialRows(parsed);
+    if (!rows)
+        throw UsageError {"material needs --metal, --alloy or --composition"};
+    const MaterialCalculation calculation = CalculateMaterial(*rows);
+    const MaterialResults results = calculation.results.value_or(MaterialResults {});
+    out << "equivalent weight: " << Trimmed(results.equivalentWeightText) << '\n'
+        << "density: " << Trimmed(results.densityText) << '\n'
+        << "ratio: " << Trimmed(results.ratioText) << '\n'
+        << "total: " << results.totalText << '\n'
+        << "warnings: " << Warnings(calculation) << '\n';
+    return calculation.results ? 0 : 1;
+}
+
+int Units(
+    const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
+{
+    const Parsed parsed = Parse(args, {}, {});
+    if (parsed.positional.size() > 1)
+        throw UsageError {"units takes at most one CATEGORY"};
+    if (parsed.positional.empty()) {
+        for (const std::string& item : CategoryChooserItems())
+            out << item << '\n';
+        return 0;
+    }
+    const std::string& category = parsed.positional[0];
+    const auto chooser = CategoryChooserItems();
+    if (std::ranges::find(chooser, category) == chooser.end())
+        throw Failure {"unknown category '" + category + "'"};
+    if (category == kCurrencies)
+        if (const auto rates = Rates(parsed, folder)) {
+            for (const CurrencyRate& currency : rates->currencies)
+                out << currency.name << '\n';
+            return 0;
+        }
+    for (std::string_view unit : UnitsForSelection(category))
+        out << unit << '\n';
+    return 0;
+}
+
+int Alloys(const std::vector<std::string>& args, std::ostream& out)
+{
+    const Parsed parsed = Parse(args, {}, {});
+    if (parsed.positional.size() > 1)
+        throw UsageError {"alloys takes at most one BASE"};
+    if (parsed.positional.empty()) {
+        for (const BaseMetal& base : AlloyCatalogue())
+            out << base.name << '\n';
+        return 0;
+    }
+    const auto alloys = AlloysOf(parsed.positional[0]);
+    if (alloys.empty())
+        throw Failure {"unknown base metal '" + parsed.positional[0] + "'"};
+    for (const Alloy& alloy : alloys)
+        out << alloy.name << '\t' << alloy.composition << '\n';
+    return 0;
+}
+
+const std::map<std::string, const char*>& SubcommandHelp()
+{
+    static const std::map<std::string, const char*> help {
+        {"convert", kConvertHelp},
+        {"material", kMaterialHelp},
+        {"units", kUnitsHelp},
+        {"alloys", kAlloysHelp},
+    };
+    return help;
+}
+
+} // namespace
+
+bool IsCommandLine(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return false;
+    return SubcommandHelp().contains(args[0]) || args[0] == "--help" || args[0] == "-h"
+        || args[0] == "--version";
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+    std::ostream& err, const std::filesystem::path& programFolder)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << kVersion << '\n';
+        return 0;
+    }
+    const std::string& command = args[0];
+    const auto help = SubcommandHelp().find(command);
+    if (help == SubcommandHelp().end()) {
+        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage;
+        return 2;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (WantsHelp(rest)) {
+        out << help->second;
+        return 0;
+    }
+    try {
+        if (command == "convert")
+            return Convert(rest, in, out, programFolder);
+        if (command == "material")
+            return Material(rest, out);
+        if (command == "units")
+            return Units(rest, out, programFolder);
+        return Alloys(rest, out);
+    } catch (const UsageError& error) {
+        err << "corrolab " << command << ": " << error.message << '\n' << help->second;
+        return 2;
+    } catch (const Failure& failure) {
+        err << "corrolab: " << failure.message << '\n';
+        return 1;
+    }
+}
+
+} // namespace corrolab

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corrolab {
+
+// Whether the arguments ask for a command-line path rather than the windows.
+bool IsCommandLine(const std::vector<std::string>& args);
+
+// Runs `corrolab convert|material|units|alloys|--help|--version` with the
+// arguments after the program name. Never opens a window or writes a file.
+// Returns the exit status: 0 done, 1 a failed request, 2 wrong usage.
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+    std::ostream& err, const std::filesystem::path& programFolder);
+
+} // namespace corrolab

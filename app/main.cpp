@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -91,5 +92,8 @@ int main(int argc, char* argv[])
     if (!screenshotFolder.empty())
         return corrolab::SaveScreenshots(window, screenshotFolder) ? 0 : 1;
     window.show();
+    // For the start-up benchmark: leave as soon as the window has been shown.
+    if (std::getenv("CORROLAB_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace corrolab {
 
@@ -25,14 +26,22 @@ double ScaledUp(double magnitude, int n)
 // Largest magnitude at which a double still holds a fractional part.
 constexpr double kNoFractionAbove = 9007199254740992.0; // 2^53
 
-// Shortest text of |value| in plain decimals that reads back as the same double.
-std::string ShortestFixed(double value)
+// A double has at most 309 integer digits and at most 1074 significant decimals.
+using DigitBuffer = std::array<char, 1500>;
+
+// Shortest text of |value| in plain decimals that reads back as the same double,
+// written into `buffer`; no allocation.
+std::string_view ShortestFixed(double value, DigitBuffer& buffer)
 {
-    // A double has at most 309 integer digits and at most 1074 significant decimals.
-    std::array<char, 1500> buffer {};
     const auto result = std::to_chars(
         buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
-    return std::string(buffer.data(), result.ptr);
+    return {buffer.data(), static_cast<size_t>(result.ptr - buffer.data())};
+}
+
+std::string ShortestFixed(double value)
+{
+    DigitBuffer buffer;
+    return std::string(ShortestFixed(value, buffer));
 }
 
 int DecimalsShown(const std::string& text)
@@ -77,10 +86,15 @@ std::string NumberText(double value)
 {
     if (!std::isfinite(value))
         return {};
-    std::string digits = ShortestFixed(value);
+    DigitBuffer buffer;
+    std::string_view digits = ShortestFixed(value, buffer);
     if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.')
-        digits.erase(0, 1);
-    return (std::signbit(value) && value != 0 ? "-" : " ") + digits;
+        digits.remove_prefix(1);
+    std::string text;
+    text.reserve(digits.size() + 1);
+    text += std::signbit(value) && value != 0 ? '-' : ' ';
+    text += digits;
+    return text;
 }
 
 std::string FormatFixed(double& x, int width, int d, double tolerance)
@@ -97,7 +111,9 @@ std::string FormatFixed(double& x, int width, int d, double tolerance)
     const double guard = std::min(1e-9, 0.5 * std::pow(10.0, -d));
     const double fraction = TruncateDecimals((std::fabs(x) - integerPart) + guard, d);
 
-    int padding = width - static_cast<int>(NumberText(integerPart).size());
+    DigitBuffer buffer;
+    // The number text of the integer part is a blank and its digits.
+    int padding = width - 1 - static_cast<int>(ShortestFixed(integerPart, buffer).size());
     if (integerPart == 0 && fraction != 0)
         padding += 1;
 
@@ -121,10 +137,13 @@ std::string FormatScientific(double x)
         buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, 3);
     const std::string text(buffer.data(), result.ptr); // "-1.500e+03"
     const size_t e = text.find('e');
-    std::string exponent = text.substr(e + 2);
-    if (exponent.size() < 2)
-        exponent.insert(0, "0");
-    return text.substr(0, e) + " x E" + text[e + 1] + exponent;
+    std::string scientific = text.substr(0, e);
+    scientific += " x E";
+    scientific += text[e + 1];
+    if (text.size() - (e + 2) < 2)
+        scientific += '0';
+    scientific.append(text, e + 2);
+    return scientific;
 }
 
 } // namespace corrolab
@@ -143,9 +162,8 @@ std::string PlainText(double value)
         buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
     double rounded = value;
     std::from_chars(buffer.data(), result.ptr, rounded);
-    std::string text = ShortestFixed(rounded);
-    if (std::signbit(rounded))
-        text.insert(0, "-");
+    std::string text = std::signbit(rounded) ? "-" : "";
+    text += ShortestFixed(rounded);
     return text;
 }
 

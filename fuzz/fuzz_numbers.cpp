@@ -1,10 +1,11 @@
 // Fuzzes the lenient number read and the number display texts.
 //
 // Input layout: bytes 0-7 are a double (native byte order), byte 8 the decimals
-// (0..12), byte 9 the field width (0..23), bit 0 of byte 10 picks the single-
-// precision tolerance of the result box; the rest is a text read with
-// LenientValue. Missing header bytes read as 0. Every display function is run on
-// the double from the header and on the value read from the text.
+// (0..12), byte 9 the field width (0..23); bit 0 of byte 10 picks a tolerance of
+// single precision for FormatFixed (half of it is the result box's ratio error);
+// the rest is a text read with LenientValue. Missing header bytes read as 0. Every
+// display function is run on the double from the header and on the value read
+// from the text.
 
 #include "app/conversion.h"
 #include "app/lenient_number.h"
@@ -218,11 +219,11 @@ void CheckFormatFixed(double x, int width, int d, double tolerance)
     }
 }
 
-void CheckResultText(double x)
+void CheckResultText(double x, double ratioError)
 {
-    const std::string scientific = ResultText(x, true);
+    const std::string scientific = ResultText(x, true, ratioError);
     FUZZ_CHECK(scientific == FormatScientific(x));
-    const std::string text = ResultText(x, false);
+    const std::string text = ResultText(x, false, ratioError);
     if (!std::isfinite(x)) {
         FUZZ_CHECK(text.empty());
         return;
@@ -246,7 +247,7 @@ void CheckValue(double x, int width, int d, double tolerance)
     CheckPlainText(x);
     CheckScientific(x);
     CheckFormatFixed(x, width, d, tolerance);
-    CheckResultText(x);
+    CheckResultText(x, tolerance / 2);
 }
 
 } // namespace

@@ -1,0 +1,88 @@
+// The tools window measured through the real window classes, offscreen.
+#include "app/form2.h"
+#include "tools/eqwt.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+using namespace corrolab;
+
+// A platform that answers nothing and shows nothing.
+class QuietPlatform final : public Platform
+{
+public:
+    bool AskYesNo(QWidget*, const std::string&, const std::string&, Icon) override { return true; }
+    bool AskOkCancel(QWidget*, const std::string&, const std::string&, Icon) override
+    {
+        return false;
+    }
+    void Tell(QWidget*, const std::string&, const std::string&, Icon) override { }
+    void SetBusyPointer(bool) override { }
+    bool OpenDocument(const std::string&) override { return true; }
+    bool StartTextEditor(const std::filesystem::path&) override { return true; }
+    void SetTopmost(QWidget*, bool) override { }
+    std::filesystem::path ProgramFolder() override { return "/nonexistent"; }
+    std::filesystem::path ProgramFile() override { return "/nonexistent/corrolab"; }
+    std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path&) override
+    {
+        return std::nullopt;
+    }
+    std::chrono::year_month_day Today() override
+    {
+        return std::chrono::year_month_day {
+            std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+    }
+};
+
+const char* kNineComponents = "60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti";
+
+// One Calculate with 9 components, including its hand-back to the main window.
+void CalculateNineComponents(benchmark::State& state)
+{
+    QuietPlatform platform;
+    Form2 form(platform);
+    EqWt& tools = form.EnsureTools();
+    tools.Option2[1]->setChecked(true);
+    tools.Option2_Click(1);
+    tools.LoadComposition(kNineComponents);
+    for (auto _ : state)
+        tools.Command1_Click();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(CalculateNineComponents)->Unit(benchmark::kMicrosecond);
+
+// One percentage edit in row 0 cascading down 9 rows, each step recalculating
+// and handing back to the main window.
+void CascadeNineRows(benchmark::State& state)
+{
+    QuietPlatform platform;
+    Form2 form(platform);
+    EqWt& tools = form.EnsureTools();
+    tools.Option2[1]->setChecked(true);
+    tools.Option2_Click(1);
+    tools.LoadComposition(kNineComponents);
+    int percent = 50;
+    for (auto _ : state) {
+        percent = percent == 50 ? 51 : 50;
+        tools.Text2[0]->setText(QString::number(percent));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(CascadeNineRows)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -187,7 +187,11 @@ void Form2::BuildFrame(QWidget* area)
 
     Command6 = new QPushButton("Material ...", Frame1);
     Command6->setGeometry(Twips(240, 360, 1500, 375));
-    Label2[3] = MakeLabel(Frame1, "Iron", Twips(180, 855, 1620, 195));
+    Label2[3] = MakeLabel(Frame1, "Iron", Twips(120, 855, 1800, 195));
+    // An alloy's name ("Al/Cu/Mg/Mn alloy") may need a second and third line.
+    Label2[3]->setWordWrap(true);
+    Label2[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2[3]->resize(Label2[3]->width(), TwipsToPixels(520));
     SetTextColour(Label2[3], kRed);
     Label2[1] = MakeLabel(Frame1, "Equivalent weight (g)", Twips(45, 1395, 1905, 195));
     Label2[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -43,7 +43,17 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
     bool ok = Save(window, dir.filePath("corrolab-main.png"));
     window.Command6_Click();
     ok = Save(*window.tools(), dir.filePath("corrolab-material.png")) && ok;
-    window.tools()->hide();
+    // An alloy whose percentages do not total 100, and one with phosphorus.
+    EqWt& tools = *window.tools();
+    tools.Option2[1]->setChecked(true);
+    tools.Option2_Click(1);
+    tools.LoadComposition("77Al 21Zn 1.1Cu 0.5Fe Pb Sn");
+    ok = Save(tools, dir.filePath("corrolab-alloy.png")) && ok;
+    tools.LoadComposition("60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti");
+    ok = Save(window, dir.filePath("corrolab-main-alloy.png")) && ok;
+    tools.LoadComposition("94.8Cu 5Sn 0.2P");
+    ok = Save(tools, dir.filePath("corrolab-check-inputs.png")) && ok;
+    tools.hide();
     window.Option1[1]->setChecked(true);
     window.Option1_Click(1);
     window.Combo1->setCurrentIndex(window.Combo1->findText("Length"));

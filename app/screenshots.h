@@ -7,7 +7,8 @@ namespace corrolab {
 class Form2;
 
 // Renders each window in its start state to a PNG in `folder`
-// (corrolab-main.png, corrolab-material.png, corrolab-dictionary.png).
+// (corrolab-main.png, corrolab-material.png, corrolab-dictionary.png), and a few
+// states worth reviewing (an alloy, a material that cannot be calculated).
 bool SaveScreenshots(Form2& window, const std::string& folder);
 
 } // namespace corrolab

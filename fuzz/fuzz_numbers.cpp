@@ -13,7 +13,9 @@
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -30,6 +32,7 @@ constexpr double kSmallest = std::numeric_limits<double>::denorm_min();
 constexpr double kNoFractionAbove = 9007199254740992.0; // 2^53
 constexpr double kSinglePrecision = 2.4e-7; // the result box's tolerance
 constexpr std::string_view kScientificMark = " x E";
+constexpr size_t npos = std::string_view::npos;
 
 bool IsDigit(char c)
 {
@@ -47,12 +50,37 @@ bool SameRead(std::optional<double> a, std::optional<double> b)
     return a.has_value() == b.has_value() && (!a || *a == *b);
 }
 
+// The C library's reading of the leading number, for texts where it reads the
+// same numbers: leading blanks, then a sign, a digit or a point, and no
+// hexadecimal, infinity or not-a-number form. Empty when it does not apply.
+std::optional<std::optional<double>> ReferenceRead(std::string_view text)
+{
+    size_t start = 0;
+    while (start < text.size() && std::string_view(" \t\r\n").find(text[start]) != npos)
+        ++start;
+    const std::string rest(text.substr(start));
+    if (rest.empty() || std::string_view("+-.0123456789").find(rest[0]) == npos)
+        return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(rest.c_str(), &end);
+    const bool overflow = errno == ERANGE && std::fabs(value) == HUGE_VAL;
+    const std::string_view read(rest.c_str(), static_cast<size_t>(end - rest.c_str()));
+    if (read.find_first_of("xXiInN") != npos)
+        return std::nullopt;
+    if (read.empty())
+        return std::optional<double>(0.0);
+    return overflow ? std::optional<double>() : std::optional<double>(value);
+}
+
 void CheckLenientValue(std::string_view text)
 {
     const std::optional<double> value = LenientValue(text);
     if (value)
         FUZZ_CHECK(std::isfinite(*value));
     FUZZ_CHECK(LenientValueOrZero(text) == value.value_or(0.0));
+    if (const auto reference = ReferenceRead(text))
+        FUZZ_CHECK(SameRead(value, *reference));
 
     // Blanks before the number and a letter after it change nothing.
     FUZZ_CHECK(SameRead(LenientValue(" \t" + std::string(text)), value));

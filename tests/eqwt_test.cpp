@@ -93,6 +93,22 @@ TEST_F(ToolsWindow, CompositionWithTracesAndRanges)
     EXPECT_EQ(tools->Label2[9]->text(), "101");
 }
 
+TEST_F(ToolsWindow, AnAlloyThatCannotBeCalculatedNeverReachesTheMainWindowHalfLoaded)
+{
+    tools->Option2[1]->click();
+    tools->LoadComposition("77Al 21Zn 1.1Cu 0.5Fe Pb Sn");
+    const QString name = form->Label2[3]->text();
+    const QString frame = form->Text6->text();
+    const std::string results = Cell(tools->Text6);
+    tools->LoadComposition("94.8Cu 5Sn 0.2P");
+    EXPECT_FALSE(tools->Label1[2]->isHidden());
+    EXPECT_EQ(form->Label2[3]->text(), name);
+    EXPECT_EQ(form->Text6->text(), frame);
+    EXPECT_EQ(Cell(tools->Text6), results);
+    EXPECT_EQ(tools->Label2[9]->text(), "99.6");
+    EXPECT_EQ(Cell(tools->Text2[1]), "5");
+}
+
 TEST_F(ToolsWindow, MoreComponentsThanRowsLeaveTheGridAlone)
 {
     tools->Option2[1]->click();

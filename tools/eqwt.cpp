@@ -235,6 +235,8 @@ void EqWt::Combo2_Click(int row)
 
 void EqWt::Text2_Change(int row)
 {
+    if (loadingComposition_)
+        return;
     Command1_Click();
     if (row >= components - 1)
         return;
@@ -276,6 +278,8 @@ bool EqWt::Calculate()
 
 void EqWt::Command1_Click()
 {
+    if (loadingComposition_)
+        return;
     if (Calculate())
         Command3_Click();
 }
@@ -339,6 +343,9 @@ void EqWt::LoadComposition(const std::string& composition)
             Platform::Icon::Warning);
         return;
     }
+    // The rows are filled first and calculated once: a half-loaded grid must never
+    // reach the main window as if it were the chosen material.
+    loadingComposition_ = true;
     if (count > 1)
         SetComboIndex(Combo1, count - 1);
     for (int j = 0; j < count; ++j) {
@@ -348,6 +355,7 @@ void EqWt::LoadComposition(const std::string& composition)
             Combo2_Click(j); // an unknown symbol fills the row from the empty slot
         Text2[j]->setText(QString::fromStdString(components[j].percentage));
     }
+    loadingComposition_ = false;
     Command1_Click();
 }
 

@@ -96,6 +96,7 @@ private:
     bool SymbolListsFilled() const;
     bool Calculate();
 
+    bool loadingComposition_ = false;
     Form2& form2_;
     Platform& platform_;
     ElementTable elements_;

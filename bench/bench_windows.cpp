@@ -41,15 +41,22 @@ public:
 
 const char* kNineComponents = "60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti";
 
+// The tools window in the Alloy mode with nine components loaded.
+EqWt& NineComponentTools(Form2& form)
+{
+    EqWt& tools = form.EnsureTools();
+    tools.Option2[1]->setChecked(true);
+    tools.Option2_Click(1);
+    tools.LoadComposition(kNineComponents);
+    return tools;
+}
+
 // One Calculate with 9 components, including its hand-back to the main window.
 void CalculateNineComponents(benchmark::State& state)
 {
     QuietPlatform platform;
     Form2 form(platform);
-    EqWt& tools = form.EnsureTools();
-    tools.Option2[1]->setChecked(true);
-    tools.Option2_Click(1);
-    tools.LoadComposition(kNineComponents);
+    EqWt& tools = NineComponentTools(form);
     for (auto _ : state)
         tools.Command1_Click();
     state.SetItemsProcessed(state.iterations());
@@ -62,10 +69,7 @@ void CascadeNineRows(benchmark::State& state)
 {
     QuietPlatform platform;
     Form2 form(platform);
-    EqWt& tools = form.EnsureTools();
-    tools.Option2[1]->setChecked(true);
-    tools.Option2_Click(1);
-    tools.LoadComposition(kNineComponents);
+    EqWt& tools = NineComponentTools(form);
     int percent = 50;
     for (auto _ : state) {
         percent = percent == 50 ? 51 : 50;

@@ -344,29 +344,6 @@ constexpr std::string_view kUnits25[] = {
     "lb/min",
     "slug/min",
 };
-constexpr std::string_view kUnits26[] = {
-    "mg/s",
-    "g/s",
-    "kg/s",
-    "ton/s",
-    "oz/s",
-    "lb/s",
-    "slug/s",
-    "mg/hr",
-    "g/hr",
-    "kg/hr",
-    "ton/hr",
-    "oz/hr",
-    "lb/hr",
-    "slug/hr",
-    "mg/min",
-    "g/min",
-    "kg/min",
-    "ton/min",
-    "oz/min",
-    "lb/min",
-    "slug/min",
-};
 constexpr std::string_view kUnits27[] = {
     "mg-mm/s",
     "g-mm/s",
@@ -714,7 +691,7 @@ constexpr Category kCategories[] = {
     {"Magnetic flux", {}, kUnits23},
     {"Mass", {}, kUnits24},
     {"Flow rate", {}, kUnits25},
-    {"Mass flow rate", {}, kUnits26},
+    {"Mass flow rate", {}, kUnits25}, // the same list as "Flow rate"
     {"Momentum", {}, kUnits27},
     {"Moment", {}, kUnits28},
     {"Electric potential", {}, kUnits29},

@@ -13,9 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <map>
 #include <set>
 
@@ -209,25 +207,17 @@ FrameTexts MaterialFrame(const Parsed& parsed)
     return handBack.frame;
 }
 
-std::optional<std::string> ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // The rates file the conversion uses, if any: --rates FILE must exist.
 std::optional<RatesFile> Rates(const Parsed& parsed, const std::filesystem::path& folder)
 {
     if (const auto option = parsed.options.find("--rates"); option != parsed.options.end()) {
-        const auto content = ReadFile(option->second);
+        const auto content = ReadRatesFile(option->second);
         if (!content)
             throw Failure {"rates file '" + option->second + "' not found"};
         return ParseRatesFile(*content);
     }
     if (const auto path = FindRatesFile(folder))
-        if (const auto content = ReadFile(*path))
+        if (const auto content = ReadRatesFile(*path))
             return ParseRatesFile(*content);
     return std::nullopt;
 }

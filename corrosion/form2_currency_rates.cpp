@@ -6,27 +6,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace corrolab {
 
 namespace {
-
-constexpr std::streamsize kLargestRatesFile = 16 * 1024 * 1024;
-
-// The whole file, read and closed at once: the file is never written or kept open.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string content;
-    content.resize(static_cast<size_t>(kLargestRatesFile));
-    in.read(content.data(), kLargestRatesFile);
-    content.resize(static_cast<size_t>(in.gcount()));
-    return content;
-}
 
 constexpr const char* kTitle = "Corrolab";
 
@@ -55,7 +38,7 @@ void Form2::LoadCurrencyRates()
         }
     }
 
-    const std::optional<std::string> content = ReadWholeFile(*path);
+    const std::optional<std::string> content = ReadRatesFile(*path);
     if (!content)
         return;
     const RatesFile file = ParseRatesFile(*content);

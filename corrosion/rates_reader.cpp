@@ -8,6 +8,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <limits>
 
 namespace corrolab {
@@ -114,6 +115,18 @@ int AgeInDays(std::chrono::year_month_day fileDate, std::chrono::year_month_day 
 std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& folder)
 {
     return FindFileIgnoringCase(folder, kRatesFileName);
+}
+
+std::optional<std::string> ReadRatesFile(const std::filesystem::path& path)
+{
+    constexpr std::streamsize kLargestRatesFile = 16 * 1024 * 1024;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string content(static_cast<size_t>(kLargestRatesFile), '\0');
+    in.read(content.data(), kLargestRatesFile);
+    content.resize(static_cast<size_t>(in.gcount()));
+    return content;
 }
 
 std::string MonthRatesCaption(std::chrono::year_month_day date)

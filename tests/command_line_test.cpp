@@ -192,6 +192,10 @@ TEST(CommandLine, DifferentCategoriesAndUnusableSources)
     EXPECT_NE(mixed.err.find("not units of one category"), std::string::npos);
     const ProcessResult zero = Corrolab({"convert", "--composition", "100Fe", "1", "mdd", "mpy"});
     EXPECT_EQ(zero.status, 0);
+    // A device as the rates file is read only so far, and converts nothing.
+    const ProcessResult device = Corrolab({"convert", "--rates", "/dev/zero", "1", "mpy", "mdd"});
+    EXPECT_EQ(device.status, 0);
+    EXPECT_EQ(device.out, "5.465\n");
 }
 
 // The command line and the windows give the same text for the same inputs.

@@ -68,6 +68,19 @@ TEST_F(Menus, HelpAsksFirst)
     EXPECT_EQ(platform.editedFiles, (std::vector<std::filesystem::path> {help}));
 }
 
+TEST_F(Menus, HelpWithoutTheHelpFileSaysSo)
+{
+    platform.answers = {true};
+    form->menu.mnuHelp->trigger();
+    EXPECT_TRUE(platform.editedFiles.empty());
+    ASSERT_EQ(platform.Count("Tell"), 1u);
+    EXPECT_NE(platform.dialogs.back().text.find("help.txt"), std::string::npos);
+    EXPECT_EQ(platform.dialogs.back().icon, Platform::Icon::Warning);
+    // The window goes on working.
+    Convert("1", "micro_amp/cm^2", "mpy");
+    EXPECT_EQ(Result(), " .4573");
+}
+
 TEST_F(Menus, WindowSwitching)
 {
     form->menu.mnuAC->trigger();

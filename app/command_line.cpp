@@ -96,6 +96,28 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// A message quotes what the user typed: control characters in it are written as
+// escapes, so that the message stays on one line.
+std::string OneLine(const std::string& message)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (c == '\t')
+            line += "\\t";
+        else if (byte < 0x20 || byte == 0x7f)
+            line += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        else
+            line += c;
+    }
+    return line;
+}
+
 bool WantsHelp(const std::vector<std::string>& args)
 {
     return std::ranges::find(args, "--help") != args.end()
@@ -407,10 +429,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Units(rest, out, programFolder);
         return Alloys(rest, out);
     } catch (const UsageError& error) {
-        err << "corrolab " << command << ": " << error.message << '\n' << help->second;
+        err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help->second;
         return 2;
     } catch (const Failure& failure) {
-        err << "corrolab: " << failure.message << '\n';
+        err << "corrolab: " << OneLine(failure.message) << '\n';
         return 1;
     }
 }

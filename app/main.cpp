@@ -61,6 +61,7 @@ int main(int argc, char* argv[])
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (corrolab::IsCommandLine(args)) {
         std::ios::sync_with_stdio(false);
+        std::cin.tie(nullptr); // no flush of the results before every line read
         return corrolab::RunCommandLine(
             args, std::cin, std::cout, std::cerr, ProgramFolder(argv[0]));
     }

@@ -32,7 +32,7 @@ public:
 private:
     static bool Inside(int unit, int category);
 
-    std::array<std::array<std::string, kLastUnit + 1>, kLastCategory + 1> names_ {};
+    std::array<std::array<std::string, kLastUnit + 1>, kLastCategory + 1> names_; // empty strings
     std::array<std::array<double, kLastUnit + 1>, kLastCategory + 1> factors_ {};
 };
 

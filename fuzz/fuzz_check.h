@@ -32,8 +32,8 @@ inline bool ShowsNonFinite(std::string_view text)
 } // namespace corrolab::fuzz
 
 // Checks a property of the code under test; not compiled away in release builds.
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition))                                                                      \
-            ::corrolab::fuzz::Fail(__FILE__, __LINE__, #condition);                            \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            ::corrolab::fuzz::Fail(__FILE__, __LINE__, #condition);                                \
     } while (false)

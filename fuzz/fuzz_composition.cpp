@@ -78,8 +78,7 @@ std::vector<ComponentTexts> GridFromComponents(
         const int z = elements.FindSymbol(components[i].symbol);
         // The table gives densities in kg/m^3, the grid shows g/cm^3.
         const double density = LenientValueOrZero(elements.Field(z, ElementTable::kDensity));
-        grid.push_back({components[i].percentage,
-            elements.Field(z, ElementTable::kAtomicWeight),
+        grid.push_back({components[i].percentage, elements.Field(z, ElementTable::kAtomicWeight),
             elements.Field(z, ElementTable::kValence), PlainText(density / 1000)});
     }
     return grid;
@@ -162,8 +161,7 @@ void CheckCalculation(const std::vector<ComponentTexts>& grid)
     FUZZ_CHECK(calculation.valenceMarkerRow == valenceMarker);
     FUZZ_CHECK(calculation.densityMarkerRow == densityMarker);
 
-    const bool calculable
-        = readable && std::isfinite(total) && total != 0 && !zeroDivisor;
+    const bool calculable = readable && std::isfinite(total) && total != 0 && !zeroDivisor;
     if (!calculation.results) {
         FUZZ_CHECK(calculation.checkInputs == (calculation.total != 0));
         // Only an overflowing sum abandons a grid of ordinary numbers.

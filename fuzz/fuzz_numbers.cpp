@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -135,7 +135,8 @@ void CheckTruncateDecimals(double x, int d, double tolerance)
     FUZZ_CHECK(t - x <= allowance * (std::fabs(scaled) + 2) * step + slack);
     // The cut value is a whole number of steps.
     const double steps = t * scale;
-    FUZZ_CHECK(std::fabs(steps - std::round(steps)) <= 4 * kEpsilon * std::max(1.0, std::fabs(steps)));
+    FUZZ_CHECK(
+        std::fabs(steps - std::round(steps)) <= 4 * kEpsilon * std::max(1.0, std::fabs(steps)));
 }
 
 void CheckNumberText(double x)
@@ -181,9 +182,9 @@ void CheckScientific(double x)
     const std::string_view exponent = std::string_view(text).substr(mark + kScientificMark.size());
     const size_t sign = mantissa.starts_with('-') ? 1 : 0;
     FUZZ_CHECK(sign == (std::signbit(x) ? 1u : 0u));
-    FUZZ_CHECK(mantissa.size() == sign + 5 && IsDigit(mantissa[sign])
-        && mantissa[sign + 1] == '.' && IsDigit(mantissa[sign + 2])
-        && IsDigit(mantissa[sign + 3]) && IsDigit(mantissa[sign + 4]));
+    FUZZ_CHECK(mantissa.size() == sign + 5 && IsDigit(mantissa[sign]) && mantissa[sign + 1] == '.'
+        && IsDigit(mantissa[sign + 2]) && IsDigit(mantissa[sign + 3])
+        && IsDigit(mantissa[sign + 4]));
     FUZZ_CHECK(x == 0 || mantissa[sign] != '0');
     FUZZ_CHECK(exponent.size() >= 3 && exponent.size() <= 4);
     FUZZ_CHECK(exponent[0] == '+' || exponent[0] == '-');
@@ -286,7 +287,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     using namespace corrolab::fuzz;
     constexpr size_t kHeader = 11;
     uint8_t header[kHeader] = {};
-    std::memcpy(header, data, std::min(size, kHeader));
+    if (size > 0)
+        std::memcpy(header, data, std::min(size, kHeader));
     double x = 0;
     std::memcpy(&x, header, sizeof x);
     const int d = header[8] % 13;

@@ -48,8 +48,8 @@ bool IsPlainDecimal(std::string_view field)
     return digits > 0 && points <= 1;
 }
 
-void CheckParse(std::string_view content, const std::vector<std::string>& fields,
-    const RatesFile& file)
+void CheckParse(
+    std::string_view content, const std::vector<std::string>& fields, const RatesFile& file)
 {
     FUZZ_CHECK(file.caption == (fields.size() > kHeaderFields ? fields[kHeaderFields] : ""));
     FUZZ_CHECK(file.currencies.size() <= static_cast<size_t>(kMaxCurrencies));

@@ -158,6 +158,7 @@ TEST(CommandLine, EveryErrorNamesItsCulprit)
     TempFolder empty;
     const ErrorCase cases[] = {
         {{"convert", "1", "mpy", "furlong"}, 1, "'furlong'"},
+        {{"convert", "1", "mpy", "two\nlines"}, 1, "'two\\nlines'"},
         {{"convert", "1", "mpy", "Euro", "--rates", (empty.path() / "none").string()}, 1, "none"},
         {{"convert", "--metal", "Xx", "1", "mpy", "mdd"}, 1, "'Xx'"},
         {{"convert", "--alloy", "Unobtainium", "1", "mpy", "mdd"}, 1, "'Unobtainium'"},

@@ -21,7 +21,10 @@ constexpr std::array<const char*, 7> kFirst
 
 // Options that name a file are left out: a fuzzed path could name any file of
 // the machine, and reading is the only thing they do.
-bool NamesAFile(const std::string& arg) { return arg == "--rates"; }
+bool NamesAFile(const std::string& arg)
+{
+    return arg == "--rates";
+}
 
 size_t Count(const std::string& text, char c)
 {

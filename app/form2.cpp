@@ -83,11 +83,7 @@ void Form2::ConnectControls()
 
 void Form2::SetListIndex(QListWidget* list, int index)
 {
-    {
-        const QSignalBlocker blocker(list);
-        list->setCurrentRow(index);
-    }
-    if (list->currentRow() < 0)
+    if (!SelectFromCode(list, index))
         return;
     if (list == List1)
         List1_Click();
@@ -99,11 +95,7 @@ void Form2::SetListIndex(QListWidget* list, int index)
 
 void Form2::SetComboIndex(QComboBox* combo, int index)
 {
-    {
-        const QSignalBlocker blocker(combo);
-        combo->setCurrentIndex(index);
-    }
-    if (combo->currentIndex() < 0)
+    if (!SelectFromCode(combo, index))
         return;
     if (combo == Combo5)
         Combo5_Click();
@@ -114,14 +106,6 @@ void Form2::SetComboIndex(QComboBox* combo, int index)
 bool Form2::DictionaryMode() const
 {
     return Option1[1]->isChecked();
-}
-
-QString Form2::ListItems(const QListWidget* list) const
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items.join('\n');
 }
 
 void Form2::Form_Load()
@@ -189,9 +173,7 @@ void Form2::Option1_Click(int)
         Combo1->setVisible(false);
         Text1->setVisible(true);
         Text3->setFont(DesignFont("MS Sans Serif", 8.25, true));
-        QPalette palette = Text3->palette();
-        palette.setColor(QPalette::Text, QColor(128, 0, 0));
-        Text3->setPalette(palette);
+        SetTextColour(Text3, QColor(128, 0, 0));
         Command5->setEnabled(true);
         Combo5->setFocus();
         Command1_Click();
@@ -202,9 +184,7 @@ void Form2::Option1_Click(int)
         for (QWidget* control : std::initializer_list<QWidget*> {
                  Check1, Combo5, Text2, Text4, List2, List4, Line1[2], Line1[3]})
             control->setVisible(false);
-        QPalette palette = Text3->palette();
-        palette.setColor(QPalette::Text, Qt::black);
-        Text3->setPalette(palette);
+        SetTextColour(Text3, Qt::black);
         Text3->setFont(DesignFont("Courier New", 9));
         Command5->setEnabled(false);
         Text3->setGeometry(

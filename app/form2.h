@@ -116,7 +116,6 @@ public:
     EqWt& EnsureTools();
     QWidget* calculator() const { return calculator_; }
     bool DictionaryMode() const;
-    QString ListItems(const QListWidget* list) const; // one per line, for tests and pictures
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -30,30 +30,6 @@ const QColor kLightGrey(224, 224, 224);
 const QColor kLightBlue(192, 224, 255);
 const QColor kGrey(128, 128, 128);
 
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
-void SetBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(place);
-    return label;
-}
-
 QLineEdit* MakeTextBox(QWidget* parent, const char* text, QRect place)
 {
     auto* box = new QLineEdit(text, parent);

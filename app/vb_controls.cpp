@@ -1,10 +1,14 @@
 #include "app/vb_controls.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace corrolab {
@@ -24,6 +28,44 @@ QFont DesignFont(const char* family, double pointSize, bool bold)
     else
         font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(place);
+    return label;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+bool SelectFromCode(QListWidget* list, int index)
+{
+    const QSignalBlocker blocker(list);
+    list->setCurrentRow(index);
+    return list->currentRow() >= 0;
+}
+
+bool SelectFromCode(QComboBox* combo, int index)
+{
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(index);
+    return combo->currentIndex() >= 0;
 }
 
 void SelectAllOnFocus::Install(QWidget* textBox)

@@ -3,8 +3,12 @@
 #include <QObject>
 #include <QRect>
 
-class QWidget;
+class QColor;
+class QComboBox;
 class QFont;
+class QLabel;
+class QListWidget;
+class QWidget;
 
 namespace corrolab {
 
@@ -14,14 +18,23 @@ constexpr int TwipsToPixels(int twips)
 {
     return (twips >= 0 ? twips + 7 : twips - 7) / 15;
 }
-constexpr int PixelsToTwips(int pixels)
-{
-    return pixels * 15;
-}
 QRect Twips(int left, int top, int width, int height);
 
 // Fonts the windows were designed with, with sensible stand-ins where missing.
 QFont DesignFont(const char* family, double pointSize, bool bold = false);
+
+// A label at its place.
+QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place);
+
+// The colour of a control's text, and of its background.
+void SetTextColour(QWidget* widget, const QColor& colour);
+void SetBackground(QWidget* widget, const QColor& colour);
+
+// Sets a selection from code without the control's own signal, so that the
+// window runs the control's click handler itself, once and synchronously.
+// True when a row is selected afterwards (the handler should run).
+bool SelectFromCode(QListWidget* list, int index);
+bool SelectFromCode(QComboBox* combo, int index);
 
 // Selects the whole content of a text box when it gets the focus or is clicked,
 // so that typing replaces it.

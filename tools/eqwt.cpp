@@ -103,11 +103,7 @@ void EqWt::ConnectRow(int row)
 
 void EqWt::SetComboIndex(QComboBox* combo, int index)
 {
-    {
-        const QSignalBlocker blocker(combo);
-        combo->setCurrentIndex(index);
-    }
-    if (combo->currentIndex() < 0)
+    if (!SelectFromCode(combo, index))
         return;
     if (combo == Combo1)
         Combo1_Click();

@@ -33,13 +33,6 @@ constexpr Column kName {5375, 1350};
 constexpr Column kDensity {6770, 1000};
 constexpr int kMarkerWidth = 150;
 
-QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(place);
-    return label;
-}
-
 QLineEdit* MakeCell(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
@@ -47,17 +40,10 @@ QLineEdit* MakeCell(QWidget* parent)
     return box;
 }
 
-void SetRed(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    widget->setPalette(palette);
-}
-
 QLabel* MakeMarker(QWidget* parent, const char* caption)
 {
     QLabel* marker = MakeLabel(parent, caption, {});
-    SetRed(marker);
+    SetTextColour(marker, Qt::red);
     QFont font = marker->font();
     font.setBold(true);
     marker->setFont(font);

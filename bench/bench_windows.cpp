@@ -1,6 +1,6 @@
 // The tools window measured through the real window classes, offscreen.
-#include "app/form2.h"
-#include "tools/eqwt.h"
+#include "app/ui/form2.h"
+#include "tools/ui/eqwt.h"
 
 #include <QApplication>
 #include <QLineEdit>

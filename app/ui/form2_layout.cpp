@@ -1,7 +1,7 @@
 // Building the main window's controls as designed.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
-#include "app/vb_controls.h"
+#include "app/ui/vb_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

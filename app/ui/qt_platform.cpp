@@ -1,4 +1,4 @@
-#include "app/qt_platform.h"
+#include "app/ui/qt_platform.h"
 
 #include <QApplication>
 #include <QDate>

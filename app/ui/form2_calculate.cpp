@@ -1,8 +1,8 @@
 // The Calculate command and the display of its result.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
 #include "app/conversion.h"
-#include "app/vb_controls.h"
+#include "app/ui/vb_controls.h"
 
 #include <QCheckBox>
 #include <QLabel>

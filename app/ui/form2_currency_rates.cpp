@@ -1,5 +1,5 @@
 // Loading the exchange rates into the main window.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
 #include "corrosion/rates_reader.h"
 

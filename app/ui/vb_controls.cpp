@@ -1,4 +1,4 @@
-#include "app/vb_controls.h"
+#include "app/ui/vb_controls.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,10 +1,10 @@
 // The main window: start-up, modes, category and unit selection, Swap and Exit.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
-#include "app/vb_controls.h"
+#include "app/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
-#include "tools/eqwt.h"
+#include "tools/ui/eqwt.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Corrolab: corrosion-rate, unit and currency conversion for corrosion engineers.
 #include "app/command_line.h"
-#include "app/form2.h"
-#include "app/qt_platform.h"
-#include "app/screenshots.h"
+#include "app/ui/form2.h"
+#include "app/ui/qt_platform.h"
+#include "app/ui/screenshots.h"
 
 #include <QApplication>
 #include <QFont>

@@ -2,7 +2,7 @@
 
 #include "alloys/alloy_catalogue.h"
 #include "app/lenient_number.h"
-#include "tools/eqwt.h"
+#include "tools/ui/eqwt.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Reading the main window's material frame into the corrosion-rate units.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"

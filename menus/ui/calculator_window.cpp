@@ -1,4 +1,4 @@
-#include "menus/calculator_window.h"
+#include "menus/ui/calculator_window.h"
 
 #include "app/number_format.h"
 #include "menus/expression.h"

@@ -1,7 +1,7 @@
-#include "app/screenshots.h"
+#include "app/ui/screenshots.h"
 
-#include "app/form2.h"
-#include "tools/eqwt.h"
+#include "app/ui/form2.h"
+#include "tools/ui/eqwt.h"
 
 #include <QApplication>
 #include <QComboBox>

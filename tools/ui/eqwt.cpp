@@ -1,12 +1,12 @@
 // The tools window's handlers: load, component count, modes, row fill, percentage
 // cascade, Calculate and the hand-back to the main window.
-#include "tools/eqwt.h"
+#include "tools/ui/eqwt.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/form2.h"
+#include "app/ui/form2.h"
 #include "app/lenient_number.h"
 #include "app/number_format.h"
-#include "app/vb_controls.h"
+#include "app/ui/vb_controls.h"
 #include "corrosion/material_values.h"
 #include "tools/component_row.h"
 #include "tools/composition.h"

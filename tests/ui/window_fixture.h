@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form2.h"
+#include "app/ui/form2.h"
 #include "fake_platform.h"
 
 #include <QComboBox>

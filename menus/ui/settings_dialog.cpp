@@ -1,6 +1,6 @@
-#include "menus/settings_dialog.h"
+#include "menus/ui/settings_dialog.h"
 
-#include "app/form2.h"
+#include "app/ui/form2.h"
 #include "corrosion/rates_reader.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Building the tools window's controls.
-#include "tools/eqwt.h"
+#include "tools/ui/eqwt.h"
 
-#include "app/vb_controls.h"
+#include "app/ui/vb_controls.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "temp_folder.h"
 #include "window_fixture.h"
 
-#include "menus/calculator_window.h"
-#include "menus/settings_dialog.h"
-#include "tools/eqwt.h"
+#include "menus/ui/calculator_window.h"
+#include "menus/ui/settings_dialog.h"
+#include "tools/ui/eqwt.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // The main window's menu commands.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
 #include "app/program_files.h"
 #include "corrosion/rates_reader.h"
-#include "menus/calculator_window.h"
-#include "menus/settings_dialog.h"
-#include "tools/eqwt.h"
+#include "menus/ui/calculator_window.h"
+#include "menus/ui/settings_dialog.h"
+#include "tools/ui/eqwt.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Choosing a category in the main window, and the unit dictionary.
-#include "app/form2.h"
+#include "app/ui/form2.h"
 
 #include "catalogue/unit_catalogue.h"
 

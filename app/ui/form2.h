@@ -4,7 +4,7 @@
 #include "app/unit_table.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
-#include "menus/main_menu.h"
+#include "menus/ui/main_menu.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,4 +1,4 @@
-#include "menus/main_menu.h"
+#include "menus/ui/main_menu.h"
 
 #include <QMainWindow>
 #include <QMenuBar>

@@ -2,7 +2,7 @@
 #include "temp_folder.h"
 #include "window_fixture.h"
 
-#include "tools/eqwt.h"
+#include "tools/ui/eqwt.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/conversion.h"
 #include "app/platform.h"
 #include "app/unit_table.h"
 #include "corrosion/material_values.h"
@@ -103,10 +104,6 @@ public:
     // Window-level state.
     UnitTable unitTable;
     MaterialValues material;
-    float ratio = 0;
-    std::string currentFrom;
-    std::optional<double> lastResult;
-    double lastRatioError = 0;
     std::array<int, 4> windowHeights {};
     RatesState rates;
     bool alwaysOnTop = false;
@@ -135,6 +132,8 @@ private:
     void OpenProgramFile(const char* name);
 
     Platform& platform_;
+    Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
+    std::string lastValue_; // the value text of the last Calculate
     bool activated_ = false;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;

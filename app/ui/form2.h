@@ -88,6 +88,10 @@ public:
 
     // Menu commands.
     void mnuAT_Click();
+    // Keeps the window above the others, or not; the menu's check mark and an
+    // open settings dialog follow.
+    void setAlwaysOnTop(bool on);
+    bool alwaysOnTop() const { return alwaysOnTop_; }
     void mnuCurr_Click();
     void mnuUnitsList_Click();
     void mnuHelp_Click();
@@ -106,7 +110,6 @@ public:
     MaterialValues material;
     std::array<int, 4> windowHeights {};
     RatesState rates;
-    bool alwaysOnTop = false;
 
     Platform& platform() { return platform_; }
     EqWt* tools() const { return eqWt_; } // null until first opened
@@ -134,6 +137,7 @@ private:
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
     std::string lastValue_; // the value text of the last Calculate
+    bool alwaysOnTop_ = false;
     bool activated_ = false;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;

@@ -120,7 +120,7 @@ TEST(CommandLine, ListsUnitsAndAlloys)
     EXPECT_EQ(Lines(Corrolab({"units"}).out), 49u);
     EXPECT_EQ(Lines(Corrolab({"units", "- Miscellaneous -"}).out), 535u);
     EXPECT_EQ(Corrolab({"units", "Temperature"}).out, "K\nC\nF\nR\n");
-    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 20u);
+    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 21u);
     const std::string aluminum = Corrolab({"alloys", "Aluminum"}).out;
     EXPECT_NE(aluminum.find("Alclad 17 ST\t94Al 4Cu 0.5Mg 0.5Mn\n"), std::string::npos);
 }

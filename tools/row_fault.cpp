@@ -2,17 +2,21 @@
 
 namespace corrolab {
 
+std::string RowFaultText(const RowFault& fault)
+{
+    if (fault.row < 0 && fault.value.empty())
+        return "a sum is too large to hold";
+    if (fault.row < 0)
+        return "the percentages total " + fault.value;
+    const std::string value = fault.value.empty() ? "no value" : "\"" + fault.value + "\"";
+    return "row " + std::to_string(fault.row + 1) + " ("
+        + (fault.symbol.empty() ? "no element" : fault.symbol) + ") has " + fault.field + " "
+        + value;
+}
+
 std::string NothingHandedBackText(const RowFault& fault)
 {
-    const std::string lead = "Nothing was handed back: ";
-    if (fault.row < 0 && fault.value.empty())
-        return lead + "a sum is too large to hold.";
-    if (fault.row < 0)
-        return lead + "the percentages total " + fault.value + ".";
-    const std::string value = fault.value.empty() ? "no value" : "\"" + fault.value + "\"";
-    return lead + "row " + std::to_string(fault.row + 1) + " ("
-        + (fault.symbol.empty() ? "no element" : fault.symbol) + ") has " + fault.field + " "
-        + value + ".";
+    return "Nothing was handed back: " + RowFaultText(fault) + ".";
 }
 
 } // namespace corrolab

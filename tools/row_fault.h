@@ -14,6 +14,9 @@ struct RowFault
     std::string value; // the text as the row holds it
 };
 
+// The reason alone: "row 2 (P) has valence "--"", "the percentages total 0".
+std::string RowFaultText(const RowFault& fault);
+
 // One plain sentence for the user: "Nothing was handed back: row 2 (P) has
 // valence "--"." or "Nothing was handed back: the percentages total 0." A total
 // fault without a value stands for a sum too large to hold.

@@ -102,7 +102,8 @@ TEST(CommandLine, ReportsMaterials)
 {
     EXPECT_EQ(Corrolab({"material", "--metal", "Fe"}).out,
         "equivalent weight: 27.9235\ndensity: 7.8600\nratio: 3.5526\ntotal: 100\n"
-        "warnings: none\n");
+        "warnings: none\ng102 equivalent weight: 27.9235\ng102 density: 7.8600\n"
+        "g102 density source: element\ng102 ratio: 3.5526\n");
     const ProcessResult alloy = Corrolab({"material", "--alloy", "Alclad 17 ST"});
     EXPECT_EQ(alloy.status, 0);
     EXPECT_NE(alloy.out.find("total: 99\nwarnings: total not 100\n"), std::string::npos);

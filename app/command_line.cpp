@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "alloys/alloy_catalogue.h"
+#include "alloys/handbook_density.h"
 #include "app/conversion.h"
 #include "app/data_file_report.h"
 #include "app/lenient_number.h"
@@ -10,6 +11,7 @@
 #include "corrosion/rates_reader.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
+#include "tools/g102_calculation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -36,7 +38,8 @@ constexpr const char* kUsage
 
 constexpr const char* kConvertHelp
     = "Usage: corrolab convert [--scientific] [--metal SYMBOL | --alloy NAME |\n"
-      "                        --composition TEXT] [--rates FILE] VALUE FROM TO\n"
+      "                        --composition TEXT] [--method classic|g102]\n"
+      "                        [--rates FILE] VALUE FROM TO\n"
       "\n"
       "Prints what the main window's result box shows for VALUE converted from the\n"
       "unit FROM to the unit TO, without its surrounding blanks.\n"
@@ -45,6 +48,8 @@ constexpr const char* kConvertHelp
       "  --metal SYMBOL      the material is a pure metal (Fe, Cu, ...)\n"
       "  --alloy NAME        the material is an alloy of the built-in catalogue\n"
       "  --composition TEXT  the material is a composition such as \"70Cu 30Zn\"\n"
+      "  --method g102       convert with the ASTM G102 equivalent weight and density\n"
+      "                      instead of the classic means (--method classic, the default)\n"
       "  --rates FILE        exchange rates from FILE instead of the program folder's\n"
       "                      Currency.txt\n"
       "\n"
@@ -66,7 +71,10 @@ constexpr const char* kMaterialHelp
       "equivalent weight (g), density (g/cm^3), ratio (equivalent weight / density),\n"
       "total (of the percentages), and warnings naming the markers the window shows\n"
       "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
-      "Exit status 1 when the material cannot be calculated.\n";
+      "Then the ASTM G102 figures: g102 equivalent weight (g), g102 density (g/cm^3),\n"
+      "g102 density source (handbook, element or volume-additive) and g102 ratio;\n"
+      "they are empty when the G102 figures cannot be calculated.\n"
+      "Exit status 1 when the material cannot be calculated by either method.\n";
 
 constexpr const char* kUnitsHelp
     = "Usage: corrolab units [CATEGORY]\n"
@@ -208,6 +216,31 @@ std::optional<std::vector<ComponentTexts>> MaterialRows(const Parsed& parsed)
     return rows;
 }
 
+// The ASTM G102 figures of the material the options name (iron without one).
+G102Calculation G102Material(const Parsed& parsed)
+{
+    static const ElementTable elements;
+    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end())
+        return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
+    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
+        return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
+            HandbookDensityOf(alloy->second));
+    if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
+        return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
+    return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});
+}
+
+// True for --method g102; false without --method or for --method classic.
+bool WantsG102(const Parsed& parsed)
+{
+    const auto method = parsed.options.find("--method");
+    if (method == parsed.options.end() || method->second == "classic")
+        return false;
+    if (method->second == "g102")
+        return true;
+    throw UsageError {"--method takes classic or g102, not '" + method->second + "'"};
+}
+
 std::string Warnings(const MaterialCalculation& calculation)
 {
     std::vector<std::string> warnings;
@@ -229,6 +262,15 @@ std::string Warnings(const MaterialCalculation& calculation)
 FrameTexts MaterialFrame(const Parsed& parsed)
 {
     const auto rows = MaterialRows(parsed);
+    if (WantsG102(parsed)) {
+        const G102Calculation g102 = G102Material(parsed);
+        if (!g102.results)
+            throw Failure {"the material cannot be calculated by ASTM G102: "
+                + RowFaultText(g102.fault.value_or(RowFault {}))};
+        return HandBackTexts(
+            g102.results->equivalentWeightText, g102.results->densityText, g102.results->ratioText)
+            .frame;
+    }
     if (!rows)
         return kStartFrame;
     const MaterialCalculation calculation = CalculateMaterial(*rows);
@@ -279,8 +321,8 @@ void RequireRatesFor(const UnitTable& table, const std::string& from, const std:
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
     const std::filesystem::path& folder)
 {
-    const Parsed parsed
-        = Parse(args, {"--metal", "--alloy", "--composition", "--rates"}, {"--scientific"});
+    const Parsed parsed = Parse(
+        args, {"--metal", "--alloy", "--composition", "--method", "--rates"}, {"--scientific"});
     if (parsed.positional.size() != 3)
         throw UsageError {"convert takes VALUE FROM TO"};
     const std::string& value = parsed.positional[0];
@@ -329,7 +371,14 @@ int Material(const std::vector<std::string>& args, std::ostream& out)
         << "ratio: " << Trimmed(results.ratioText) << '\n'
         << "total: " << results.totalText << '\n'
         << "warnings: " << Warnings(calculation) << '\n';
-    return calculation.results ? 0 : 1;
+    const G102Calculation g102 = G102Material(parsed);
+    const G102Results figures = g102.results.value_or(G102Results {});
+    out << "g102 equivalent weight: " << Trimmed(figures.equivalentWeightText) << '\n'
+        << "g102 density: " << Trimmed(figures.densityText) << '\n'
+        << "g102 density source: "
+        << (g102.results ? std::string(DensitySourceWord(figures.densitySource)) : "") << '\n'
+        << "g102 ratio: " << Trimmed(figures.ratioText) << '\n';
+    return calculation.results || g102.results ? 0 : 1;
 }
 
 int Units(

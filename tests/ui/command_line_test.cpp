@@ -109,7 +109,8 @@ TEST(CommandLine, ReportsMaterials)
 {
     EXPECT_EQ(Corrolab({"material", "--metal", "Fe"}).out,
         "equivalent weight: 27.9235\ndensity: 7.8600\nratio: 3.5526\ntotal: 100\n"
-        "warnings: none\n");
+        "warnings: none\ng102 equivalent weight: 27.9235\ng102 density: 7.8600\n"
+        "g102 density source: element\ng102 ratio: 3.5526\n");
     const ProcessResult alloy = Corrolab({"material", "--alloy", "Alclad 17 ST"});
     EXPECT_EQ(alloy.status, 0);
     EXPECT_NE(alloy.out.find("total: 99\nwarnings: total not 100\n"), std::string::npos);
@@ -127,7 +128,7 @@ TEST(CommandLine, ListsUnitsAndAlloys)
     EXPECT_EQ(Lines(Corrolab({"units"}).out), 49u);
     EXPECT_EQ(Lines(Corrolab({"units", "- Miscellaneous -"}).out), 535u);
     EXPECT_EQ(Corrolab({"units", "Temperature"}).out, "K\nC\nF\nR\n");
-    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 20u);
+    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 21u);
     const std::string aluminum = Corrolab({"alloys", "Aluminum"}).out;
     EXPECT_NE(aluminum.find("Alclad 17 ST\t94Al 4Cu 0.5Mg 0.5Mn\n"), std::string::npos);
 }

@@ -293,5 +293,20 @@ TEST_F(ToolsWindow, CloseBoxNeverBlanksTheMainWindow)
     EXPECT_EQ(MainFrame(), copper);
 }
 
+TEST_F(ToolsWindow, HandBackInDictionaryModeKeepsTheListing)
+{
+    form->Option1[1]->click();
+    Choose(form->Combo1, "Temperature");
+    const std::string listing = Result();
+    ASSERT_EQ(listing, "K\nC\nF\nR");
+    tools->SetComboIndex(tools->Combo2[0], tools->Combo2[0]->findText("Cu"));
+    EXPECT_EQ(Result(), listing);
+    EXPECT_EQ(form->Label2[3]->text(), "Copper");
+    // The corrosion-rate factors follow the new material: g/cm^2-s is EW / 96500.
+    const double ew = LenientValueOrZero(form->Text6->text().toStdString());
+    EXPECT_NEAR(ew, 63.54, 1e-9);
+    EXPECT_DOUBLE_EQ(form->unitTable.Factor(4, 1), ew / 96500);
+}
+
 } // namespace
 } // namespace corrolab

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/conversion.h"
 #include "app/platform.h"
 #include "app/unit_table.h"
 #include "corrosion/material_values.h"
@@ -91,6 +92,10 @@ public:
 
     // Menu commands.
     void mnuAT_Click();
+    // Keeps the window above the others, or not; the menu's check mark and an
+    // open settings dialog follow.
+    void setAlwaysOnTop(bool on);
+    bool alwaysOnTop() const { return alwaysOnTop_; }
     void mnuCurr_Click();
     void mnuUnitsList_Click();
     void mnuHelp_Click();
@@ -107,13 +112,8 @@ public:
     // Window-level state.
     UnitTable unitTable;
     MaterialValues material;
-    float ratio = 0;
-    std::string currentFrom;
-    std::optional<double> lastResult;
-    double lastRatioError = 0;
     std::array<int, 4> windowHeights {};
     RatesState rates;
-    bool alwaysOnTop = false;
 
     Platform& platform() { return platform_; }
     EqWt* tools() const { return eqWt_; } // null until first opened
@@ -139,6 +139,9 @@ private:
     void OpenProgramFile(const char* name);
 
     Platform& platform_;
+    Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
+    std::string lastValue_; // the value text of the last Calculate
+    bool alwaysOnTop_ = false;
     bool activated_ = false;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;

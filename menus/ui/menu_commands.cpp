@@ -36,9 +36,14 @@ void Form2::ConnectMenu()
 
 void Form2::mnuAT_Click()
 {
-    alwaysOnTop = !alwaysOnTop;
-    platform_.SetTopmost(this, alwaysOnTop);
-    menu.mnuAT->setChecked(alwaysOnTop);
+    setAlwaysOnTop(!alwaysOnTop_);
+}
+
+void Form2::setAlwaysOnTop(bool on)
+{
+    alwaysOnTop_ = on;
+    platform_.SetTopmost(this, on);
+    menu.mnuAT->setChecked(on);
     if (auto* settings = findChild<SettingsDialog*>())
         settings->Refresh();
 }

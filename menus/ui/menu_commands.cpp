@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QRadioButton>
 
 namespace corrolab {
 

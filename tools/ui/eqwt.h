@@ -73,7 +73,9 @@ public:
     void Option2_Click(int index);
     void Combo2_Click(int row);
     void Text2_Change(int row);
+    void Text4_Change(int row);
     void Text5_Change(int row);
+    void Text7_Change(int row);
     void Text7_GotFocus(int row);
     void Command1_Click();
     void Command3_Click();
@@ -107,13 +109,17 @@ private:
     void ShowMarkers(const MaterialCalculation& calculation);
     bool SymbolListsFilled() const;
     bool Calculate();
+    void ClearResults();
+    void SetChoosersEnabled(bool enabled);
     void ShowWindow();
     // The material the result boxes show, under the name the mode gives it;
     // empty when they show no calculated result.
     std::optional<ChosenMaterial> ShownMaterial() const;
     std::string MaterialName() const;
 
-    bool loadingComposition_ = false;
+    // Set while code fills the grid: its edits calculate nothing, and one
+    // calculation follows once the grid is complete.
+    bool fillingGrid_ = false;
     Platform& platform_;
     ElementTable elements_;
 };

@@ -19,8 +19,8 @@ namespace {
 // The rate of 1 micro_amp/cm^2 in mm/year once the frame holds the material.
 void AddRate(AlloyFigures& figures, const MaterialResults& results)
 {
-    const HandBack handBack = HandBackTexts(
-        results.equivalentWeightText, results.densityText, results.ratioText);
+    const HandBack handBack
+        = HandBackTexts(results.equivalentWeightText, results.densityText, results.ratioText);
     if (!handBack.calculated)
         return;
     const FrameMaterial material = ReadFrame(handBack.frame);
@@ -61,8 +61,8 @@ std::vector<AlloyFigures> CatalogueFigures()
     std::vector<AlloyFigures> all;
     for (const BaseMetal& base : AlloyCatalogue())
         for (const Alloy& alloy : base.alloys)
-            all.push_back(FiguresOfAlloy(elements, std::string(base.name),
-                std::string(alloy.name), std::string(alloy.composition)));
+            all.push_back(FiguresOfAlloy(elements, std::string(base.name), std::string(alloy.name),
+                std::string(alloy.composition)));
     return all;
 }
 

@@ -44,8 +44,8 @@ TEST(AlloyFilter, ReadsShareConditions)
 
 TEST(AlloyFilter, NamesWhatItCannotRead)
 {
-    for (const char* text : {"Xx >= 2", ">= 2", "Mo >= two", "Mo >= 2 4", "Mo <= 2", "Mo >=",
-             "2Mo", "Mo >= 1e400x"}) {
+    for (const char* text :
+        {"Xx >= 2", ">= 2", "Mo >= two", "Mo >= 2 4", "Mo <= 2", "Mo >=", "2Mo", "Mo >= 1e400x"}) {
         std::string problem;
         EXPECT_FALSE(ParseShareConditions(text, problem)) << text;
         EXPECT_FALSE(problem.empty()) << text;
@@ -117,9 +117,9 @@ TEST(AlloyFigures, AgreeWithTheCommandLineForEveryAlloy)
         std::istringstream in;
         std::ostringstream out;
         std::ostringstream err;
-        const int status = RunCommandLine(
-            {"convert", "--alloy", alloy.name, "1", "micro_amp/cm^2", "mm/year"}, in, out, err,
-            "/nonexistent");
+        const int status
+            = RunCommandLine({"convert", "--alloy", alloy.name, "1", "micro_amp/cm^2", "mm/year"},
+                in, out, err, "/nonexistent");
         if (!alloy.rate) {
             EXPECT_NE(status, 0);
             EXPECT_EQ(alloy.rateText, "");
@@ -136,8 +136,8 @@ TEST(AlloyFigures, AgreeWithTheCommandLineForEveryAlloy)
 TEST(AlloyFigures, GiveBothEquivalentWeightsForTheStainlessSteels)
 {
     const ElementTable elements;
-    const AlloyFigures s316 = FiguresOfAlloy(
-        elements, "Iron", "Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo");
+    const AlloyFigures s316
+        = FiguresOfAlloy(elements, "Iron", "Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo");
     ASSERT_TRUE(s316.classicEquivalentWeight);
     ASSERT_TRUE(s316.g102EquivalentWeight);
     // G102 charges chromium 3 and nickel 2 like the classic table, so both lie

@@ -43,8 +43,7 @@ std::vector<int> SearchElements(std::string_view text)
     };
     int number = 0;
     const auto [end, error] = std::from_chars(query.data(), query.data() + query.size(), number);
-    if (error == std::errc() && end == query.data() + query.size() && number >= 1
-        && number <= last)
+    if (error == std::errc() && end == query.data() + query.size() && number >= 1 && number <= last)
         add(number);
     // Each pass adds the elements that match in a looser way than the one before.
     const auto pass = [&](auto matches) {

@@ -86,8 +86,7 @@ int StepFrom(int z, TableStep step, int lastHeld)
     while (true) {
         cell.row += dRow;
         cell.column += dColumn;
-        if (cell.row < 1 || cell.row > kTableRows || cell.column < 1
-            || cell.column > kTableColumns)
+        if (cell.row < 1 || cell.row > kTableRows || cell.column < 1 || cell.column > kTableColumns)
             return z;
         const int found = ElementAt(cell.row, cell.column);
         if (found != 0 && found <= lastHeld)

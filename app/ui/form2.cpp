@@ -1,10 +1,12 @@
 // The main window: start-up, modes, category and unit selection, Swap and Exit.
 #include "app/ui/form2.h"
 
+#include "alloys/ui/alloy_browser.h"
 #include "app/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/periodic_table_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,6 +51,8 @@ Form2::~Form2()
 {
     // The tools and calculator windows have no parent: they are top-level windows
     // of their own that live as long as the main window.
+    delete periodicTable_;
+    delete alloyBrowser_;
     delete eqWt_;
     delete calculator_;
 }
@@ -289,11 +293,12 @@ void Form2::Command6_Click()
     tools.activateWindow();
 }
 
-EqWt& Form2::EnsureTools()
+EqWt& Form2::EnsureTools(bool handBackStart)
 {
     if (!eqWt_) {
         eqWt_ = new EqWt(platform_);
         connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
+        const QSignalBlocker quiet(handBackStart ? nullptr : eqWt_);
         eqWt_->Form_Load();
     }
     return *eqWt_;
@@ -306,6 +311,7 @@ void Form2::closeEvent(QCloseEvent* event)
         eqWt_->hide();
     if (calculator_)
         calculator_->hide();
+    HideBrowsers();
     event->accept();
     QApplication::quit();
 }

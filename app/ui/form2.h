@@ -25,7 +25,9 @@ class QRadioButton;
 
 namespace corrolab {
 
+class AlloyBrowser;
 class EqWt;
+class PeriodicTableWindow;
 struct ChosenMaterial;
 
 // The main window: value, "from" and "to" units, the result, the corrosion-rate
@@ -117,7 +119,13 @@ public:
 
     Platform& platform() { return platform_; }
     EqWt* tools() const { return eqWt_; } // null until first opened
-    EqWt& EnsureTools();
+    // Creates the tools window on first use; `handBackStart` false keeps the
+    // main window's material while the new window loads its iron.
+    EqWt& EnsureTools(bool handBackStart = true);
+    PeriodicTableWindow* periodicTable() const { return periodicTable_; } // null until opened
+    PeriodicTableWindow& EnsurePeriodicTable();
+    AlloyBrowser* alloyBrowser() const { return alloyBrowser_; } // null until opened
+    AlloyBrowser& EnsureAlloyBrowser();
     QWidget* calculator() const { return calculator_; }
     bool DictionaryMode() const;
 
@@ -136,6 +144,7 @@ private:
     void FillUnitLists(const std::vector<std::string>& names);
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
+    void HideBrowsers();
     void OpenProgramFile(const char* name);
 
     Platform& platform_;
@@ -145,6 +154,8 @@ private:
     bool activated_ = false;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
+    PeriodicTableWindow* periodicTable_ = nullptr;
+    AlloyBrowser* alloyBrowser_ = nullptr;
 };
 
 } // namespace corrolab

@@ -1,12 +1,15 @@
 // The main window's menu commands.
 #include "app/ui/form2.h"
 
+#include "alloys/ui/alloy_browser.h"
 #include "app/data_folders.h"
 #include "app/editable_data_file.h"
+#include "app/ui/window_place.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/periodic_table_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,10 +122,10 @@ void Form2::SwitchWindow(Target target)
         activateWindow();
         break;
     case Target::PeriodicTable:
-        EnsureTools().showMetals();
+        BringToFront(EnsurePeriodicTable());
         break;
     case Target::Alloys:
-        EnsureTools().showAlloys();
+        BringToFront(EnsureAlloyBrowser());
         break;
     case Target::ExpressionCalculator:
         if (!calculator_)
@@ -136,6 +139,7 @@ void Form2::SwitchWindow(Target target)
             eqWt_->hide();
         if (calculator_)
             calculator_->hide();
+        HideBrowsers();
         break;
     }
 }

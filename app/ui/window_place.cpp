@@ -1,0 +1,75 @@
+#include "app/ui/window_place.h"
+
+#include "app/on_screen.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+namespace corrolab {
+
+namespace {
+
+bool remembered = true;
+
+ScreenBox Box(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The available area of the screen that holds most of the rectangle, or of the
+// primary screen when none does.
+QRect ScreenAreaFor(const QRect& rect)
+{
+    QScreen* best = QGuiApplication::primaryScreen();
+    int bestArea = 0;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect common = screen->availableGeometry().intersected(rect);
+        const int area = common.width() * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = screen;
+        }
+    }
+    return best ? best->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight)
+{
+    QRect place;
+    if (remembered)
+        place = QSettings().value(key + "/geometry").toRect();
+    if (!place.isValid() || place.width() < 100 || place.height() < 100) {
+        const QRect screen = ScreenAreaFor(QRect());
+        place = QRect(0, 0, defaultWidth, defaultHeight);
+        place.moveCenter(screen.center());
+    }
+    const ScreenBox fitted = FitOnScreen(Box(place), Box(ScreenAreaFor(place)));
+    window.resize(fitted.width, fitted.height);
+    window.move(fitted.x, fitted.y);
+}
+
+void RememberWindowPlace(const QWidget& window, const QString& key)
+{
+    if (!remembered)
+        return;
+    QSettings().setValue(key + "/geometry", QRect(window.pos(), window.size()));
+}
+
+void BringToFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void SetWindowPlacesRemembered(bool on)
+{
+    remembered = on;
+}
+
+} // namespace corrolab

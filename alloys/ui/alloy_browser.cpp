@@ -35,6 +35,7 @@ AlloyBrowser::AlloyBrowser()
     });
     connect(shares, &QLineEdit::textChanged, this, [this](const QString& text) {
         problem->setText(filter_->setConditions(text));
+        problem->setVisible(!problem->text().isEmpty());
         ShowCount();
     });
     connect(table, &QTableView::activated, this,
@@ -98,6 +99,7 @@ void AlloyBrowser::BuildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(problem);
+    problem->hide();
     layout->addWidget(table, 1);
     layout->addLayout(bottom);
 }

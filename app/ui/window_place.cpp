@@ -38,11 +38,16 @@ QRect ScreenAreaFor(const QRect& rect)
 
 } // namespace
 
+std::unique_ptr<QSettings> ProgramSettings()
+{
+    return std::make_unique<QSettings>(QSettings::UserScope, "corrolab", "corrolab");
+}
+
 void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight)
 {
     QRect place;
     if (remembered)
-        place = QSettings().value(key + "/geometry").toRect();
+        place = ProgramSettings()->value(key + "/geometry").toRect();
     if (!place.isValid() || place.width() < 100 || place.height() < 100) {
         const QRect screen = ScreenAreaFor(QRect());
         place = QRect(0, 0, defaultWidth, defaultHeight);
@@ -57,7 +62,7 @@ void RememberWindowPlace(const QWidget& window, const QString& key)
 {
     if (!remembered)
         return;
-    QSettings().setValue(key + "/geometry", QRect(window.pos(), window.size()));
+    ProgramSettings()->setValue(key + "/geometry", QRect(window.pos(), window.size()));
 }
 
 void BringToFront(QWidget& window)

@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+
+class QSettings;
 
 class QWidget;
 
 namespace corrolab {
+
+// The program's own settings (~/.config/corrolab/corrolab.conf), whatever the
+// executable is called.
+std::unique_ptr<QSettings> ProgramSettings();
 
 // Restores a window's size and position from the user's settings under `key`,
 // or gives it `defaultWidth` x `defaultHeight` centred on the primary screen;

@@ -1,7 +1,10 @@
 // Window tests run offscreen; a modal dialog left open fails the test instead of
 // hanging the run.
+#include "app/ui/window_place.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -45,6 +48,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Remembered window places go to a test folder, never the user's settings.
     QStandardPaths::setTestModeEnabled(true);
+    corrolab::ProgramSettings()->clear();
     // A dialog that somehow runs its own event loop is closed at once.
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {

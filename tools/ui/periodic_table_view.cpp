@@ -128,7 +128,7 @@ QSize PeriodicTableView::sizeHint() const
 
 QSize PeriodicTableView::minimumSizeHint() const
 {
-    const int cell = fontMetrics().height() * 2;
+    const int cell = fontMetrics().height() * 3 / 2;
     return {cell * kTableColumns, static_cast<int>(cell * kTableHeightInCells)};
 }
 

@@ -107,7 +107,7 @@ QWidget* PeriodicTableWindow::BuildPanel()
         factValues[k] = new QLabel;
         factValues[k]->setWordWrap(true);
         factValues[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        factValues[k]->setMinimumWidth(factValues[k]->fontMetrics().averageCharWidth() * 24);
+        factValues[k]->setMinimumWidth(factValues[k]->fontMetrics().averageCharWidth() * 18);
         form->addRow(factNames[k], factValues[k]);
     }
     useButton = new QPushButton("&Use in composition");

@@ -183,17 +183,21 @@ void PeriodicTableView::paintCell(QPainter& painter, int z) const
     const std::vector<std::string> record = RecordOf(z);
     QFont font = painter.font();
     painter.setPen(ink);
-    font.setPixelSize(std::max(6, static_cast<int>(cell * 0.19)));
+    // A small cell shows the number and the symbol; a larger one the value too.
+    const bool roomForValue = cell >= fontMetrics().height() * 2.6;
+    font.setPixelSize(std::max(6, static_cast<int>(cell * (roomForValue ? 0.19 : 0.24))));
     font.setBold(false);
     painter.setFont(font);
-    const QRectF inner = box.adjusted(cell * 0.06, cell * 0.03, -cell * 0.06, -cell * 0.03);
+    const QRectF inner = box.adjusted(cell * 0.06, cell * 0.02, -cell * 0.06, -cell * 0.03);
     painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, QString::number(z));
-    painter.drawText(
-        inner, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(CellValue(z, field_)));
-    font.setPixelSize(std::max(8, static_cast<int>(cell * 0.34)));
+    if (roomForValue)
+        painter.drawText(inner, Qt::AlignHCenter | Qt::AlignBottom,
+            QString::fromStdString(CellValue(z, field_)));
+    font.setPixelSize(std::max(8, static_cast<int>(cell * (roomForValue ? 0.32 : 0.38))));
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(box, Qt::AlignCenter, QString::fromStdString(record[1]));
+    const QRectF symbolBox = roomForValue ? box : box.adjusted(0, cell * 0.2, 0, 0);
+    painter.drawText(symbolBox, Qt::AlignCenter, QString::fromStdString(record[1]));
 
     if (z == current_ || z == hovered_) {
         const bool isCurrent = z == current_;

@@ -65,6 +65,7 @@ QWidget* PeriodicTableWindow::BuildTop()
     search = new QLineEdit;
     search->setPlaceholderText("Symbol, name or atomic number");
     search->setClearButtonEnabled(true);
+    search->setMinimumWidth(search->fontMetrics().averageCharWidth() * 16);
     cellField = new QComboBox;
     const auto fields = RecordFieldList();
     for (int k = 1; k <= kRecordFields; ++k) {
@@ -119,7 +120,7 @@ QWidget* PeriodicTableWindow::BuildPanel()
     column->addStretch(1);
     column->addWidget(useButton);
     column->addWidget(status);
-    panel->setMaximumWidth(factValues[0]->fontMetrics().averageCharWidth() * 60);
+    panel->setMaximumWidth(factValues[0]->fontMetrics().averageCharWidth() * 52);
     return panel;
 }
 

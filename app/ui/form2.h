@@ -133,9 +133,13 @@ private:
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void OpenProgramFile(const char* name);
+    void SetBusyPointer(bool busy);
 
     Platform& platform_;
     bool activated_ = false;
+    // Until the window has been shown the first time: its own start-up work
+    // shows no busy pointer (there is nothing to point at yet).
+    bool startingUp_ = true;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
 };

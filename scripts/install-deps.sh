@@ -10,6 +10,7 @@ packages=(
   libmuparser-dev
   fonts-liberation2
   locales
+  units # GNU units: the command line is measured against it
 )
 packages+=("$@")
 

@@ -44,12 +44,16 @@ done
 median() { sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 reference_ms=$(awk '$1==0 {print $2}' "$results" | median)
 reference_kib=$(awk '$1==0 {print $3}' "$results" | median)
-printf '%-45s %10s %10s %8s %8s\n' program "median ms" "RSS MiB" "time x" "RSS x"
+reference_cpu=$(awk '$1==0 {print $5}' "$results" | median)
+# Processor time (all threads, until mapped) is what a busy machine inflates least.
+printf '%-40s %9s %8s %9s %8s %8s %8s %8s\n' program "median ms" "min ms" "cpu ms" "RSS MiB" \
+  "time x" "cpu x" "RSS x"
 for index in "${!programs[@]}"; do
   ms=$(awk -v i="$index" '$1==i {print $2}' "$results" | median)
   kib=$(awk -v i="$index" '$1==i {print $3}' "$results" | median)
+  cpu=$(awk -v i="$index" '$1==i {print $5}' "$results" | median)
   min=$(awk -v i="$index" '$1==i {print $2}' "$results" | sort -g | head -1)
-  awk -v p="${programs[$index]}" -v ms="$ms" -v kib="$kib" -v rms="$reference_ms" \
-    -v rkib="$reference_kib" -v min="$min" \
-    'BEGIN {printf "%-45s %10.1f %10.1f %8.3f %8.3f   (min %.1f ms)\n", p, ms, kib/1024, ms/rms, kib/rkib, min}'
+  awk -v p="${programs[$index]}" -v ms="$ms" -v kib="$kib" -v cpu="$cpu" -v min="$min" \
+    -v rms="$reference_ms" -v rkib="$reference_kib" -v rcpu="$reference_cpu" \
+    'BEGIN {printf "%-40s %9.1f %8.1f %9.1f %8.1f %8.3f %8.3f %8.3f\n", p, ms, min, cpu, kib/1024, ms/rms, cpu/rcpu, kib/rkib}'
 done

@@ -2,6 +2,7 @@
 
 #include "app/ui/form2.h"
 #include "corrosion/rates_reader.h"
+#include "tools/ui/hand_back_setting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,10 +52,12 @@ void SettingsDialog::Refresh()
                     .arg(QString::fromUtf8(kRatesFileName.data(), kRatesFileName.size()),
                         QString::fromStdString(folder.string()));
     }
-    Label1->setText(QString("Program folder: %1\nExchange rates file: %2\n\n"
-                            "Corrolab keeps no configuration file: these settings last until the "
-                            "program closes. Edit the rates with Edit > Currencies.txt.")
-                        .arg(QString::fromStdString(folder.string()), rates));
+    Label1->setText(QString("Program folder: %1\nExchange rates file: %2\nSettings file: %3\n\n"
+                            "The settings file keeps which figures the Material Properties window "
+                            "hands back (classic or ASTM G102) for the next start; Always on Top "
+                            "lasts until the program closes. Edit the rates with "
+                            "Edit > Currencies.txt.")
+                        .arg(QString::fromStdString(folder.string()), rates, SettingsFilePath()));
 }
 
 } // namespace corrolab

@@ -106,6 +106,7 @@ void EqWt::ConnectControls()
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     for (int row = 0; row < kRows; ++row)
         ConnectRow(row);
+    ConnectG102Controls();
 }
 
 void EqWt::ConnectRow(int row)
@@ -191,7 +192,7 @@ void EqWt::Combo1_Click()
         static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, kGridRows);
     for (int row = 0; row < kRows; ++row)
         for (QWidget* control : std::initializer_list<QWidget*> {sl[row], Combo2[row], Text2[row],
-                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row]})
+                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row], TextG102[row]})
             control->setVisible(row < components);
     // 3. The total, the results and the window follow the last row.
     const int lastTop = EqWtRowTop(components - 1);
@@ -202,7 +203,8 @@ void EqWt::Combo1_Click()
     Label1[2]->setGeometry(Twips(2600, totalTop, 1600, 255));
     const int frameTop = lastTop + 315 + 250 + 255;
     Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
-    setFixedHeight(TwipsToPixels(frameTop + 900 + 750 - kNonClientTwips));
+    const int g102Height = PlaceG102Controls(frameTop + 900);
+    setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientTwips));
     // 4. One component is iron at 100 %.
     if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
         SetComboIndex(Combo2[0], kIronItem);
@@ -228,6 +230,7 @@ void EqWt::Option2_Click(int index)
         Combo4->setEnabled(true);
         Text6->clear();
         Text8->clear();
+        ClearG102Line();
     }
 }
 
@@ -235,6 +238,7 @@ void EqWt::Combo2_Click(int row)
 {
     platform_.SetBusyPointer(true);
     const ElementRow element = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
+    FillG102Valence(row);
     Text1[row]->setText(QString::fromStdString(element.name));
     Text3[row]->setText(QString::fromStdString(element.atomicNumber));
     Text4[row]->setText(QString::fromStdString(element.atomicWeight));
@@ -272,10 +276,8 @@ void EqWt::Text7_GotFocus(int)
 bool EqWt::Calculate()
 {
     Label1[2]->hide();
-    std::vector<ComponentTexts> rows;
-    for (int i = 0; i < components; ++i)
-        rows.push_back({S(Text2[i]), S(Text4[i]), S(Text5[i]), S(Text7[i])});
-    const MaterialCalculation calculation = CalculateMaterial(rows);
+    const MaterialCalculation calculation = CalculateMaterial(ClassicRows());
+    ShowG102Line(calculation);
     Label1[0]->setVisible(calculation.totalMarker);
     ShowMarkers(calculation);
     Label1[2]->setVisible(calculation.checkInputs);
@@ -292,7 +294,7 @@ void EqWt::Command1_Click()
 {
     if (loadingComposition_)
         return;
-    if (Calculate())
+    if (ChosenFiguresReady(Calculate()))
         Command3_Click();
 }
 
@@ -305,12 +307,18 @@ void EqWt::Command3_Click()
             "Do you want to close this window?",
             Platform::Icon::Warning))
         return;
-    const HandBack handBack = HandBackTexts(S(Text6), S(Text8), S(Text10));
-    emit materialChosen({handBack.frame, MaterialName()});
+    const HandBackMethod method = handBackMethod();
+    const HandBack handBack = method == HandBackMethod::G102
+        ? HandBackTexts(S(TextG102Weight), S(TextG102Density), S(TextG102Ratio))
+        : HandBackTexts(S(Text6), S(Text8), S(Text10));
+    emit materialChosen({handBack.frame, NameWithMethod(MaterialName(), method)});
 }
 
 std::optional<ChosenMaterial> EqWt::ShownMaterial() const
 {
+    if (handBackMethod() == HandBackMethod::G102)
+        return ChooseMaterial(S(TextG102Weight), S(TextG102Density), S(TextG102Ratio),
+            NameWithMethod(MaterialName(), HandBackMethod::G102));
     return ChooseMaterial(S(Text6), S(Text8), S(Text10), MaterialName());
 }
 

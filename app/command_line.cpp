@@ -3,6 +3,7 @@
 #include "alloys/alloy_catalogue.h"
 #include "alloys/handbook_density.h"
 #include "app/conversion.h"
+#include "app/data_file_report.h"
 #include "app/lenient_number.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
@@ -31,6 +32,7 @@ constexpr const char* kUsage
       "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
       "       corrolab units [CATEGORY]\n"
       "       corrolab alloys [BASE]\n"
+      "       corrolab paths                    the data files in use and the folders searched\n"
       "       corrolab --help | --version\n"
       "       corrolab SUBCOMMAND --help       help on one subcommand\n";
 
@@ -86,6 +88,16 @@ constexpr const char* kAlloysHelp
       "\n"
       "Without BASE, lists the base metals of the alloy catalogue; with it, the alloys\n"
       "of BASE as name<TAB>composition.\n";
+
+constexpr const char* kPathsHelp
+    = "Usage: corrolab paths\n"
+      "\n"
+      "Prints the file in use for the exchange rates (Currency.txt), the user guide\n"
+      "(help.txt) and the unit list (units.txt), then the folders searched, in order:\n"
+      "the user's data folder ($XDG_DATA_HOME/corrolab or ~/.local/share/corrolab),\n"
+      "the program's folder, share/corrolab beside the installed program, and\n"
+      "corrolab/ in each folder of $XDG_DATA_DIRS. The first file found is used; its\n"
+      "name may be in any letter case.\n";
 
 struct UsageError
 {
@@ -280,8 +292,9 @@ std::optional<RatesFile> Rates(const Parsed& parsed, const std::filesystem::path
             throw Failure {"rates file '" + option->second + "' not found"};
         return ParseRatesFile(*content);
     }
-    if (const auto path = FindRatesFile(folder))
-        if (const auto content = ReadRatesFile(*path))
+    if (const auto found
+        = FindDataFile(DataSearchFolders(UserDataFolder(), folder), kRatesFileName))
+        if (const auto content = ReadRatesFile(found->file))
             return ParseRatesFile(*content);
     return std::nullopt;
 }
@@ -299,8 +312,8 @@ void RequireRatesFor(const UnitTable& table, const std::string& from, const std:
         if (TableHoldsUnit(table, name))
             continue;
         if (IsCatalogueCurrency(name))
-            throw Failure {"no rates file for the currency '" + name
-                + "' (put Currency.txt in the program folder or use --rates)"};
+            throw Failure {"no rates file for the currency '" + name + "' (put Currency.txt in "
+                + UserDataFolder().string() + " or use --rates)"};
         return;
     }
 }
@@ -394,6 +407,15 @@ int Units(
     return 0;
 }
 
+int Paths(
+    const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
+{
+    if (!args.empty())
+        throw UsageError {"paths takes no arguments"};
+    out << DataPathsReport(DataSearchFolders(UserDataFolder(), folder));
+    return 0;
+}
+
 int Alloys(const std::vector<std::string>& args, std::ostream& out)
 {
     const Parsed parsed = Parse(args, {}, {});
@@ -419,6 +441,7 @@ const std::map<std::string, const char*>& SubcommandHelp()
         {"material", kMaterialHelp},
         {"units", kUnitsHelp},
         {"alloys", kAlloysHelp},
+        {"paths", kPathsHelp},
     };
     return help;
 }
@@ -462,6 +485,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Material(rest, out);
         if (command == "units")
             return Units(rest, out, programFolder);
+        if (command == "paths")
+            return Paths(rest, out, programFolder);
         return Alloys(rest, out);
     } catch (const UsageError& error) {
         err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help->second;

@@ -3,13 +3,11 @@
 #include "tools/ui/eqwt.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/ui/form2.h"
 #include "app/lenient_number.h"
 #include "app/number_format.h"
 #include "app/ui/vb_controls.h"
-#include "corrosion/material_values.h"
-#include "tools/component_row.h"
 #include "tools/composition.h"
+#include "tools/grid_percentages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,18 +62,86 @@ private:
     std::function<void()> handler_;
 };
 
+// Marks the grid as being filled by code for the lifetime of the object.
+class GridFill
+{
+public:
+    explicit GridFill(bool& filling)
+        : filling_(filling)
+        , was_(filling)
+    {
+        filling_ = true;
+    }
+    ~GridFill() { filling_ = was_; }
+    GridFill(const GridFill&) = delete;
+    GridFill& operator=(const GridFill&) = delete;
+
+private:
+    bool& filling_;
+    bool was_;
+};
+
 } // namespace
 
-EqWt::EqWt(Form2& form2, Platform& platform)
+EqWt::EqWt(Platform& platform)
     : QWidget(nullptr, Qt::Window)
-    , form2_(form2)
     , platform_(platform)
 {
     BuildControls();
     // The window opens describing a pure metal.
     Option2[0]->setChecked(true);
     ConnectControls();
-    Form_Load();
+}
+
+void EqWt::showMetals()
+{
+    if (!Option2[0]->isChecked()) {
+        Option2[0]->setChecked(true);
+        SetChoosersEnabled(false);
+        Combo4->setCurrentIndex(-1);
+        if (components == 1) {
+            Calculate(); // shown, not handed back
+        } else {
+            // The Metal mode holds one element: the grid starts again at iron, and
+            // nothing is calculated until the user picks or calculates.
+            {
+                const GridFill fill(fillingGrid_);
+                SetComboIndex(Combo1, 0);
+            }
+            ClearResults();
+        }
+    }
+    ShowWindow();
+}
+
+void EqWt::showAlloys()
+{
+    if (!Option2[1]->isChecked()) {
+        Option2[1]->setChecked(true);
+        Option2_Click(1);
+    }
+    ShowWindow();
+}
+
+void EqWt::SetChoosersEnabled(bool enabled)
+{
+    Combo1->setEnabled(enabled);
+    Combo3->setEnabled(enabled);
+    Combo4->setEnabled(enabled);
+}
+
+void EqWt::ClearResults()
+{
+    Text6->clear();
+    Text8->clear();
+    Text10->clear();
+}
+
+void EqWt::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void EqWt::ConnectControls()
@@ -90,13 +156,16 @@ void EqWt::ConnectControls()
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     for (int row = 0; row < kRows; ++row)
         ConnectRow(row);
+    ConnectG102Controls();
 }
 
 void EqWt::ConnectRow(int row)
 {
     connect(Combo2[row], &QComboBox::activated, this, [this, row] { Combo2_Click(row); });
     connect(Text2[row], &QLineEdit::textChanged, this, [this, row] { Text2_Change(row); });
+    connect(Text4[row], &QLineEdit::textChanged, this, [this, row] { Text4_Change(row); });
     connect(Text5[row], &QLineEdit::textChanged, this, [this, row] { Text5_Change(row); });
+    connect(Text7[row], &QLineEdit::textChanged, this, [this, row] { Text7_Change(row); });
     Text7[row]->installEventFilter(
         new FocusHandler(Text7[row], [this, row] { Text7_GotFocus(row); }));
 }
@@ -136,7 +205,7 @@ void EqWt::Form_Load()
     // 4.-5. The element table is loaded with the window; the lists start empty.
     for (QComboBox* combo : Combo2)
         combo->clear();
-    for (int i = 1; i <= 9; ++i)
+    for (int i = 1; i <= kGridRows; ++i)
         Combo1->addItem(QString::number(i));
     // 6. One component.
     platform_.SetBusyPointer(true);
@@ -160,9 +229,7 @@ void EqWt::Form_Load()
     Text8->setText(" 7.8600");
     Text10->setText(" 3.5526");
     // The window opens in the Metal mode, whose choosers are off.
-    Combo1->setEnabled(false);
-    Combo3->setEnabled(false);
-    Combo4->setEnabled(false);
+    SetChoosersEnabled(false);
     platform_.SetBusyPointer(false);
 }
 
@@ -172,10 +239,10 @@ void EqWt::Combo1_Click()
         return;
     // 1.-2. The rows in use.
     components = std::clamp(
-        static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, 9);
+        static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, kGridRows);
     for (int row = 0; row < kRows; ++row)
         for (QWidget* control : std::initializer_list<QWidget*> {sl[row], Combo2[row], Text2[row],
-                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row]})
+                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row], TextG102[row]})
             control->setVisible(row < components);
     // 3. The total, the results and the window follow the last row.
     const int lastTop = EqWtRowTop(components - 1);
@@ -186,64 +253,81 @@ void EqWt::Combo1_Click()
     Label1[2]->setGeometry(Twips(2600, totalTop, 1600, 255));
     const int frameTop = lastTop + 315 + 250 + 255;
     Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
-    setFixedHeight(TwipsToPixels(frameTop + 900 + 750 - kNonClientTwips));
+    const int g102Height = PlaceG102Controls(frameTop + 900);
+    setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientTwips));
     // 4. One component is iron at 100 %.
     if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
+        const GridFill fill(fillingGrid_);
         SetComboIndex(Combo2[0], kIronItem);
         Text2[0]->setText("100");
     }
-    // 5.
+    // 5. One calculation for the grid as it now stands.
     Command1_Click();
 }
 
 void EqWt::Option2_Click(int index)
 {
     if (index == 0 && Option2[0]->isChecked()) {
-        Combo1->setEnabled(false);
-        Combo3->setEnabled(false);
-        Combo4->setEnabled(false);
-        SetComboIndex(Combo1, 0);
-        SetComboIndex(Combo2[0], kIronItem);
-        Text2[0]->setText("100");
+        SetChoosersEnabled(false);
+        {
+            const GridFill fill(fillingGrid_);
+            SetComboIndex(Combo1, 0);
+            SetComboIndex(Combo2[0], kIronItem);
+            Text2[0]->setText("100");
+        }
         Command1_Click();
     } else if (index == 1 && Option2[1]->isChecked()) {
-        Combo1->setEnabled(true);
-        Combo3->setEnabled(true);
-        Combo4->setEnabled(true);
-        Text6->clear();
-        Text8->clear();
+        SetChoosersEnabled(true);
+        ClearResults();
+        ClearG102Line();
     }
 }
 
 void EqWt::Combo2_Click(int row)
 {
     platform_.SetBusyPointer(true);
-    const ElementRow element = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
-    Text1[row]->setText(QString::fromStdString(element.name));
-    Text3[row]->setText(QString::fromStdString(element.atomicNumber));
-    Text4[row]->setText(QString::fromStdString(element.atomicWeight));
-    Text5[row]->setText(QString::fromStdString(element.valence));
-    Text7[row]->setText(QString::fromStdString(element.density));
+    {
+        // The row is filled completely before anything is calculated.
+        const GridFill fill(fillingGrid_);
+        const ElementRow element
+            = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
+        FillG102Valence(row);
+        Text1[row]->setText(QString::fromStdString(element.name));
+        Text3[row]->setText(QString::fromStdString(element.atomicNumber));
+        Text4[row]->setText(QString::fromStdString(element.atomicWeight));
+        Text5[row]->setText(QString::fromStdString(element.valence));
+        Text7[row]->setText(QString::fromStdString(element.density));
+    }
     platform_.SetBusyPointer(false);
-    if (Option2[0]->isChecked())
-        Command1_Click();
+    // One calculation for the complete row, in either mode.
+    Command1_Click();
 }
 
 void EqWt::Text2_Change(int row)
 {
-    if (loadingComposition_)
+    if (fillingGrid_)
         return;
+    std::vector<std::string> percentages;
+    for (int i = 0; i < components; ++i)
+        percentages.push_back(S(Text2[i]));
+    if (const auto last = LastRowPercentage(percentages, row)) {
+        const GridFill fill(fillingGrid_);
+        Text2[components - 1]->setText(QString::fromStdString(*last));
+    }
     Command1_Click();
-    if (row >= components - 1)
-        return;
-    double sum = 0;
-    for (int i = 0; i <= components - 2; ++i)
-        sum += LenientValueOrZero(S(Text2[i]));
-    // Setting the next row runs its own change, so the cascade runs down the rows.
-    Text2[row + 1]->setText(QString::fromStdString(PlainText(100 - sum)));
+}
+
+void EqWt::Text4_Change(int)
+{
+    Command1_Click();
 }
 
 void EqWt::Text5_Change(int)
+{
+    Command1_Click();
+}
+
+void EqWt::Text7_Change(int)
 {
     Command1_Click();
 }
@@ -256,15 +340,16 @@ void EqWt::Text7_GotFocus(int)
 bool EqWt::Calculate()
 {
     Label1[2]->hide();
-    std::vector<ComponentTexts> rows;
-    for (int i = 0; i < components; ++i)
-        rows.push_back({S(Text2[i]), S(Text4[i]), S(Text5[i]), S(Text7[i])});
-    const MaterialCalculation calculation = CalculateMaterial(rows);
+    const MaterialCalculation calculation = CalculateGrid(ClassicRows());
+    ShowG102Line(calculation);
     Label1[0]->setVisible(calculation.totalMarker);
     ShowMarkers(calculation);
     Label1[2]->setVisible(calculation.checkInputs);
-    if (!calculation.results)
+    if (!calculation.results) {
+        // No figure stays beside inputs that do not produce it.
+        ClearResults();
         return false;
+    }
     Label2[9]->setText(QString::fromStdString(calculation.results->totalText));
     Text6->setText(QString::fromStdString(calculation.results->equivalentWeightText));
     Text8->setText(QString::fromStdString(calculation.results->densityText));
@@ -274,40 +359,49 @@ bool EqWt::Calculate()
 
 void EqWt::Command1_Click()
 {
-    if (loadingComposition_)
+    if (fillingGrid_)
         return;
-    if (Calculate())
+    if (ChosenFiguresReady(Calculate()))
         Command3_Click();
 }
 
 void EqWt::Command3_Click()
 {
-    const HandBack handBack = HandBackTexts(S(Text6), S(Text8), S(Text10));
-    form2_.material.density = handBack.density;
-    form2_.material.equivalentWeight = handBack.equivalentWeight;
-    if (!handBack.calculated
-        && !platform_.AskYesNo(this, kTitle,
+    const std::optional<ChosenMaterial> material = ShownMaterial();
+    if (material) {
+        emit materialChosen(*material);
+        return;
+    }
+    // Nothing calculated: the main window keeps its material either way.
+    if (platform_.AskYesNo(this, kTitle,
             "Density and/or Equivalent Weight not calculated.\n\n"
             "Do you want to close this window?",
             Platform::Icon::Warning))
-        return;
-    form2_.Text5->setText(QString::fromStdString(handBack.frame.density));
-    form2_.Text6->setText(QString::fromStdString(handBack.frame.equivalentWeight));
-    form2_.Text10->setText(QString::fromStdString(handBack.frame.ratio));
+        hide();
+}
 
-    QString name;
+std::optional<ChosenMaterial> EqWt::ShownMaterial() const
+{
+    if (handBackMethod() == HandBackMethod::G102)
+        return ChooseMaterial(S(TextG102Weight), S(TextG102Density), S(TextG102Ratio),
+            NameWithMethod(MaterialName(), HandBackMethod::G102));
+    return ChooseMaterial(S(Text6), S(Text8), S(Text10), MaterialName());
+}
+
+std::string EqWt::MaterialName() const
+{
+    std::string name;
     if (Option2[0]->isChecked()) {
-        name = Text1[0]->text();
+        name = S(Text1[0]);
     } else if (Option2[1]->isChecked()) {
         const int n = std::clamp(
             static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 0, kRows);
-        QStringList symbols;
+        std::vector<std::string> symbols;
         for (int i = 0; i < n; ++i)
-            symbols << Combo2[i]->currentText();
-        name = symbols.join('/') + " alloy";
+            symbols.push_back(Combo2[i]->currentText().toStdString());
+        name = AlloyName(symbols);
     }
-    form2_.Label2[3]->setText(name);
-    form2_.Command1_Click();
+    return name;
 }
 
 void EqWt::Command2_Click()
@@ -332,34 +426,37 @@ void EqWt::LoadComposition(const std::string& composition)
 {
     const std::vector<Component> components = SplitComposition(composition);
     const int count = static_cast<int>(components.size());
-    if (count > 9) {
+    if (count > kGridRows) {
         platform_.Tell(this, kTitle,
             "The composition \"" + composition + "\" has " + std::to_string(count)
-                + " components; the grid holds at most 9. The grid is left unchanged.",
+                + " components; the grid holds at most " + std::to_string(kGridRows)
+                + ". The grid is left unchanged.",
             Platform::Icon::Warning);
         return;
     }
     // The rows are filled first and calculated once: a half-loaded grid must never
     // reach the main window as if it were the chosen material.
-    loadingComposition_ = true;
-    if (count > 1)
-        SetComboIndex(Combo1, count - 1);
-    for (int j = 0; j < count; ++j) {
-        const int index = Combo2[j]->findText(QString::fromStdString(components[j].symbol));
-        SetComboIndex(Combo2[j], index);
-        if (index < 0)
-            Combo2_Click(j); // an unknown symbol fills the row from the empty slot
-        Text2[j]->setText(QString::fromStdString(components[j].percentage));
+    {
+        const GridFill fill(fillingGrid_);
+        if (count > 1)
+            SetComboIndex(Combo1, count - 1);
+        for (int j = 0; j < count; ++j) {
+            const int index = Combo2[j]->findText(QString::fromStdString(components[j].symbol));
+            SetComboIndex(Combo2[j], index);
+            if (index < 0)
+                Combo2_Click(j); // an unknown symbol fills the row from the empty slot
+            Text2[j]->setText(QString::fromStdString(components[j].percentage));
+        }
     }
-    loadingComposition_ = false;
     Command1_Click();
 }
 
 void EqWt::Form_QueryUnload()
 {
-    form2_.material.equivalentWeight = LenientValueOrZero(S(Text6));
-    form2_.Text6->setText(Text6->text());
-    form2_.Text10->setText(Text10->text());
+    // The close box hands back what the window shows, in the hand-back's form, and
+    // never an empty or unreadable result.
+    if (const std::optional<ChosenMaterial> material = ShownMaterial())
+        emit materialChosen(*material);
 }
 
 void EqWt::closeEvent(QCloseEvent* event)

@@ -37,7 +37,12 @@ trap 'rm -f "$results"; [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null' 
 for program in "${programs[@]}"; do "$clock" --mapped -- "$program" >/dev/null; done # warm caches
 for _ in $(seq "$runs"); do
   for index in "${!programs[@]}"; do
-    echo "$index $("$clock" --mapped -- "${programs[$index]}")" >>"$results"
+    # A run whose window never showed (the server refused it, say) is left out.
+    if line="$("$clock" --mapped -- "${programs[$index]}")" && [ -n "$line" ]; then
+      echo "$index $line" >>"$results"
+    else
+      echo "left out: a run of ${programs[$index]} that showed no window" >&2
+    fi
   done
 done
 

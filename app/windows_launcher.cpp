@@ -28,7 +28,8 @@ int StartWindows(const std::filesystem::path& programFolder, const std::vector<s
 {
     const std::vector<std::filesystem::path> places = WindowsProgramPlaces(programFolder);
     for (const std::filesystem::path& place : places) {
-        if (::access(place.c_str(), X_OK) != 0)
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(place, error) || ::access(place.c_str(), X_OK) != 0)
             continue;
         std::string program = place.string();
         std::vector<std::string> texts = args;

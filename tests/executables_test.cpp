@@ -111,7 +111,7 @@ std::filesystem::path InstalledCopy(const std::filesystem::path& folder)
 
 TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
 {
-    enum Places { kNone, kBeside, kLibexec, kBoth, kBesideNotExecutable };
+    enum Places { kNone, kBeside, kLibexec, kBoth, kBesideNotExecutable, kBesideAFolder };
     struct Case
     {
         const char* name;
@@ -126,6 +126,8 @@ TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
             "beside\n--screenshot\na folder\nx'y\n\n"},
         {"installed layout", kLibexec, {"--bogus"}, 3, "libexec\n--bogus\n"},
         {"beside but not executable", kBesideNotExecutable, {}, 3, "libexec\n"},
+        {"a folder of that name beside", kBesideAFolder, {}, 3, "libexec\n"},
+        {"beside only", kBeside, {"-x"}, 0, "beside\n-x\n"},
         {"a subcommand never starts the windows", kBoth, {"--version"}, 0, "corrolab 1.0.0\n"},
         {"nowhere", kNone, {}, 1, ""},
     };
@@ -137,7 +139,10 @@ TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
             WriteScript(beside, "echo beside; for a in \"$@\"; do printf '%s\\n' \"$a\"; done");
         if (c.places == kBesideNotExecutable)
             std::filesystem::permissions(beside, std::filesystem::perms::owner_read);
-        if (c.places == kLibexec || c.places == kBoth || c.places == kBesideNotExecutable)
+        if (c.places == kBesideAFolder)
+            std::filesystem::create_directories(beside);
+        if (c.places == kLibexec || c.places == kBoth || c.places == kBesideNotExecutable
+            || c.places == kBesideAFolder)
             WriteScript(folder.path() / "libexec" / "corrolab" / "corrolab-windows",
                 "echo libexec; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; exit 3");
         const ProcessResult run = RunProgram(kNoDisplay, program, c.args);

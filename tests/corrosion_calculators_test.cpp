@@ -211,6 +211,11 @@ struct SeverityCase
     Severity expected;
 };
 
+void PrintTo(const SeverityCase& c, std::ostream* os)
+{
+    *os << c.rate << " mm/year " << AttackName(c.attack) << " -> " << SeverityName(c.expected);
+}
+
 class SeverityBoundaries : public ::testing::TestWithParam<SeverityCase>
 {
 };

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -98,6 +99,17 @@ std::filesystem::path QtPlatform::ProgramFolder()
 std::filesystem::path QtPlatform::ProgramFile()
 {
     return QCoreApplication::applicationFilePath().toStdString();
+}
+
+std::vector<DataFolder> QtPlatform::DataFolders()
+{
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return DataSearchFolders(user.toStdString(), ProgramFolder());
+}
+
+bool QtPlatform::IsWritable(const std::filesystem::path& file)
+{
+    return QFileInfo(QString::fromStdString(file.string())).isWritable();
 }
 
 std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::filesystem::path& file)

@@ -17,6 +17,14 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
+// "the area" -> "The area"
+std::string Capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
 } // namespace
 
 std::optional<double> StrictNumber(std::string_view text)
@@ -46,7 +54,7 @@ Checked<double> FieldNumber(
     if (!value)
         return InputError {field, "'" + std::string(Trim(text)) + "' is not a number."};
     if (positive && *value <= 0)
-        return InputError {field, "The value must be above 0."};
+        return InputError {field, Capitalised(what) + " must be above 0."};
     return *value;
 }
 
@@ -55,7 +63,7 @@ Checked<double> FieldNumberNotNegative(
 {
     const Checked<double> value = FieldNumber(text, field, what, false);
     if (value && *value < 0)
-        return InputError {field, "The value must not be negative."};
+        return InputError {field, Capitalised(what) + " must not be negative."};
     return value;
 }
 

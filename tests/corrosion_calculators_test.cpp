@@ -342,6 +342,10 @@ TEST(FieldNumber, ReadsStrictlyInEveryLocale)
         EXPECT_EQ(StrictNumber(c.text), c.value) << "'" << c.text << "'";
     EXPECT_EQ(FieldNumber("", "area", "the area", true).error().message, "Enter the area.");
     EXPECT_EQ(FieldNumber("0", "area", "the area", true).error().field, "area");
+    EXPECT_EQ(
+        FieldNumber("-1", "area", "the area", true).error().message, "The area must be above 0.");
+    EXPECT_EQ(FieldNumberNotNegative("-2", "pit", "the depth").error().message,
+        "The depth must not be negative.");
     EXPECT_EQ(*FieldNumber("0", "area", "the area", false), 0);
     EXPECT_FALSE(FieldNumberNotNegative("-2", "pit", "the depth").ok());
 }

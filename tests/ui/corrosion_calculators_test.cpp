@@ -128,14 +128,14 @@ TEST_F(Calculators, BadMassLossInputShowsItsReasonAndNoNumber)
 {
     MassLossPage* page = window->massLoss;
     const BadInput cases[] = {
-        {"area", "0", "The value must be above 0."},
-        {"area", "-4", "The value must be above 0."},
+        {"area", "0", "The area must be above 0."},
+        {"area", "-4", "The area must be above 0."},
         {"area", "", "Enter the area."},
-        {"time", "0", "The value must be above 0."},
+        {"time", "0", "The exposure time must be above 0."},
         {"mass", "abc", "'abc' is not a number."},
-        {"density", "0", "The value must be above 0."},
+        {"density", "0", "The density must be above 0."},
         {"ew", "", "Enter the equivalent weight."},
-        {"pit", "-1", "The value must not be negative."},
+        {"pit", "-1", "The pit depth must not be negative."},
     };
     for (const BadInput& c : cases) {
         const QString before = page->Field(c.field)->text();
@@ -208,8 +208,8 @@ TEST_F(Calculators, PolarizationResistanceFromTafelSlopes)
     const BadInput cases[] = {
         {"ba", "0", "The anodic Tafel slope must be above 0."},
         {"bc", "0", "The cathodic Tafel slope must be above 0."},
-        {"rp", "0", "The value must be above 0."},
-        {"electrode", "0", "The value must be above 0."},
+        {"rp", "0", "The polarization resistance must be above 0."},
+        {"electrode", "0", "The electrode area must be above 0."},
     };
     for (const BadInput& c : cases) {
         const QString before = page->Field(c.field)->text();
@@ -241,7 +241,7 @@ TEST_F(Calculators, RemainingLifeFromTodayThroughThePlatform)
     const BadInput cases[] = {
         {"minimum", "13", "The minimum thickness is above the wall thickness."},
         {"rate", "0", "At a rate of 0 the minimum thickness is never reached."},
-        {"thickness", "0", "The value must be above 0."},
+        {"thickness", "0", "The wall thickness must be above 0."},
         {"measured", "2026-02-30", "Enter the date as YYYY-MM-DD."},
         {"design", "0", "The design life must be above 0."},
     };

@@ -25,6 +25,8 @@ Checked<RemainingLife> CalculateRemainingLife(
         return InputError {"rate", "At a rate of 0 the minimum thickness is never reached."};
     RemainingLife life;
     life.years = (wall.thickness - wall.minimum) / wall.rate;
+    if (!std::isfinite(life.years))
+        return InputError {"rate", "The rate is too small to give a remaining life."};
     const double days = std::floor(life.years * kDaysPerYear);
     const double lastDay = (std::chrono::sys_days(std::chrono::year(kLastYear) / 12 / 31)
         - std::chrono::sys_days(measured))

@@ -299,6 +299,7 @@ TEST(RemainingLife, RefusesAMinimumAboveTheWallAndANullRate)
         {{0, 0, 0.1}, "thickness"},
         {{6, 3, 0}, "rate"},
         {{6, 3, -0.1}, "rate"},
+        {{6, 3, 1e-320}, "rate"}, // a life beyond any number
     };
     for (const Bad& c : cases) {
         const Checked<RemainingLife> life = CalculateRemainingLife(c.wall, measured);

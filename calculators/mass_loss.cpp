@@ -94,7 +94,10 @@ Checked<double> MassLossFromWeighings(double initial, double final)
     return initial - final;
 }
 
-Checked<double> MassLossRate(
+namespace {
+
+// The rate in a unit, before the check that it is a number at all.
+Checked<double> RawMassLossRate(
     const MassLossInput& input, const CalculatorMaterial& material, std::string_view unit)
 {
     if (auto error = CheckInput(input))
@@ -114,6 +117,22 @@ Checked<double> MassLossRate(
     if (!rate)
         return InputError {"ew", "The equivalent weight must be above 0 for this unit."};
     return *rate;
+}
+
+} // namespace
+
+Checked<double> MassLossRate(
+    const MassLossInput& input, const CalculatorMaterial& material, std::string_view unit)
+{
+    const InputError tooFarApart {"mass", "The numbers are too far apart to give a rate."};
+    if (auto error = CheckInput(input))
+        return *error;
+    if (!std::isfinite(input.massLoss / (input.area * input.hours)))
+        return tooFarApart;
+    const Checked<double> rate = RawMassLossRate(input, material, unit);
+    if (rate && !std::isfinite(*rate))
+        return tooFarApart;
+    return rate;
 }
 
 Checked<double> MeanPenetration(const MassLossInput& input, const CalculatorMaterial& material)

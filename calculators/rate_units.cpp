@@ -55,7 +55,10 @@ std::optional<double> ConvertRate(
     const auto toFactor = Factor(to, material);
     if (!Usable(fromFactor) || !Usable(toFactor))
         return std::nullopt;
-    return value * *toFactor / *fromFactor;
+    const double converted = value * *toFactor / *fromFactor;
+    if (!std::isfinite(converted))
+        return std::nullopt;
+    return converted;
 }
 
 } // namespace corrolab

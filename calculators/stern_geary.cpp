@@ -32,7 +32,10 @@ Checked<double> CorrosionCurrentDensity(
         specific *= *electrodeArea;
     }
     // mV / (ohm cm^2) = mA/cm^2
-    return coefficient / specific * kMicroampsPerMilliamp;
+    const double current = coefficient / specific * kMicroampsPerMilliamp;
+    if (!std::isfinite(current))
+        return InputError {"rp", "The numbers are too far apart to give a current."};
+    return current;
 }
 
 } // namespace corrolab

@@ -96,6 +96,8 @@ TEST(MassLossRate, BadInputGivesAReasonAndNoNumber)
         {{0.65, 28.5, 168}, {"", 27.92, 0}, "mm/year", "density"},
         {{0.65, 28.5, 168}, {"", 0, 7.85}, "micro_amp/cm^2", "ew"},
         {{0.65, 28.5, 168}, CarbonSteel(), "furlongs/fortnight", "unit"},
+        {{1e300, 1e-300, 168}, CarbonSteel(), "mm/year", "mass"}, // beyond any double
+        {{1e300, 1e-300, 168}, CarbonSteel(), "micro_amp/cm^2", "mass"},
     };
     for (const Bad& c : cases) {
         const Checked<double> rate = MassLossRate(c.input, c.material, c.unit);
@@ -189,6 +191,7 @@ TEST(SternGeary, CurrentDensityFromResistance)
     EXPECT_EQ(CorrosionCurrentDensity(26, 0, std::nullopt).error().field, "rp");
     EXPECT_EQ(CorrosionCurrentDensity(0, 1000, std::nullopt).error().field, "b");
     EXPECT_EQ(CorrosionCurrentDensity(26, 200, 0.0).error().field, "electrode");
+    EXPECT_EQ(CorrosionCurrentDensity(1e300, 1e-300, std::nullopt).error().field, "rp");
 }
 
 TEST(SternGeary, RateThroughTheMainWindowFactors)
@@ -294,11 +297,8 @@ TEST(RemainingLife, RefusesAMinimumAboveTheWallAndANullRate)
         const char* field;
     };
     const Bad cases[] = {
-        {{6, 8, 0.1}, "minimum"},
-        {{6, -1, 0.1}, "minimum"},
-        {{0, 0, 0.1}, "thickness"},
-        {{6, 3, 0}, "rate"},
-        {{6, 3, -0.1}, "rate"},
+        {{6, 8, 0.1}, "minimum"}, {{6, -1, 0.1}, "minimum"}, {{0, 0, 0.1}, "thickness"},
+        {{6, 3, 0}, "rate"}, {{6, 3, -0.1}, "rate"},
         {{6, 3, 1e-320}, "rate"}, // a life beyond any number
     };
     for (const Bad& c : cases) {

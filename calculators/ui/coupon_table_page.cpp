@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -40,8 +41,14 @@ CouponTablePage::CouponTablePage(MaterialSource source, QWidget* parent)
     paste->setTabChangesFocus(true);
     paste->setTabStopDistance(fontMetrics().horizontalAdvance("Mass loss (g) "));
     paste->setMinimumHeight(110);
+    AddRow("table", "Coupons (tab-separated)", paste, nullptr);
+    // The pasted table takes the unit column's room too.
+    int row = 0, column = 0, rows = 0, columns = 0;
+    inputs_->getItemPosition(inputs_->indexOf(paste), &row, &column, &rows, &columns);
+    inputs_->removeWidget(paste);
+    inputs_->addWidget(paste, row, 1, 1, 2);
     pasteButton = new QPushButton("Paste", this);
-    AddRow("table", "Coupons (tab-separated)", paste, pasteButton);
+    AddButton(pasteButton);
     unit = AddUnitChooser("Result in", "mm/year");
     connect(paste, &QPlainTextEdit::textChanged, this, [this] { Recalculate(); });
     connect(pasteButton, &QPushButton::clicked, this,

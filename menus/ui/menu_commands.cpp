@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QRadioButton>
 
 namespace corrolab {
 

@@ -3,6 +3,7 @@
 #include "app/conversion.h"
 #include "app/platform.h"
 #include "app/unit_table.h"
+#include "calculators/rate_units.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/main_menu.h"
@@ -89,6 +90,8 @@ public:
 
     // Shared procedures of the window.
     void LoadCorrosionRateUnits();
+    // The material the frame shows, for the corrosion calculators.
+    CalculatorMaterial CurrentMaterial() const;
     void LoadCurrencyRates();
     std::string GetResult(const std::string& value, const std::string& from, const std::string& to);
 
@@ -103,7 +106,14 @@ public:
     void mnuHelp_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
-    enum class Target { UnitsConverter, PeriodicTable, Alloys, ExpressionCalculator, CloseWindow };
+    enum class Target {
+        UnitsConverter,
+        PeriodicTable,
+        Alloys,
+        ExpressionCalculator,
+        CorrosionCalculators,
+        CloseWindow
+    };
     void SwitchWindow(Target target);
 
     // Selection from code that runs the control's click handler, as in the
@@ -146,12 +156,16 @@ private:
     void ShowLabel1(const QString& text);
     void HideBrowsers();
     void OpenProgramFile(const char* name);
+    void SetBusyPointer(bool busy);
 
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
     std::string lastValue_; // the value text of the last Calculate
     bool alwaysOnTop_ = false;
     bool activated_ = false;
+    // Until the window has been shown the first time: its own start-up work
+    // shows no busy pointer (there is nothing to point at yet).
+    bool startingUp_ = true;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
     PeriodicTableWindow* periodicTable_ = nullptr;

@@ -40,7 +40,8 @@ QRect ScreenAreaFor(const QRect& rect)
 
 std::unique_ptr<QSettings> ProgramSettings()
 {
-    return std::make_unique<QSettings>(QSettings::UserScope, "corrolab", "corrolab");
+    return std::make_unique<QSettings>(
+        QSettings::IniFormat, QSettings::UserScope, "Corrolab", "corrolab");
 }
 
 void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight)

@@ -46,9 +46,10 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
-    // Remembered window places go to a test folder, never the user's settings.
+    // Settings the windows keep between runs go to a test location, never the user's.
     QStandardPaths::setTestModeEnabled(true);
-    corrolab::ProgramSettings()->clear();
+    corrolab::ProgramSettings()->remove("PeriodicTable");
+    corrolab::ProgramSettings()->remove("AlloyBrowser");
     // A dialog that somehow runs its own event loop is closed at once.
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {

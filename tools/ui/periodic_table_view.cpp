@@ -95,7 +95,9 @@ double PeriodicTableView::cellSize() const
 QPointF PeriodicTableView::origin() const
 {
     const double cell = cellSize();
-    return {(width() - cell * kTableColumns) / 2, (height() - cell * kTableHeightInCells) / 2};
+    // Centred across, at the top: the panel beside it starts at the top too.
+    return {
+        (width() - cell * kTableColumns) / 2, std::min(4.0, height() - cell * kTableHeightInCells)};
 }
 
 QRectF PeriodicTableView::placeRect(int row, int column) const
@@ -237,7 +239,7 @@ void PeriodicTableView::paintFamilyLegend(QPainter& painter, const QRectF& area)
 {
     QFont font = painter.font();
     font.setBold(false);
-    font.setPixelSize(std::max(7, static_cast<int>(cellSize() * 0.2)));
+    font.setPixelSize(std::max(9, static_cast<int>(cellSize() * 0.2)));
     painter.setFont(font);
     const int rows = (kFamilyCount + 1) / 2;
     const double lineHeight = area.height() / rows;
@@ -263,7 +265,7 @@ void PeriodicTableView::paintHeatLegend(QPainter& painter, const QRectF& area) c
     if (!field.unit.empty())
         title += QString(" (%1)").arg(QString::fromUtf8(field.unit.data(), field.unit.size()));
     QFont font = painter.font();
-    font.setPixelSize(std::max(7, static_cast<int>(cellSize() * 0.22)));
+    font.setPixelSize(std::max(9, static_cast<int>(cellSize() * 0.22)));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::Text));

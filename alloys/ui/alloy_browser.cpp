@@ -119,6 +119,12 @@ void AlloyBrowser::loadRow(int shownRow)
     emit alloyChosen(QString::fromStdString(alloy.baseMetal), QString::fromStdString(alloy.name));
 }
 
+void AlloyBrowser::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    KeepOnScreen(*this);
+}
+
 void AlloyBrowser::hideEvent(QHideEvent* event)
 {
     RememberWindowPlace(*this, kPlaceKey);

@@ -40,6 +40,7 @@ signals:
     void alloyChosen(const QString& baseMetal, const QString& alloy);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

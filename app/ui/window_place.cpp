@@ -59,6 +59,18 @@ void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, i
     window.move(fitted.x, fitted.y);
 }
 
+void KeepOnScreen(QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const ScreenBox fitted = FitOnScreen(Box(frame), Box(ScreenAreaFor(frame)));
+    if (fitted == Box(frame))
+        return;
+    // The frame adds its margins to the client size.
+    window.resize(window.width() - (frame.width() - fitted.width),
+        window.height() - (frame.height() - fitted.height));
+    window.move(fitted.x, fitted.y);
+}
+
 void RememberWindowPlace(const QWidget& window, const QString& key)
 {
     if (!remembered)

@@ -18,6 +18,10 @@ std::unique_ptr<QSettings> ProgramSettings();
 // either way the window lies fully on a screen.
 void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight);
 
+// Moves a shown window whose frame (title bar included) reaches past its
+// screen back onto it, shrinking it if need be.
+void KeepOnScreen(QWidget& window);
+
 // Stores the window's size and position under `key` for the next start.
 void RememberWindowPlace(const QWidget& window, const QString& key);
 

@@ -171,6 +171,12 @@ void PeriodicTableWindow::showUseOutcome(const std::string& problem)
         status->setText(QString::fromStdString(problem));
 }
 
+void PeriodicTableWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    KeepOnScreen(*this);
+}
+
 void PeriodicTableWindow::hideEvent(QHideEvent* event)
 {
     RememberWindowPlace(*this, kPlaceKey);

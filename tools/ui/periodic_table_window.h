@@ -46,6 +46,7 @@ signals:
     void elementUsed(const QString& symbol);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

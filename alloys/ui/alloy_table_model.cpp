@@ -88,7 +88,7 @@ QVariant AlloyTableModel::headerData(int section, Qt::Orientation orientation, i
         return "Density (g/cm^3)";
     case kRate:
         return QString::fromUtf8("mm/y at 1 \xC2\xB5"
-                                 "A/cm^2");
+                                 "A/cm^2 (classic)");
     }
     return {};
 }

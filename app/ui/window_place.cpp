@@ -1,6 +1,7 @@
 #include "app/ui/window_place.h"
 
 #include "app/on_screen.h"
+#include "tools/ui/hand_back_setting.h"
 
 #include <QGuiApplication>
 #include <QRect>
@@ -40,8 +41,8 @@ QRect ScreenAreaFor(const QRect& rect)
 
 std::unique_ptr<QSettings> ProgramSettings()
 {
-    return std::make_unique<QSettings>(
-        QSettings::IniFormat, QSettings::UserScope, "Corrolab", "corrolab");
+    // One settings file with the tools window's choice of figures.
+    return std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat);
 }
 
 void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight)

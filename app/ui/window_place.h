@@ -9,8 +9,8 @@ class QWidget;
 
 namespace corrolab {
 
-// The program's own settings file (~/.config/Corrolab/corrolab.ini), whatever
-// the executable is called.
+// The program's settings file (~/.config/Corrolab/corrolab.ini, or the file
+// tests point the settings at), whatever the executable is called.
 std::unique_ptr<QSettings> ProgramSettings();
 
 // Restores a window's size and position from the user's settings under `key`,

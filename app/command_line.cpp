@@ -3,9 +3,11 @@
 #include "alloys/alloy_catalogue.h"
 #include "app/conversion.h"
 #include "app/lenient_number.h"
+#include "app/rates_command.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
+#include "corrosion/rates_location.h"
 #include "corrosion/rates_reader.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
@@ -29,6 +31,7 @@ constexpr const char* kUsage
       "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
       "       corrolab units [CATEGORY]\n"
       "       corrolab alloys [BASE]\n"
+      "       corrolab rates (import FILE | update [--url URL])\n"
       "       corrolab --help | --version\n"
       "       corrolab SUBCOMMAND --help       help on one subcommand\n";
 
@@ -384,6 +387,7 @@ const std::map<std::string, const char*>& SubcommandHelp()
         {"material", kMaterialHelp},
         {"units", kUnitsHelp},
         {"alloys", kAlloysHelp},
+        {"rates", kRatesHelp},
     };
     return help;
 }
@@ -427,6 +431,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Material(rest, out);
         if (command == "units")
             return Units(rest, out, programFolder);
+        if (command == "rates")
+            return RunRatesCommand(rest, out, err, programFolder,
+                {CommandLineDataFolder(), std::nullopt, HttpLimits {}});
         return Alloys(rest, out);
     } catch (const UsageError& error) {
         err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help->second;

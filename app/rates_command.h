@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/http_get.h"
+
+#include <chrono>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corrolab {
+
+// Where the ECB publishes the day's euro reference rates.
+inline constexpr const char* kEcbDailyRatesUrl
+    = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+
+extern const char* const kRatesHelp;
+
+struct RatesCommandSettings
+{
+    std::filesystem::path dataFolder; // where the new rates file goes
+    std::optional<std::chrono::year_month_day> today; // the system's date when empty
+    HttpLimits limits;
+};
+
+// `corrolab rates import FILE` and `corrolab rates update [--url URL]` with the
+// arguments after "rates": writes a new rates file into the data folder and
+// prints what changed. Returns 0 done, 1 failed (the rates file in use is then
+// untouched), 2 wrong usage.
+int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+    const std::filesystem::path& programFolder, const RatesCommandSettings& settings);
+
+} // namespace corrolab

@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -92,6 +93,8 @@ public:
     void mnuHelp_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
+    void mnuImportRates_Click();
+    void mnuUpdateRates_Click();
     enum class Target { UnitsConverter, PeriodicTable, Alloys, ExpressionCalculator, CloseWindow };
     void SwitchWindow(Target target);
 
@@ -133,6 +136,9 @@ private:
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void OpenProgramFile(const char* name);
+    std::optional<std::string> UpdateRatesNow(bool reload);
+    std::optional<std::string> ImportRatesData(std::string_view ecbData, bool reload);
+    void ReloadCurrencies();
 
     Platform& platform_;
     bool activated_ = false;

@@ -1,11 +1,15 @@
 #include "app/ui/qt_platform.h"
 
+#include "app/ui/web_download.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -110,6 +114,26 @@ std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::files
 std::chrono::year_month_day QtPlatform::Today()
 {
     return ToYmd(QDate::currentDate());
+}
+
+std::filesystem::path QtPlatform::UserDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(
+    QWidget* owner, const std::string& title, const std::string& filter)
+{
+    const QString file = QFileDialog::getOpenFileName(
+        owner, QString::fromStdString(title), QString(), QString::fromStdString(filter));
+    if (file.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(file.toStdString());
+}
+
+DownloadResult QtPlatform::Download(QWidget* owner, const std::string& url)
+{
+    return DownloadWithProgress(owner, QString::fromStdString(url));
 }
 
 } // namespace corrolab

@@ -22,6 +22,10 @@ public:
     std::filesystem::path ProgramFile() override;
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override;
     std::chrono::year_month_day Today() override;
+    std::filesystem::path UserDataFolder() override;
+    std::optional<std::filesystem::path> ChooseFileToOpen(
+        QWidget* owner, const std::string& title, const std::string& filter) override;
+    DownloadResult Download(QWidget* owner, const std::string& url) override;
 };
 
 } // namespace corrolab

@@ -35,6 +35,10 @@ public:
     std::map<std::filesystem::path, std::chrono::year_month_day> fileDates;
     std::chrono::year_month_day today {
         std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+    std::filesystem::path dataFolder = "/nonexistent-corrolab-data";
+    std::deque<std::filesystem::path> chosenFiles; // next answers of open-file dialogs
+    std::deque<DownloadResult> downloads; // next downloads; an off-line failure when empty
+    std::vector<std::string> downloadedUrls;
 
     bool AskYesNo(QWidget*, const std::string&, const std::string& text, Icon icon) override
     {
@@ -74,6 +78,25 @@ public:
         return std::nullopt;
     }
     std::chrono::year_month_day Today() override { return today; }
+    std::filesystem::path UserDataFolder() override { return dataFolder; }
+    std::optional<std::filesystem::path> ChooseFileToOpen(
+        QWidget*, const std::string&, const std::string&) override
+    {
+        if (chosenFiles.empty())
+            return std::nullopt;
+        auto file = chosenFiles.front();
+        chosenFiles.pop_front();
+        return file;
+    }
+    DownloadResult Download(QWidget*, const std::string& url) override
+    {
+        downloadedUrls.push_back(url);
+        if (downloads.empty())
+            return {false, "", "Host not found (test double)"};
+        DownloadResult result = downloads.front();
+        downloads.pop_front();
+        return result;
+    }
 
     size_t Count(const std::string& kind) const
     {

@@ -1,7 +1,7 @@
 #include "app/rates_command.h"
 
+#include "corrosion/rates_file_writer.h"
 #include "corrosion/rates_import.h"
-#include "corrosion/rates_location.h"
 
 #include <ctime>
 #include <fstream>
@@ -59,15 +59,16 @@ std::variant<std::string, ReadFailure> ReadEcbFile(const std::filesystem::path& 
 }
 
 int Import(std::string_view ecbData, std::ostream& out, std::ostream& err,
-    const std::filesystem::path& programFolder, const RatesCommandSettings& settings)
+    const RatesCommandSettings& settings)
 {
-    if (settings.dataFolder.empty()) {
-        err << "corrolab: no data folder (set HOME or XDG_DATA_HOME)\n";
+    const std::filesystem::path userFolder = UserFolderOf(settings.folders);
+    if (userFolder.empty()) {
+        err << "corrolab: no user data folder (set HOME or XDG_DATA_HOME)\n";
         return 1;
     }
     RatesFile current;
-    if (const auto inUse = RatesFileInUse(settings.dataFolder, programFolder))
-        if (const auto content = ReadRatesFile(*inUse))
+    if (const auto inUse = FindDataFile(settings.folders, kRatesFileName))
+        if (const auto content = ReadRatesFile(inUse->file))
             current = ParseRatesFile(*content);
     const auto import = ImportEcbData(ecbData, current, settings.today.value_or(SystemToday()));
     if (const auto* error = std::get_if<RatesImportError>(&import)) {
@@ -75,12 +76,11 @@ int Import(std::string_view ecbData, std::ostream& out, std::ostream& err,
         return 1;
     }
     const RatesImport& done = std::get<RatesImport>(import);
-    if (const auto problem = ReplaceRatesFile(settings.dataFolder, done.content)) {
+    if (const auto problem = ReplaceRatesFile(userFolder, done.content)) {
         err << "corrolab: " << *problem << "; nothing was changed\n";
         return 1;
     }
-    out << done.file.caption << " written to " << (settings.dataFolder / "Currency.txt").string()
-        << '\n'
+    out << done.file.caption << " written to " << (userFolder / kRatesFileName).string() << '\n'
         << DescribeChanges(done.changes);
     return 0;
 }
@@ -88,7 +88,7 @@ int Import(std::string_view ecbData, std::ostream& out, std::ostream& err,
 } // namespace
 
 int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-    const std::filesystem::path& programFolder, const RatesCommandSettings& settings)
+    const RatesCommandSettings& settings)
 {
     if (args.size() == 2 && args[0] == "import") {
         const auto content = ReadEcbFile(args[1]);
@@ -96,7 +96,7 @@ int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std
             err << "corrolab: " << failure->message << '\n';
             return 1;
         }
-        return Import(std::get<std::string>(content), out, err, programFolder, settings);
+        return Import(std::get<std::string>(content), out, err, settings);
     }
     const bool plainUpdate = args.size() == 1 && args[0] == "update";
     const bool mirrorUpdate = args.size() == 3 && args[0] == "update" && args[1] == "--url";
@@ -108,7 +108,7 @@ int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std
                 << failure->message << "; nothing was changed\n";
             return 1;
         }
-        return Import(std::get<std::string>(body), out, err, programFolder, settings);
+        return Import(std::get<std::string>(body), out, err, settings);
     }
     err << "corrolab rates: expected 'import FILE' or 'update [--url URL]'\n" << kRatesHelp;
     return 2;

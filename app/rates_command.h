@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/data_folders.h"
 #include "app/http_get.h"
 
 #include <chrono>
@@ -19,16 +20,17 @@ extern const char* const kRatesHelp;
 
 struct RatesCommandSettings
 {
-    std::filesystem::path dataFolder; // where the new rates file goes
+    // Where the rates file in use is found; the new one goes to the user's folder.
+    std::vector<DataFolder> folders;
     std::optional<std::chrono::year_month_day> today; // the system's date when empty
     HttpLimits limits;
 };
 
 // `corrolab rates import FILE` and `corrolab rates update [--url URL]` with the
-// arguments after "rates": writes a new rates file into the data folder and
-// prints what changed. Returns 0 done, 1 failed (the rates file in use is then
-// untouched), 2 wrong usage.
+// arguments after "rates": writes a new rates file into the user's data folder
+// and prints what changed. Returns 0 done, 1 failed (the rates file in use is
+// then untouched), 2 wrong usage.
 int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-    const std::filesystem::path& programFolder, const RatesCommandSettings& settings);
+    const RatesCommandSettings& settings);
 
 } // namespace corrolab

@@ -28,6 +28,11 @@ public:
     void SetTopmost(QWidget*, bool) override { }
     std::filesystem::path ProgramFolder() override { return "/nonexistent"; }
     std::filesystem::path ProgramFile() override { return "/nonexistent/corrolab"; }
+    std::vector<DataFolder> DataFolders() override
+    {
+        return {{"/nonexistent", DataFolderKind::Program}};
+    }
+    bool IsWritable(const std::filesystem::path&) override { return false; }
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path&) override
     {
         return std::nullopt;

@@ -11,6 +11,7 @@ packages=(
   libzip-dev libexpat1-dev libcurl4-openssl-dev
   fonts-liberation2
   locales
+  file librsvg2-bin desktop-file-utils appstream lintian
 )
 packages+=("$@")
 

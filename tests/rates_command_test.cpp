@@ -1,5 +1,5 @@
 #include "app/rates_command.h"
-#include "corrosion/rates_location.h"
+#include "corrosion/rates_file_writer.h"
 #include "corrosion/rates_reader.h"
 #include "ecb_fixtures.h"
 #include "local_http_server.h"
@@ -20,7 +20,8 @@ class RatesCommand : public ::testing::Test
 protected:
     void SetUp() override
     {
-        settings.dataFolder = data.path() / "corrolab";
+        settings.folders
+            = {{UserFolder(), DataFolderKind::User}, {program.path(), DataFolderKind::Program}};
         settings.today = year_month_day {year(2026), month(12), day(8)};
         settings.limits.timeoutMs = 2000;
         std::filesystem::copy_file(std::filesystem::path(CORROLAB_DATA_DIR) / "Currency.txt",
@@ -31,10 +32,11 @@ protected:
     {
         out.str("");
         err.str("");
-        return RunRatesCommand(args, out, err, program.path(), settings);
+        return RunRatesCommand(args, out, err, settings);
     }
 
-    std::filesystem::path Written() const { return settings.dataFolder / "Currency.txt"; }
+    std::filesystem::path UserFolder() const { return data.path() / "corrolab"; }
+    std::filesystem::path Written() const { return UserFolder() / "Currency.txt"; }
 
     TempFolder program;
     TempFolder data;
@@ -53,7 +55,7 @@ TEST_F(RatesCommand, ImportsEachShapeIntoTheDataFolder)
         {"eurofxref.zip", ZipOf({{"eurofxref.csv", csv}})},
     };
     for (const auto& [name, content] : cases) {
-        std::filesystem::remove_all(settings.dataFolder);
+        std::filesystem::remove_all(UserFolder());
         const auto file = data.Write(name, content);
         ASSERT_EQ(Run({"import", file.string()}), 0) << name << ": " << err.str();
         EXPECT_NE(out.str().find("Updated 30 currencies, kept 19, added 0."), std::string::npos)
@@ -74,10 +76,10 @@ TEST_F(RatesCommand, KeepsThePreviousFileAsBak)
     const std::string first = ReadWhole(Written());
     const auto csv = data.Write("rates.csv", "Date, USD, JPY\n23 January 2025, 1.05, 160\n");
     ASSERT_EQ(Run({"import", csv.string()}), 0) << err.str();
-    EXPECT_EQ(ReadWhole(settings.dataFolder / "Currency.txt.bak"), first);
+    EXPECT_EQ(ReadWhole(UserFolder() / "Currency.txt.bak"), first);
     EXPECT_EQ(ParseRatesFile(ReadWhole(Written())).caption, "ECB 23 Jan 2025 Rates");
     // Only the file and its backup: no temporary file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(settings.dataFolder),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(UserFolder()),
                   std::filesystem::directory_iterator()),
         2);
 }
@@ -124,29 +126,33 @@ TEST_F(RatesCommand, AFailingWriteLeavesTheOldFileIntact)
     rlimit tight = saved;
     tight.rlim_cur = 100;
     ::setrlimit(RLIMIT_FSIZE, &tight);
-    const auto failure = ReplaceRatesFile(settings.dataFolder, std::string(5000, 'x'));
+    const auto failure = ReplaceRatesFile(UserFolder(), std::string(5000, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("cannot be written"), std::string::npos) << *failure;
     EXPECT_EQ(ReadWhole(Written()), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(settings.dataFolder),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(UserFolder()),
                   std::filesystem::directory_iterator()),
         1);
 
     // A backup that cannot be made stops the replacement too.
-    std::filesystem::create_directories(settings.dataFolder / "Currency.txt.bak" / "in-the-way");
-    const auto blocked = ReplaceRatesFile(settings.dataFolder, "new");
+    std::filesystem::create_directories(UserFolder() / "Currency.txt.bak" / "in-the-way");
+    const auto blocked = ReplaceRatesFile(UserFolder(), "new");
     ASSERT_TRUE(blocked.has_value());
     EXPECT_EQ(ReadWhole(Written()), before);
 }
 
-TEST_F(RatesCommand, DataFolderFileComesFirst)
+TEST_F(RatesCommand, TheNewFileIsTheOneInUse)
 {
-    EXPECT_EQ(RatesFileInUse(settings.dataFolder, program.path()), program.path() / "Currency.txt");
+    EXPECT_EQ(
+        FindDataFile(settings.folders, kRatesFileName)->file, program.path() / "Currency.txt");
     ASSERT_EQ(Run({"import", EcbFixture("eurofxref.csv").string()}), 0) << err.str();
-    EXPECT_EQ(RatesFileInUse(settings.dataFolder, program.path()), Written());
-    EXPECT_EQ(RatesFileInUse("", program.path()), program.path() / "Currency.txt");
+    EXPECT_EQ(FindDataFile(settings.folders, kRatesFileName)->file, Written());
+    // Without a user data folder nothing is written.
+    settings.folders = {{program.path(), DataFolderKind::Program}};
+    EXPECT_EQ(Run({"import", EcbFixture("eurofxref.csv").string()}), 1);
+    EXPECT_NE(err.str().find("no user data folder"), std::string::npos) << err.str();
 }
 
 struct UpdateCase

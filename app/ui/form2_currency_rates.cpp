@@ -1,7 +1,7 @@
 // Loading the exchange rates into the main window.
 #include "app/ui/form2.h"
 
-#include "corrosion/rates_location.h"
+#include "app/editable_data_file.h"
 #include "corrosion/rates_reader.h"
 
 #include <QLabel>
@@ -19,17 +19,17 @@ constexpr const char* kTitle = "Corrolab";
 void Form2::LoadCurrencyRates()
 {
     rates.loaded = false;
-    std::optional<std::filesystem::path> path
-        = RatesFileInUse(platform_.UserDataFolder(), platform_.ProgramFolder());
-    if (!path)
+    const std::vector<DataFolder> folders = platform_.DataFolders();
+    std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
+    if (!found)
         return;
-    std::optional<std::string> content = ReadRatesFile(*path);
+    std::optional<std::string> content = ReadRatesFile(found->file);
     if (!content)
         return;
     RatesFile file = ParseRatesFile(*content);
 
     // The age of the rates: the date the caption names, else the file's date.
-    const auto ratesDate = RatesDate(file.caption, platform_.FileDate(*path));
+    const auto ratesDate = RatesDate(file.caption, platform_.FileDate(found->file));
     if (ratesDate && !rates.warned) {
         const int age = AgeInDays(*ratesDate, platform_.Today());
         if (age > kRatesAgeLimitDays) {
@@ -37,7 +37,9 @@ void Form2::LoadCurrencyRates()
             if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
                 if (const auto failure = UpdateRatesNow(false)) {
                     if (!platform_.AskOkCancel(this, kTitle,
-                            *failure + "\n\n" + NewerRatesOffer(path->parent_path()),
+                            *failure + "\n\n"
+                                + NewerRatesOffer(FolderForEdits(*found,
+                                    platform_.IsWritable(found->file), UserFolderOf(folders))),
                             Platform::Icon::Information))
                         return;
                     if (!platform_.OpenDocument(std::string(kLatestRatesAddress)))
@@ -47,8 +49,8 @@ void Form2::LoadCurrencyRates()
                             Platform::Icon::Warning);
                 } else {
                     // The update wrote a new file: read that one.
-                    path = RatesFileInUse(platform_.UserDataFolder(), platform_.ProgramFolder());
-                    content = path ? ReadRatesFile(*path) : std::nullopt;
+                    found = FindDataFile(platform_.DataFolders(), kRatesFileName);
+                    content = found ? ReadRatesFile(found->file) : std::nullopt;
                     if (!content)
                         return;
                     file = ParseRatesFile(*content);
@@ -61,7 +63,7 @@ void Form2::LoadCurrencyRates()
     rates.loaded = true;
     if (file.misalignedLine && !rates.misalignmentTold) {
         rates.misalignmentTold = true;
-        platform_.Tell(this, kTitle, MisalignedRatesMessage(*path, *file.misalignedLine),
+        platform_.Tell(this, kTitle, MisalignedRatesMessage(found->file, *file.misalignedLine),
             Platform::Icon::Warning);
     }
 

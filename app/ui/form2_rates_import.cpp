@@ -3,8 +3,8 @@
 #include "app/rates_command.h"
 #include "app/ui/form2.h"
 #include "catalogue/unit_catalogue.h"
+#include "corrosion/rates_file_writer.h"
 #include "corrosion/rates_import.h"
-#include "corrosion/rates_location.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -100,10 +100,13 @@ std::optional<std::string> Form2::UpdateRatesNow(bool reload)
 
 std::optional<std::string> Form2::ImportRatesData(std::string_view ecbData, bool reload)
 {
-    const std::filesystem::path dataFolder = platform_.UserDataFolder();
+    const std::vector<DataFolder> folders = platform_.DataFolders();
+    const std::filesystem::path dataFolder = UserFolderOf(folders);
+    if (dataFolder.empty())
+        return std::string("There is no user data folder to write the rates file to.");
     RatesFile current;
-    if (const auto inUse = RatesFileInUse(dataFolder, platform_.ProgramFolder()))
-        if (const auto content = ReadRatesFile(*inUse))
+    if (const auto inUse = FindDataFile(folders, kRatesFileName))
+        if (const auto content = ReadRatesFile(inUse->file))
             current = ParseRatesFile(*content);
     const auto import = ImportEcbData(ecbData, current, platform_.Today());
     if (const auto* error = std::get_if<RatesImportError>(&import))

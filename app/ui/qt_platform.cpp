@@ -103,6 +103,17 @@ std::filesystem::path QtPlatform::ProgramFile()
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
+std::vector<DataFolder> QtPlatform::DataFolders()
+{
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return DataSearchFolders(user.toStdString(), ProgramFolder());
+}
+
+bool QtPlatform::IsWritable(const std::filesystem::path& file)
+{
+    return QFileInfo(QString::fromStdString(file.string())).isWritable();
+}
+
 std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::filesystem::path& file)
 {
     const QFileInfo info(QString::fromStdString(file.string()));
@@ -114,11 +125,6 @@ std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::files
 std::chrono::year_month_day QtPlatform::Today()
 {
     return ToYmd(QDate::currentDate());
-}
-
-std::filesystem::path QtPlatform::UserDataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 }
 
 std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(

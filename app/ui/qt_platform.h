@@ -20,9 +20,10 @@ public:
     void SetTopmost(QWidget* window, bool topmost) override;
     std::filesystem::path ProgramFolder() override;
     std::filesystem::path ProgramFile() override;
+    std::vector<DataFolder> DataFolders() override;
+    bool IsWritable(const std::filesystem::path& file) override;
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override;
     std::chrono::year_month_day Today() override;
-    std::filesystem::path UserDataFolder() override;
     std::optional<std::filesystem::path> ChooseFileToOpen(
         QWidget* owner, const std::string& title, const std::string& filter) override;
     DownloadResult Download(QWidget* owner, const std::string& url) override;

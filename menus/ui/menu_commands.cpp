@@ -1,7 +1,8 @@
 // The main window's menu commands.
 #include "app/ui/form2.h"
 
-#include "app/program_files.h"
+#include "app/data_folders.h"
+#include "app/editable_data_file.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
@@ -38,26 +39,45 @@ void Form2::ConnectMenu()
 
 void Form2::mnuAT_Click()
 {
-    alwaysOnTop = !alwaysOnTop;
-    platform_.SetTopmost(this, alwaysOnTop);
-    menu.mnuAT->setChecked(alwaysOnTop);
+    setAlwaysOnTop(!alwaysOnTop_);
+}
+
+void Form2::setAlwaysOnTop(bool on)
+{
+    alwaysOnTop_ = on;
+    platform_.SetTopmost(this, on);
+    menu.mnuAT->setChecked(on);
     if (auto* settings = findChild<SettingsDialog*>())
         settings->Refresh();
 }
 
 void Form2::OpenProgramFile(const char* name)
 {
-    const std::filesystem::path folder = platform_.ProgramFolder();
-    const auto file = FindFileIgnoringCase(folder, name);
-    if (!file) {
-        platform_.Tell(this, kTitle,
-            std::string("The file ") + name + " is not in the program folder " + folder.string()
-                + ".",
-            Platform::Icon::Warning);
+    const std::vector<DataFolder> folders = platform_.DataFolders();
+    const std::optional<FoundDataFile> found = FindDataFile(folders, name);
+    if (!found) {
+        std::string text = std::string("The file ") + name + " is in none of the folders:";
+        for (const DataFolder& folder : folders)
+            text += "\n" + folder.path.string();
+        platform_.Tell(this, kTitle, text, Platform::Icon::Warning);
         return;
     }
-    if (!platform_.StartTextEditor(*file))
-        platform_.Tell(this, kTitle, "No text editor could be started for " + file->string() + ".",
+    std::filesystem::path file = found->file;
+    if (name == kRatesFileName) {
+        // The rates are the one file the user changes: never over an installed one.
+        const EditableFile editable
+            = MakeEditable(*found, platform_.IsWritable(file), UserFolderOf(folders));
+        if (editable.file.empty()) {
+            platform_.Tell(this, kTitle, editable.problem, Platform::Icon::Warning);
+            return;
+        }
+        if (editable.copied)
+            platform_.Tell(this, kTitle, CopiedForEditingMessage(file, editable.file),
+                Platform::Icon::Information);
+        file = editable.file;
+    }
+    if (!platform_.StartTextEditor(file))
+        platform_.Tell(this, kTitle, "No text editor could be started for " + file.string() + ".",
             Platform::Icon::Warning);
 }
 
@@ -68,14 +88,14 @@ void Form2::mnuCurr_Click()
 
 void Form2::mnuUnitsList_Click()
 {
-    OpenProgramFile("units.txt");
+    OpenProgramFile(kUnitListFileName.data());
 }
 
 void Form2::mnuHelp_Click()
 {
     if (platform_.AskYesNo(
             this, kTitle, "Would you like to view the HELP.TXT file", Platform::Icon::Information))
-        OpenProgramFile("help.txt");
+        OpenProgramFile(kHelpFileName.data());
 }
 
 void Form2::mnuSettings_Click()
@@ -102,14 +122,11 @@ void Form2::SwitchWindow(Target target)
         activateWindow();
         break;
     case Target::PeriodicTable:
-    case Target::Alloys: {
-        EqWt& tools = EnsureTools();
-        const int mode = target == Target::PeriodicTable ? 0 : 1;
-        tools.Option2[mode]->setChecked(true);
-        tools.Option2_Click(mode);
-        Command6_Click();
+        EnsureTools().showMetals();
         break;
-    }
+    case Target::Alloys:
+        EnsureTools().showAlloys();
+        break;
     case Target::ExpressionCalculator:
         if (!calculator_)
             calculator_ = new CalculatorWindow();

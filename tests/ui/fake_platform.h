@@ -32,10 +32,11 @@ public:
     bool editorStarts = true;
     std::filesystem::path folder = "/nonexistent-corrolab-folder";
     std::filesystem::path programFile = "/nonexistent-corrolab-folder/corrolab";
+    std::filesystem::path userFolder = "/nonexistent-corrolab-user-folder";
+    std::vector<DataFolder> sharedFolders; // searched after the program folder
     std::map<std::filesystem::path, std::chrono::year_month_day> fileDates;
     std::chrono::year_month_day today {
         std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
-    std::filesystem::path dataFolder = "/nonexistent-corrolab-data";
     std::deque<std::filesystem::path> chosenFiles; // next answers of open-file dialogs
     std::deque<DownloadResult> downloads; // next downloads; an off-line failure when empty
     std::vector<std::string> downloadedUrls;
@@ -70,6 +71,22 @@ public:
     void SetTopmost(QWidget*, bool topmost) override { topmostCalls.push_back(topmost); }
     std::filesystem::path ProgramFolder() override { return folder; }
     std::filesystem::path ProgramFile() override { return programFile; }
+    std::vector<DataFolder> DataFolders() override
+    {
+        std::vector<DataFolder> folders {
+            {userFolder, DataFolderKind::User}, {folder, DataFolderKind::Program}};
+        folders.insert(folders.end(), sharedFolders.begin(), sharedFolders.end());
+        return folders;
+    }
+    // Answers from the permission bits, so that a read-only file reads as such even
+    // for root.
+    bool IsWritable(const std::filesystem::path& file) override
+    {
+        std::error_code error;
+        const auto perms = std::filesystem::status(file, error).permissions();
+        return !error
+            && (perms & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
+    }
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override
     {
         const auto found = fileDates.find(file);
@@ -78,7 +95,6 @@ public:
         return std::nullopt;
     }
     std::chrono::year_month_day Today() override { return today; }
-    std::filesystem::path UserDataFolder() override { return dataFolder; }
     std::optional<std::filesystem::path> ChooseFileToOpen(
         QWidget*, const std::string&, const std::string&) override
     {

@@ -27,7 +27,7 @@ protected:
     {
         WindowTest::SetUp();
         platform.folder = program.path();
-        platform.dataFolder = data.path() / "corrolab";
+        platform.userFolder = data.path() / "corrolab";
         std::filesystem::copy_file(std::filesystem::path(CORROLAB_DATA_DIR) / "Currency.txt",
             program.path() / "Currency.txt");
     }
@@ -42,7 +42,7 @@ protected:
         return std::nullopt;
     }
 
-    std::filesystem::path Written() const { return platform.dataFolder / "Currency.txt"; }
+    std::filesystem::path Written() const { return platform.userFolder / "Currency.txt"; }
     std::string LastTell() const
     {
         for (auto dialog = platform.dialogs.rbegin(); dialog != platform.dialogs.rend(); ++dialog)
@@ -65,7 +65,7 @@ TEST_F(RatesImportWindow, ImportFromTheMenuIsUsedAtOnce)
         {"zip", data.Write("eurofxref.zip", ZipOf({{"eurofxref.csv", csv}}))},
     };
     for (const auto& [name, file] : cases) {
-        std::filesystem::remove_all(platform.dataFolder);
+        std::filesystem::remove_all(platform.userFolder);
         ChooseCurrencies();
         ASSERT_EQ(form->Label1->text(), "Jan 2025 Rates") << name;
         platform.chosenFiles = {file};
@@ -92,7 +92,7 @@ TEST_F(RatesImportWindow, ASecondImportKeepsTheFirstAsBak)
     form->menu.mnuImportRates->trigger();
     const std::string first = ReadWhole(Written());
     form->menu.mnuImportRates->trigger();
-    EXPECT_EQ(ReadWhole(platform.dataFolder / "Currency.txt.bak"), first);
+    EXPECT_EQ(ReadWhole(platform.userFolder / "Currency.txt.bak"), first);
     ChooseCurrencies();
     EXPECT_EQ(form->Label1->text(), "ECB 23 Jan 2025 Rates");
 }
@@ -116,7 +116,7 @@ TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
         EXPECT_EQ(platform.dialogs.back().icon, Platform::Icon::Warning) << file;
         EXPECT_NE(LastTell().find(message), std::string::npos) << file << ": " << LastTell();
         EXPECT_NE(LastTell().find("The rates file in use is untouched."), std::string::npos);
-        EXPECT_FALSE(std::filesystem::exists(platform.dataFolder)) << file;
+        EXPECT_FALSE(std::filesystem::exists(platform.userFolder)) << file;
         EXPECT_EQ(form->Label1->text(), "Jan 2025 Rates") << file;
     }
     // Cancelling the file dialog does nothing.
@@ -139,7 +139,7 @@ TEST_F(RatesImportWindow, AFailingWriteLeavesTheOldFile)
     tight.rlim_cur = 100;
     ::setrlimit(RLIMIT_FSIZE, &tight);
     platform.chosenFiles = {EcbFixture("eurofxref.csv")};
-    std::filesystem::remove(platform.dataFolder / "Currency.txt.bak");
+    std::filesystem::remove(platform.userFolder / "Currency.txt.bak");
     platform.dialogs.clear();
     form->menu.mnuImportRates->trigger();
     ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -149,7 +149,7 @@ TEST_F(RatesImportWindow, AFailingWriteLeavesTheOldFile)
     EXPECT_EQ(ReadWhole(Written()), before);
 
     // A data folder that cannot be made.
-    std::filesystem::remove_all(platform.dataFolder);
+    std::filesystem::remove_all(platform.userFolder);
     data.Write("corrolab", "a file where the folder should be");
     platform.chosenFiles = {EcbFixture("eurofxref.csv")};
     form->menu.mnuImportRates->trigger();
@@ -206,7 +206,7 @@ TEST_F(RatesImportWindow, OldRatesYesOffersTheUpdateFirst)
 
     // When the update fails, the page is offered with the reason.
     form.reset();
-    std::filesystem::remove_all(platform.dataFolder);
+    std::filesystem::remove_all(platform.userFolder);
     form = std::make_unique<Form2>(platform);
     form->show();
     platform.dialogs.clear();

@@ -1,9 +1,8 @@
-#include "corrosion/rates_location.h"
+#include "corrosion/rates_file_writer.h"
 
 #include "corrosion/rates_reader.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,24 +42,6 @@ void SyncFolder(const std::filesystem::path& folder)
 }
 
 } // namespace
-
-std::filesystem::path CommandLineDataFolder()
-{
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/')
-        return std::filesystem::path(data) / "corrolab";
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        return std::filesystem::path(home) / ".local" / "share" / "corrolab";
-    return {};
-}
-
-std::optional<std::filesystem::path> RatesFileInUse(
-    const std::filesystem::path& dataFolder, const std::filesystem::path& programFolder)
-{
-    if (!dataFolder.empty())
-        if (auto path = FindRatesFile(dataFolder))
-            return path;
-    return FindRatesFile(programFolder);
-}
 
 std::optional<std::string> ReplaceRatesFile(
     const std::filesystem::path& folder, const std::string& content)

@@ -109,6 +109,11 @@ struct RatesState
     bool misalignmentTold = false;
 };
 
+// Asked once the ECB's page has been opened for a newer file.
+inline constexpr std::string_view kImportSavedRatesQuestion
+    = "When you have saved the ECB's rates from the page (eurofxref-daily.xml, eurofxref.csv "
+      "or eurofxref.zip), import them now?";
+
 // The caption shown when no rates file could be read.
 inline constexpr std::string_view kNoRatesFileCaption = "No rates file";
 

@@ -140,6 +140,8 @@ private:
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void OpenProgramFile(const char* name);
+    bool RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders);
+    void ImportChosenRatesFile(bool reload);
     std::optional<std::string> UpdateRatesNow(bool reload);
     std::optional<std::string> ImportRatesData(std::string_view ecbData, bool reload);
     void ReloadCurrencies();

@@ -16,6 +16,29 @@ constexpr const char* kTitle = "Corrolab";
 
 } // namespace
 
+bool Form2::RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders)
+{
+    const auto failure = UpdateRatesNow(false);
+    if (!failure)
+        return true;
+    if (!platform_.AskOkCancel(this, kTitle,
+            *failure + "\n\n"
+                + NewerRatesOffer(
+                    FolderForEdits(found, platform_.IsWritable(found.file), UserFolderOf(folders))),
+            Platform::Icon::Information))
+        return false;
+    if (!platform_.OpenDocument(std::string(kLatestRatesAddress))) {
+        platform_.Tell(this, kTitle,
+            "The web address could not be opened:\n" + std::string(kLatestRatesAddress),
+            Platform::Icon::Warning);
+        return true;
+    }
+    if (platform_.AskYesNo(
+            this, kTitle, std::string(kImportSavedRatesQuestion), Platform::Icon::Information))
+        ImportChosenRatesFile(false);
+    return true;
+}
+
 void Form2::LoadCurrencyRates()
 {
     rates.loaded = false;
@@ -35,26 +58,14 @@ void Form2::LoadCurrencyRates()
         if (age > kRatesAgeLimitDays) {
             rates.warned = true;
             if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
-                if (const auto failure = UpdateRatesNow(false)) {
-                    if (!platform_.AskOkCancel(this, kTitle,
-                            *failure + "\n\n"
-                                + NewerRatesOffer(FolderForEdits(*found,
-                                    platform_.IsWritable(found->file), UserFolderOf(folders))),
-                            Platform::Icon::Information))
-                        return;
-                    if (!platform_.OpenDocument(std::string(kLatestRatesAddress)))
-                        platform_.Tell(this, kTitle,
-                            "The web address could not be opened:\n"
-                                + std::string(kLatestRatesAddress),
-                            Platform::Icon::Warning);
-                } else {
-                    // The update wrote a new file: read that one.
-                    found = FindDataFile(platform_.DataFolders(), kRatesFileName);
-                    content = found ? ReadRatesFile(found->file) : std::nullopt;
-                    if (!content)
-                        return;
-                    file = ParseRatesFile(*content);
-                }
+                if (!RenewOldRates(*found, folders))
+                    return;
+                // An update or an import may have written a new file: read the one in use.
+                found = FindDataFile(platform_.DataFolders(), kRatesFileName);
+                content = found ? ReadRatesFile(found->file) : std::nullopt;
+                if (!content)
+                    return;
+                file = ParseRatesFile(*content);
             }
         }
     }

@@ -71,6 +71,11 @@ std::optional<std::string> ReadChosenFile(const std::filesystem::path& path, std
 
 void Form2::mnuImportRates_Click()
 {
+    ImportChosenRatesFile(true);
+}
+
+void Form2::ImportChosenRatesFile(bool reload)
+{
     const auto path = platform_.ChooseFileToOpen(
         this, "Import ECB rates", "ECB rates (*.xml *.csv *.zip);;All files (*)");
     if (!path)
@@ -78,7 +83,7 @@ void Form2::mnuImportRates_Click()
     std::string content;
     std::optional<std::string> problem = ReadChosenFile(*path, content);
     if (!problem)
-        problem = ImportRatesData(content, true);
+        problem = ImportRatesData(content, reload);
     if (problem)
         platform_.Tell(this, kTitle, *problem + "\n" + kUntouched, Platform::Icon::Warning);
 }

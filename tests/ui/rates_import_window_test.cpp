@@ -218,6 +218,20 @@ TEST_F(RatesImportWindow, OldRatesYesOffersTheUpdateFirst)
     EXPECT_NE(offer.find(program.path().string()), std::string::npos) << offer;
     EXPECT_EQ(platform.openedDocuments.size(), 1u);
     EXPECT_EQ(form->List2->count(), 3);
+
+    // After the page, a file saved from it is imported and used at once.
+    form.reset();
+    form = std::make_unique<Form2>(platform);
+    form->show();
+    platform.dialogs.clear();
+    platform.answers = {true, true, true};
+    platform.chosenFiles = {EcbFixture("eurofxref.csv")};
+    ChooseCurrencies();
+    ASSERT_EQ(platform.Count("YesNo"), 2u);
+    EXPECT_EQ(platform.dialogs[2].text, std::string(kImportSavedRatesQuestion));
+    EXPECT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates");
+    EXPECT_EQ(form->List2->count(), 31);
+    EXPECT_TRUE(platform.chosenFiles.empty());
 }
 
 struct AgeCase

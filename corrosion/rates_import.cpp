@@ -158,6 +158,11 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
         return RatesImportError {"The ECB rates are dated " + DayMonthYear(ecb.date)
             + ", after today (" + DayMonthYear(today)
             + "). Check the computer's date or the file; nothing was changed."};
+    if (current.misalignedLine)
+        return RatesImportError {"The rates file in use does not read right from line "
+            + std::to_string(*current.misalignedLine)
+            + " (a rate with a decimal comma?). Mend that line first, so that no currency after "
+              "it is lost; nothing was changed."};
     const auto dollar = ecb.perEuro.find("USD");
     if (dollar == ecb.perEuro.end())
         return RatesImportError {"The ECB file has no usable US Dollar rate, so no rate can be "

@@ -34,7 +34,8 @@ struct RatesImportError
 
 // Builds the new rates file from the ECB's rates and the file in use: rates per
 // US Dollar, the legacy euro currencies from the euro rate, the currencies the
-// ECB does not publish kept. Fails when the ECB's rates are dated after today,
+// ECB does not publish kept. Fails when the file in use has a shifted line (its
+// currencies after it would be lost), when the ECB's rates are dated after today,
 // lack the US Dollar or the euro rate cannot be formed, or when the new file read
 // back would list fewer currencies than the file in use.
 std::variant<RatesImport, RatesImportError> BuildRatesImport(

@@ -154,6 +154,17 @@ TEST(RatesImport, RefusesWhatWouldGiveWrongRates)
         ImportEcbData("Date, USD\n8 December 2026, 1.05\n", ShippedRates(), kToday)));
 }
 
+TEST(RatesImport, RefusesWhileTheFileInUseIsShifted)
+{
+    const RatesFile shifted = ParseRatesFile(
+        "a,b,c,d,e,f\n\"US Dollar\",1\n\"Euro\",0,965\n\"Yen\",156\n\"Rand\",18\n");
+    ASSERT_EQ(shifted.misalignedLine, 3);
+    const auto result = BuildRatesImport(FixtureRates(), shifted, kToday);
+    const auto* error = std::get_if<RatesImportError>(&result);
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(error->message.find("from line 3"), std::string::npos) << error->message;
+}
+
 TEST(RatesImport, RefusesAFileInUseThatCouldNotBeKept)
 {
     RatesFile crowded;

@@ -60,6 +60,8 @@ std::variant<std::string, HttpFailure> HttpGet(const std::string& url, const Htt
     curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, limits.redirects);
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, limits.timeoutMs);
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
+    // A mirror on this machine is reached directly, whatever proxy is set.
+    curl_easy_setopt(curl.get(), CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, Append);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &body);
     curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, errorText);

@@ -106,6 +106,12 @@ TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
         {data.Write("empty.xml", ""), "empty"},
         {data.Write("future.csv", "Date, USD\n9 December 2026, 1.05\n"), "after today"},
         {data.path() / "absent.xml", "cannot be read"},
+        {[&] {
+             const auto huge = data.Write("huge.zip", "PK");
+             std::filesystem::resize_file(huge, 100 * 1024 * 1024);
+             return huge;
+         }(),
+            "too large"},
     };
     ChooseCurrencies();
     for (const auto& [file, message] : cases) {

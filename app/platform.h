@@ -70,6 +70,11 @@ public:
         = 0;
     // Fetches a web address with a progress indication and a Cancel button.
     virtual DownloadResult Download(QWidget* owner, const std::string& url) = 0;
+    // Asks where to save a file (a save dialog offering `suggestedName`, with a
+    // filter such as "PNG images (*.png)"); std::nullopt when the user cancels.
+    virtual std::optional<std::filesystem::path> AskSaveFile(QWidget* owner,
+        const std::string& title, const std::string& suggestedName, const std::string& filter)
+        = 0;
 };
 
 } // namespace corrolab

@@ -130,8 +130,7 @@ std::chrono::year_month_day QtPlatform::Today()
 std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(
     QWidget* owner, const std::string& title, const std::string& filter)
 {
-    const QString file = QFileDialog::getOpenFileName(
-        owner, QString::fromStdString(title), QString(), QString::fromStdString(filter));
+    const QString file = QFileDialog::getOpenFileName(owner, ToQt(title), QString(), ToQt(filter));
     if (file.isEmpty())
         return std::nullopt;
     return std::filesystem::path(file.toStdString());
@@ -140,6 +139,16 @@ std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(
 DownloadResult QtPlatform::Download(QWidget* owner, const std::string& url)
 {
     return DownloadWithProgress(owner, QString::fromStdString(url));
+}
+
+std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,
+    const std::string& title, const std::string& suggestedName, const std::string& filter)
+{
+    const QString file
+        = QFileDialog::getSaveFileName(owner, ToQt(title), ToQt(suggestedName), ToQt(filter));
+    if (file.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(file.toStdString());
 }
 
 } // namespace corrolab

@@ -27,6 +27,8 @@ public:
     std::optional<std::filesystem::path> ChooseFileToOpen(
         QWidget* owner, const std::string& title, const std::string& filter) override;
     DownloadResult Download(QWidget* owner, const std::string& url) override;
+    std::optional<std::filesystem::path> AskSaveFile(QWidget* owner, const std::string& title,
+        const std::string& suggestedName, const std::string& filter) override;
 };
 
 } // namespace corrolab

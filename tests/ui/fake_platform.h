@@ -40,6 +40,8 @@ public:
     std::deque<std::filesystem::path> chosenFiles; // next answers of open-file dialogs
     std::deque<DownloadResult> downloads; // next downloads; an off-line failure when empty
     std::vector<std::string> downloadedUrls;
+    std::optional<std::filesystem::path> saveAnswer; // what a save dialog returns
+    std::vector<std::string> saveRequests; // the suggested names asked for
 
     bool AskYesNo(QWidget*, const std::string&, const std::string& text, Icon icon) override
     {
@@ -112,6 +114,12 @@ public:
         DownloadResult result = downloads.front();
         downloads.pop_front();
         return result;
+    }
+    std::optional<std::filesystem::path> AskSaveFile(
+        QWidget*, const std::string&, const std::string& suggestedName, const std::string&) override
+    {
+        saveRequests.push_back(suggestedName);
+        return saveAnswer;
     }
 
     size_t Count(const std::string& kind) const

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   libmuparser-dev
+  libzip-dev libexpat1-dev libcurl4-openssl-dev
   fonts-liberation2
   locales
   file librsvg2-bin desktop-file-utils appstream lintian

@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -106,6 +107,8 @@ public:
     void mnuHelp_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
+    void mnuImportRates_Click();
+    void mnuUpdateRates_Click();
     enum class Target {
         UnitsConverter,
         PeriodicTable,
@@ -156,6 +159,11 @@ private:
     void ShowLabel1(const QString& text);
     void HideBrowsers();
     void OpenProgramFile(const char* name);
+    bool RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders);
+    void ImportChosenRatesFile(bool reload);
+    std::optional<std::string> UpdateRatesNow(bool reload);
+    std::optional<std::string> ImportRatesData(std::string_view ecbData, bool reload);
+    void ReloadCurrencies();
     void SetBusyPointer(bool busy);
 
     Platform& platform_;

@@ -37,6 +37,8 @@ void Form2::ConnectMenu()
     connect(menu.mnuSettings, &QAction::triggered, this, [this] { mnuSettings_Click(); });
     connect(menu.mnuCurr, &QAction::triggered, this, [this] { mnuCurr_Click(); });
     connect(menu.mnuUnitsList, &QAction::triggered, this, [this] { mnuUnitsList_Click(); });
+    connect(menu.mnuImportRates, &QAction::triggered, this, [this] { mnuImportRates_Click(); });
+    connect(menu.mnuUpdateRates, &QAction::triggered, this, [this] { mnuUpdateRates_Click(); });
     connect(menu.mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 }
 

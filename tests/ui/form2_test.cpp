@@ -188,7 +188,7 @@ TEST_F(Categories, ChoosingACategoryListsItsUnitsInBothLists)
     EXPECT_EQ(form->Text4->text(), "step");
     EXPECT_EQ(Result(), ""); // the catalogue holds names only
     Choose(form->Combo5, "- Miscellaneous -");
-    EXPECT_EQ(form->List2->count(), 535);
+    EXPECT_EQ(form->List2->count(), 542);
     EXPECT_EQ(Items(form->List4), Items(form->List2));
     Choose(form->Combo5, "Stress");
     EXPECT_EQ(form->List2->count(), 29);

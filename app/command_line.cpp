@@ -250,26 +250,17 @@ bool IsCatalogueCurrency(const std::string& name)
     return std::ranges::find(currencies, name) != currencies.end();
 }
 
-// Explains why two names do not convert, naming the culprit.
-[[noreturn]] void ExplainNoConversion(
-    const UnitTable& table, const std::string& from, const std::string& to, bool haveRates)
+// A currency of the catalogue that the table lacks because no rates file was found.
+void RequireRatesFor(const UnitTable& table, const std::string& from, const std::string& to)
 {
-    const auto known = [&table](const std::string& name) {
-        for (int c = 1; c <= UnitTable::kLastCategory; ++c)
-            for (int u = 1; u <= UnitTable::kLastUnit; ++u)
-                if (table.Name(u, c) == name || table.Name(u, c) == AsciiCapitals(name))
-                    return true;
-        return false;
-    };
     for (const std::string& name : {from, to}) {
-        if (known(name))
+        if (TableHoldsUnit(table, name))
             continue;
-        if (!haveRates && IsCatalogueCurrency(name))
+        if (IsCatalogueCurrency(name))
             throw Failure {"no rates file for the currency '" + name
                 + "' (put Currency.txt in the program folder or use --rates)"};
-        throw Failure {"unknown unit '" + name + "'"};
+        return;
     }
-    throw Failure {"'" + from + "' and '" + to + "' are not units of one category"};
 }
 
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -292,19 +283,14 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
         StoreCurrencies(table, *rates);
 
     // Units are resolved once; every value then costs one read and one format.
-    const auto conversion = ResolveUnits(table, from, to);
-    if (!conversion) {
-        if (FindUnitPair(table, from, to)
-            || FindUnitPair(table, AsciiCapitals(from), AsciiCapitals(to)))
-            throw Failure {"'" + from
-                + "' cannot be converted from for this material"
-                  " (its factor is 0 or unusable)"};
-        ExplainNoConversion(table, from, to, rates.has_value());
+    const Conversion conversion = Conversion::FromUnitTable(table, from, to);
+    if (!conversion.resolved()) {
+        if (!rates)
+            RequireRatesFor(table, from, to);
+        throw Failure {conversion.reason()};
     }
-    const auto convertOne = [&](std::string_view text) {
-        const auto x = ApplyConversion(*conversion, text);
-        return x ? Trimmed(ResultText(*x, scientific, conversion->ratioError)) : std::string();
-    };
+    const auto convertOne
+        = [&](std::string_view text) { return Trimmed(conversion.Format(text, scientific)); };
     if (value != "-") {
         out << convertOne(value) << '\n';
         return 0;

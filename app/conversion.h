@@ -2,11 +2,70 @@
 
 #include "app/unit_table.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace corrolab {
+
+// What converting one typed value gives.
+struct ConversionOutcome
+{
+    std::string text; // the result box's text; empty when there is no result
+    std::optional<double> number; // the converted number, when the result is one
+};
+
+// How a resolved pair of units turns a typed value into a result. The unit
+// table's ratio of factors is one such rule; a conversion keyed by category and
+// unit brings its own (an offset, a text form) and is resolved beside it.
+class ConversionRule
+{
+public:
+    virtual ~ConversionRule() = default;
+    virtual ConversionOutcome Apply(std::string_view value, bool scientific) const = 0;
+};
+
+// A pair of units resolved once and then applied to any number of values: the
+// one road by which the main window, the command line and the benchmarks
+// convert. It holds either a rule or the reason why the pair does not convert.
+// Cheap to copy.
+class Conversion
+{
+public:
+    // The unit-table lookup: both names in the first category, in index order,
+    // that holds them, compared as written or else in capitals (how the currency
+    // row keeps its names). factor(to) / factor(from) is kept in single precision
+    // as the window keeps it. Refused with a reason when a name is unknown, the
+    // names lie in different categories, or the "from" factor is 0 or unusable.
+    static Conversion FromUnitTable(
+        const UnitTable& table, std::string_view from, std::string_view to);
+
+    // A resolved conversion with its own rule.
+    explicit Conversion(std::shared_ptr<const ConversionRule> rule);
+    // A pair that does not convert, and why, in words for the user.
+    static Conversion Refused(std::string reason);
+
+    bool resolved() const { return rule_ != nullptr; }
+    // Why the pair does not convert; empty when it does.
+    const std::string& reason() const { return reason_; }
+
+    // The result box's text for a typed value (its leading number), fixed with
+    // three significant decimals or in scientific form; empty when the pair does
+    // not convert or the value gives no faithful number.
+    std::string Format(std::string_view value, bool scientific) const;
+    // The same text with the number behind it.
+    ConversionOutcome Apply(std::string_view value, bool scientific) const;
+
+private:
+    Conversion() = default;
+
+    std::shared_ptr<const ConversionRule> rule_;
+    std::string reason_;
+};
+
+// Whether the table holds the name in any category, as written or in capitals.
+bool TableHoldsUnit(const UnitTable& table, std::string_view name);
 
 // Where a conversion's two units were found.
 struct UnitPair
@@ -21,40 +80,13 @@ struct UnitPair
 std::optional<UnitPair> FindUnitPair(
     const UnitTable& table, std::string_view from, std::string_view to);
 
-// factor(to) / factor(from), kept in single precision as the window keeps it;
-// std::nullopt when the "from" factor is 0 or either factor or the ratio is not
-// a finite single-precision number.
-std::optional<float> ConversionRatio(const UnitTable& table, const UnitPair& pair);
-
-// Two units resolved once for any number of values: the single-precision ratio
-// the window keeps, and how far that ratio lies from the exact one, relative.
-struct ResolvedConversion
-{
-    float ratio;
-    double ratioError;
-};
-
-// Resolves two names as the main window's lists show them: as written, or else
-// in capitals (how the currency row keeps its names), so that every currency the
-// lists show converts. std::nullopt when no conversion is possible.
-std::optional<ResolvedConversion> ResolveUnits(
-    const UnitTable& table, std::string_view from, std::string_view to);
-
-// The converted value of a typed text; std::nullopt when the text holds a number
-// too large for a double or the result is not finite.
-std::optional<double> ApplyConversion(const ResolvedConversion& conversion, std::string_view value);
-
 // ASCII letters in capitals, the form the currency row keeps its names in.
 std::string AsciiCapitals(std::string_view text);
 
-// The result as the result box shows it: fixed with 3 significant decimals for
+// A number as the result box shows it: fixed with 3 significant decimals for
 // small values, or the scientific form. Digits that only stand for the rounding
-// of a single-precision ratio (ratioError) are not cut away: 100 x 0.965f is
-// 96.499997 and shows as 96.500.
+// of a single-precision ratio (ratioError, relative) are not cut away: 100 x
+// 0.965f is 96.499997 and shows as 96.500.
 std::string ResultText(double x, bool scientific, double ratioError = 0);
-
-// The result box's text for a conversion, empty when none is possible.
-std::string GetResult(const UnitTable& table, std::string_view value, std::string_view from,
-    std::string_view to, bool scientific);
 
 } // namespace corrolab

@@ -20,24 +20,23 @@ UnitTable IronTable()
 }
 
 // Every conversion: both units searched, the value read and formatted.
-void GetResultPerValue(benchmark::State& state)
+void ResolveAndFormatPerValue(benchmark::State& state)
 {
     const UnitTable table = IronTable();
     for (auto _ : state)
-        benchmark::DoNotOptimize(GetResult(table, "12.5", "micro_amp/cm^2", "mpy", false));
+        benchmark::DoNotOptimize(
+            Conversion::FromUnitTable(table, "micro_amp/cm^2", "mpy").Format("12.5", false));
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(GetResultPerValue);
+BENCHMARK(ResolveAndFormatPerValue);
 
 // Units resolved once, as the command line streams: read and format only.
 void ResolvedPerValue(benchmark::State& state)
 {
     const UnitTable table = IronTable();
-    const auto conversion = *ResolveUnits(table, "micro_amp/cm^2", "mpy");
-    for (auto _ : state) {
-        const auto x = ApplyConversion(conversion, "12.5");
-        benchmark::DoNotOptimize(ResultText(*x, false, conversion.ratioError));
-    }
+    const Conversion conversion = Conversion::FromUnitTable(table, "micro_amp/cm^2", "mpy");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(conversion.Format("12.5", false));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ResolvedPerValue);

@@ -127,29 +127,36 @@ std::optional<double> RateOfListed(const RatesFile& file, const std::string& nam
 void CheckConversion(
     const UnitTable& table, const RatesFile& file, const std::string& from, const std::string& to)
 {
-    const std::optional<ResolvedConversion> conversion = ResolveUnits(table, from, to);
-    const std::string shown = GetResult(table, file.caption, from, to, false);
+    const Conversion conversion = Conversion::FromUnitTable(table, from, to);
+    const std::string shown = conversion.Format(file.caption, false);
     FUZZ_CHECK(!ShowsNonFinite(shown));
+    FUZZ_CHECK(conversion.resolved() == conversion.reason().empty());
 
     const std::optional<double> fromRate = RateOfListed(file, from);
     const std::optional<double> toRate = RateOfListed(file, to);
     if (!fromRate || !toRate) {
         // An unusable rate converts to nothing, in either direction.
-        FUZZ_CHECK(!conversion && shown.empty());
+        FUZZ_CHECK(!conversion.resolved() && shown.empty());
         return;
     }
     const float expectedRatio = static_cast<float>(*toRate / *fromRate);
     if (!std::isfinite(expectedRatio)) {
-        FUZZ_CHECK(!conversion && shown.empty());
+        FUZZ_CHECK(!conversion.resolved() && shown.empty());
         return;
     }
-    FUZZ_CHECK(conversion && conversion->ratio == expectedRatio);
-    FUZZ_CHECK(std::isfinite(conversion->ratioError) && conversion->ratioError >= 0);
+    FUZZ_CHECK(conversion.resolved());
+    // 1 converts to the single-precision ratio itself.
+    const std::optional<double> one = conversion.Apply("1", false).number;
+    FUZZ_CHECK(one && *one == static_cast<double>(expectedRatio));
+    const double exact = *toRate / *fromRate;
+    const double ratioError
+        = exact == 0 ? 0 : std::fabs((static_cast<double>(expectedRatio) - exact) / exact);
+    FUZZ_CHECK(std::isfinite(ratioError) && ratioError >= 0);
     if (std::fabs(expectedRatio) >= std::numeric_limits<float>::min())
-        FUZZ_CHECK(conversion->ratioError <= 0x1p-24 * (1 + 1e-9));
+        FUZZ_CHECK(ratioError <= 0x1p-24 * (1 + 1e-9));
 
     for (const std::string_view value : {std::string_view("1"), std::string_view(file.caption)}) {
-        const std::optional<double> result = ApplyConversion(*conversion, value);
+        const std::optional<double> result = conversion.Apply(value, false).number;
         const std::optional<double> number = LenientValue(value);
         const double expected = number ? *number * static_cast<double>(expectedRatio) : 0.0;
         if (number && std::isfinite(expected))
@@ -157,9 +164,9 @@ void CheckConversion(
         else
             FUZZ_CHECK(!result);
     }
-    const std::optional<double> typed = ApplyConversion(*conversion, file.caption);
+    const std::optional<double> typed = conversion.Apply(file.caption, false).number;
     if (typed) {
-        FUZZ_CHECK(shown == ResultText(*typed, false, conversion->ratioError));
+        FUZZ_CHECK(shown == ResultText(*typed, false, ratioError));
         FUZZ_CHECK(!shown.empty());
     } else {
         FUZZ_CHECK(shown.empty());

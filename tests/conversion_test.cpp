@@ -40,8 +40,14 @@ std::map<std::string, double> FirstPrinciples(double ew, double v)
 std::optional<double> ConvertValue(
     const UnitTable& table, std::string_view value, std::string_view from, std::string_view to)
 {
-    const auto conversion = ResolveUnits(table, from, to);
-    return conversion ? ApplyConversion(*conversion, value) : std::nullopt;
+    return Conversion::FromUnitTable(table, from, to).Apply(value, false).number;
+}
+
+// The result box's text for a conversion, empty when none is possible.
+std::string ResultBox(const UnitTable& table, std::string_view value, std::string_view from,
+    std::string_view to, bool scientific)
+{
+    return Conversion::FromUnitTable(table, from, to).Format(value, scientific);
 }
 
 UnitTable IronTable()
@@ -76,9 +82,9 @@ TEST(CorrosionRateUnits, KnownIronFigures)
     EXPECT_NEAR(*ConvertValue(table, "1", "amp/cm^2", "mm/year"), 11617.8, 0.05);
     EXPECT_NEAR(*ConvertValue(table, "1", "micro_amp/cm^2", "mpy"), 0.4574, 5e-5);
     EXPECT_NEAR(*ConvertValue(table, "1", "mpy", "micro_amp/cm^2"), 2.186, 5e-4);
-    EXPECT_EQ(GetResult(table, "1", "milli_amp/cm^2", "micro_amp/cm^2", false), " 1000.000");
-    EXPECT_EQ(GetResult(table, "1", "micro_amp/cm^2", "mpy", false), " .4573");
-    EXPECT_EQ(GetResult(table, "3.25", "mdd", "mdd", false), " 3.250");
+    EXPECT_EQ(ResultBox(table, "1", "milli_amp/cm^2", "micro_amp/cm^2", false), " 1000.000");
+    EXPECT_EQ(ResultBox(table, "1", "micro_amp/cm^2", "mpy", false), " .4573");
+    EXPECT_EQ(ResultBox(table, "3.25", "mdd", "mdd", false), " 3.250");
 }
 
 TEST(CorrosionRateUnits, EachMaterialValueMovesOnlyItsOwnFactors)
@@ -103,29 +109,29 @@ TEST(CorrosionRateUnits, RebuildsTheRowOnEveryLoad)
     EXPECT_EQ(table.Name(11, kCorrosionRateCategory), "");
 }
 
-TEST(GetResult, IsEmptyWhenNoConversionIsPossible)
+TEST(TableConversion, IsEmptyWhenNoConversionIsPossible)
 {
     UnitTable table = IronTable();
     table.Store(1, 2, "widget", 0);
     table.Store(2, 2, "gadget", 5);
-    EXPECT_EQ(GetResult(table, "1", "mpy", "furlong", false), "");
-    EXPECT_EQ(GetResult(table, "1", "furlong", "mpy", false), "");
-    EXPECT_EQ(GetResult(table, "1", "mpy", "gadget", false), "");
-    EXPECT_EQ(GetResult(table, "1", "widget", "gadget", false), "");
-    EXPECT_EQ(GetResult(table, "1", "gadget", "widget", false), " 0.000");
-    EXPECT_EQ(GetResult(table, "1", "MPY", "mpy", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "mpy", "furlong", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "furlong", "mpy", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "mpy", "gadget", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "widget", "gadget", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "gadget", "widget", false), " 0.000");
+    EXPECT_EQ(ResultBox(table, "1", "MPY", "mpy", false), "");
 }
 
-TEST(GetResult, MaterialWithoutNumbersGivesNoMassLossSource)
+TEST(TableConversion, MaterialWithoutNumbersGivesNoMassLossSource)
 {
     UnitTable table;
     LoadCorrosionRateUnits(table, 0, 0);
-    EXPECT_EQ(GetResult(table, "1", "mdd", "amp/cm^2", false), "");
-    EXPECT_EQ(GetResult(table, "1", "mpy", "amp/cm^2", false), "");
-    EXPECT_EQ(GetResult(table, "1", "amp/cm^2", "mdd", false), " 0.000");
+    EXPECT_EQ(ResultBox(table, "1", "mdd", "amp/cm^2", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "mpy", "amp/cm^2", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "amp/cm^2", "mdd", false), " 0.000");
 }
 
-TEST(GetResult, UsesTheFirstCategoryHoldingBothNames)
+TEST(TableConversion, UsesTheFirstCategoryHoldingBothNames)
 {
     UnitTable table;
     table.Store(1, 3, "a", 1);
@@ -134,30 +140,85 @@ TEST(GetResult, UsesTheFirstCategoryHoldingBothNames)
     table.Store(2, 5, "b", 2);
     table.Store(1, 7, "a", 1);
     table.Store(2, 7, "b", 4);
-    EXPECT_EQ(GetResult(table, "1", "a", "b", false), " 2.000");
+    EXPECT_EQ(ResultBox(table, "1", "a", "b", false), " 2.000");
 }
 
-TEST(GetResult, NeverShowsAnUnfaithfulNumber)
+TEST(TableConversion, NeverShowsAnUnfaithfulNumber)
 {
     UnitTable table;
     LoadCorrosionRateUnits(table, 1e308, std::numeric_limits<double>::infinity());
-    EXPECT_EQ(GetResult(table, "1", "amp/cm^2", "mpy", false), "");
-    EXPECT_EQ(GetResult(table, "1", "amp/cm^2", "mdd", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "amp/cm^2", "mpy", false), "");
+    EXPECT_EQ(ResultBox(table, "1", "amp/cm^2", "mdd", false), "");
     const UnitTable iron = IronTable();
-    EXPECT_EQ(GetResult(iron, "1e400", "mpy", "mpy", false), "");
-    EXPECT_EQ(GetResult(iron, std::string(400, '9'), "mpy", "mpy", false), "");
-    EXPECT_EQ(GetResult(iron, "1e308", "amp/cm^2", "micro_amp/cm^2", false), "");
-    EXPECT_EQ(GetResult(iron, "abc", "mpy", "mdd", false), " 0.000");
+    EXPECT_EQ(ResultBox(iron, "1e400", "mpy", "mpy", false), "");
+    EXPECT_EQ(ResultBox(iron, std::string(400, '9'), "mpy", "mpy", false), "");
+    EXPECT_EQ(ResultBox(iron, "1e308", "amp/cm^2", "micro_amp/cm^2", false), "");
+    EXPECT_EQ(ResultBox(iron, "abc", "mpy", "mdd", false), " 0.000");
 }
 
-TEST(GetResult, ScientificForm)
+TEST(TableConversion, ScientificForm)
 {
     const UnitTable table = IronTable();
-    EXPECT_EQ(GetResult(table, "1.5", "amp/cm^2", "milli_amp/cm^2", true), "1.500 x E+03");
-    EXPECT_EQ(GetResult(table, "-1.5", "amp/cm^2", "milli_amp/cm^2", true), "-1.500 x E+03");
-    EXPECT_EQ(GetResult(table, "1", "amp/cm^2", "g/cm^2-s", true), "2.893 x E-04");
-    EXPECT_EQ(GetResult(table, "1e-300", "amp/cm^2", "amp/cm^2", true), "1.000 x E-300");
-    EXPECT_EQ(GetResult(table, "2.5E-7", "amp/cm^2", "amp/cm^2", false), " .0000002500");
+    EXPECT_EQ(ResultBox(table, "1.5", "amp/cm^2", "milli_amp/cm^2", true), "1.500 x E+03");
+    EXPECT_EQ(ResultBox(table, "-1.5", "amp/cm^2", "milli_amp/cm^2", true), "-1.500 x E+03");
+    EXPECT_EQ(ResultBox(table, "1", "amp/cm^2", "g/cm^2-s", true), "2.893 x E-04");
+    EXPECT_EQ(ResultBox(table, "1e-300", "amp/cm^2", "amp/cm^2", true), "1.000 x E-300");
+    EXPECT_EQ(ResultBox(table, "2.5E-7", "amp/cm^2", "amp/cm^2", false), " .0000002500");
+}
+
+// Each refusal names its culprit; a resolved pair gives no reason.
+TEST(TableConversion, RefusalsSayWhy)
+{
+    UnitTable table = IronTable();
+    table.Store(1, 2, "widget", 0);
+    table.Store(2, 2, "gadget", 5);
+    struct Row
+    {
+        const char* from;
+        const char* to;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {"furlong", "mpy", "unknown unit 'furlong'"},
+        {"mpy", "furlong", "unknown unit 'furlong'"},
+        {"furlong", "league", "unknown unit 'furlong'"},
+        {"mpy", "gadget", "'mpy' and 'gadget' are not units of one category"},
+        {"widget", "gadget",
+            "'widget' cannot be converted from for this material (its factor is 0 or unusable)"},
+        {"gadget", "widget", ""},
+        {"mdd", "mpy", ""},
+    };
+    for (const Row& row : rows) {
+        const Conversion conversion = Conversion::FromUnitTable(table, row.from, row.to);
+        EXPECT_EQ(conversion.reason(), row.reason) << row.from << " -> " << row.to;
+        EXPECT_EQ(conversion.resolved(), std::string(row.reason).empty())
+            << row.from << " -> " << row.to;
+    }
+}
+
+// A resolved pair keeps the factors it was resolved with: reloading the table
+// for another material does not change it.
+TEST(TableConversion, KeepsTheRatioItWasResolvedWith)
+{
+    UnitTable table = IronTable();
+    const Conversion iron = Conversion::FromUnitTable(table, "amp/cm^2", "mdd");
+    LoadCorrosionRateUnits(table, 2 * kEw, kV);
+    EXPECT_EQ(iron.Format("1", false), ResultBox(IronTable(), "1", "amp/cm^2", "mdd", false));
+    EXPECT_NE(iron.Format("1", false), ResultBox(table, "1", "amp/cm^2", "mdd", false));
+}
+
+// The rounding allowance of the single-precision ratio holds in both forms and
+// for every value of a stream: 100 x 0.965f is 96.499997.
+TEST(TableConversion, RatioRoundingIsNotCutAway)
+{
+    UnitTable table;
+    table.Store(1, 34, "US DOLLAR", 1);
+    table.Store(2, 34, "EURO", 0.965);
+    const Conversion conversion = Conversion::FromUnitTable(table, "US Dollar", "Euro");
+    EXPECT_EQ(conversion.Format("100", false), " 96.500");
+    EXPECT_EQ(conversion.Format("100", true), "9.650 x E+01");
+    EXPECT_EQ(conversion.Format("100", false), " 96.500");
+    EXPECT_EQ(conversion.Format("1000", false), " 965.000");
 }
 
 TEST(UnitTable, RefusesStoresOutsideItsBounds)

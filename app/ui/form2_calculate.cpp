@@ -28,24 +28,17 @@ void Form2::Command1_Click()
 std::string Form2::GetResult(
     const std::string& value, const std::string& from, const std::string& to)
 {
-    currentFrom = from;
-    lastResult.reset();
-    const auto conversion = ResolveUnits(unitTable, from, to);
-    if (!conversion)
-        return {};
-    ratio = conversion->ratio;
-    lastRatioError = conversion->ratioError;
-    lastResult = ApplyConversion(*conversion, value);
-    if (!lastResult)
-        return {};
-    return ResultText(*lastResult, Check1->isChecked(), lastRatioError);
+    lastConversion_ = Conversion::FromUnitTable(unitTable, from, to);
+    lastValue_ = value;
+    return lastConversion_.Format(lastValue_, Check1->isChecked());
 }
 
 void Form2::Check1_Click()
 {
-    if (lastResult)
-        Text3->setPlainText(
-            QString::fromStdString(ResultText(*lastResult, Check1->isChecked(), lastRatioError)));
+    // The last result again, in the other form; nothing when there was none.
+    const std::string text = lastConversion_.Format(lastValue_, Check1->isChecked());
+    if (!text.empty())
+        Text3->setPlainText(QString::fromStdString(text));
 }
 
 void Form2::Text1_KeyPress(int key)

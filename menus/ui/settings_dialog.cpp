@@ -27,15 +27,15 @@ SettingsDialog::SettingsDialog(Form2& owner)
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) {
-        if (on != owner_.alwaysOnTop)
-            owner_.mnuAT_Click();
+        if (on != owner_.alwaysOnTop())
+            owner_.setAlwaysOnTop(on);
     });
     Refresh();
 }
 
 void SettingsDialog::Refresh()
 {
-    Check1->setChecked(owner_.alwaysOnTop);
+    Check1->setChecked(owner_.alwaysOnTop());
     Platform& platform = owner_.platform();
     const std::filesystem::path folder = platform.ProgramFolder();
     QString rates;

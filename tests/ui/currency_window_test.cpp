@@ -1,6 +1,7 @@
 #include "temp_folder.h"
 #include "window_fixture.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <filesystem>
 #include <sys/stat.h>
@@ -57,6 +58,28 @@ TEST_F(Currencies, ConvertInTheWindow)
     EXPECT_TRUE(platform.dialogs.empty());
     Choose(form->Combo5, "Length");
     EXPECT_EQ(form->Label1->text(), "Error !");
+}
+
+// The scientific check box re-shows the last result in each form; back in the
+// fixed form it must read as Calculate showed it, rounding allowance included.
+TEST_F(Currencies, ScientificToggleKeepsTheCalculatedFigures)
+{
+    Dated(folder.Write("Currency.txt", kRates), -1);
+    ChooseCurrencies();
+    Convert("100", "US Dollar", "Euro");
+    const std::string calculated = Result();
+    ASSERT_EQ(calculated, " 96.500");
+    const std::pair<bool, std::string> steps[] = {
+        {true, "9.650 x E+01"},
+        {false, calculated},
+        {true, "9.650 x E+01"},
+        {false, calculated},
+    };
+    for (const auto& [checked, shown] : steps) {
+        form->Check1->click();
+        ASSERT_EQ(form->Check1->isChecked(), checked);
+        EXPECT_EQ(Result(), shown) << "Check1 " << (checked ? "checked" : "cleared");
+    }
 }
 
 TEST_F(Currencies, TheShippedFileConverts)

@@ -125,8 +125,38 @@ TEST_F(Menus, SettingsShowWhatTheProgramOffers)
     EXPECT_TRUE(settings->Label1->text().contains("Currency.txt"));
     EXPECT_TRUE(settings->Label1->text().contains("no configuration file"));
     settings->Check1->click();
-    EXPECT_TRUE(form->alwaysOnTop);
+    EXPECT_TRUE(form->alwaysOnTop());
+    EXPECT_EQ(platform.topmostCalls, (std::vector<bool> {true}));
     EXPECT_TRUE(form->menu.mnuAT->isChecked());
+    settings->hide();
+}
+
+// The menu item and the settings dialog's check box drive one state: after
+// each step both show it, and the platform was asked once per change.
+TEST_F(Menus, AlwaysOnTopAgreesInMenuAndSettings)
+{
+    form->menu.mnuSettings->trigger();
+    auto* settings = form->findChild<SettingsDialog*>();
+    ASSERT_NE(settings, nullptr);
+    struct Step
+    {
+        const char* action;
+        bool on;
+    };
+    const Step steps[] = {
+        {"menu", true}, {"settings", false}, {"settings", true}, {"menu", false}, {"menu", true}};
+    std::vector<bool> expectedCalls;
+    for (const Step& step : steps) {
+        if (std::string(step.action) == "menu")
+            form->menu.mnuAT->trigger();
+        else
+            settings->Check1->click();
+        expectedCalls.push_back(step.on);
+        EXPECT_EQ(form->alwaysOnTop(), step.on) << step.action;
+        EXPECT_EQ(form->menu.mnuAT->isChecked(), step.on) << step.action;
+        EXPECT_EQ(settings->Check1->isChecked(), step.on) << step.action;
+        EXPECT_EQ(platform.topmostCalls, expectedCalls) << step.action;
+    }
     settings->hide();
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/unit_symbols.h"
 #include "catalogue/whole_number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -79,7 +80,12 @@ OrRefusal<double> CatalogueConversion::Convert(double value) const
     const double aboveZero = value + fromZero_;
     if (aboveZero < 0)
         return Refusal {Shortest(value) + " " + std::string(fromName_) + " is below absolute zero"};
-    const double result = aboveZero * scale_ - toZero_;
+    const double scaled = aboveZero * scale_;
+    double result = scaled - toZero_;
+    // What is left of subtracting two nearly equal numbers is their rounding:
+    // 32 F is 0 C, not 5.7e-14 C.
+    if (std::fabs(result) < 1e-12 * std::max(std::fabs(scaled), std::fabs(toZero_)))
+        result = 0;
     if (!std::isfinite(result))
         return Refusal {"the result is out of range"};
     return result;

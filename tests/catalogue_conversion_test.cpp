@@ -117,6 +117,19 @@ TEST(CatalogueConversion, ConvertsTemperaturesWithTheirZeros)
             << row.value << " " << row.from << " -> " << row.to;
 }
 
+TEST(CatalogueConversion, TemperaturesAtTheOtherScalesZeroAreExactlyZero)
+{
+    const ScaledCase cases[] = {
+        {"Temperature", 32, "F", "C", 0},
+        {"Temperature", 273.15, "K", "C", 0},
+        {"Temperature", 459.67, "R", "F", 0},
+        {"Temperature", -17.77777777777778, "C", "F", 0},
+    };
+    for (const ScaledCase& row : cases)
+        EXPECT_EQ(Converted(row.category, row.from, row.to, row.value), 0.0)
+            << row.value << " " << row.from << " -> " << row.to;
+}
+
 TEST(CatalogueConversion, RefusesTemperaturesBelowAbsoluteZero)
 {
     const struct

@@ -218,6 +218,7 @@ void Form2::List1_Click()
     platform_.SetBusyPointer(true);
     List2->clear();
     List4->clear();
+    listedEntries_.clear();
     LoadCorrosionRateUnits();
     for (int u = 1; u <= unitTable.unitCount; ++u)
         List2->addItem(QString::fromStdString(unitTable.Name(u, kCorrosionRateCategory)));
@@ -230,7 +231,7 @@ void Form2::List1_Click()
         LoadCurrencyRates();
         ShowRatesCaption();
     } else {
-        ShowLabel1("Error !");
+        ShowLabel1({});
     }
 
     // 5. The first units are chosen, which converts; the converter's chooser
@@ -271,7 +272,10 @@ void Form2::Command5_Click()
     SetListIndex(List4, oldIndex2);
     Text2->setText(oldText4);
     Text4->setText(oldText2);
-    if (Combo5->currentText() == QString::fromUtf8(kNumberFormats.data(), kNumberFormats.size()))
+    // Number formats: the result becomes the value, so the typed value comes back
+    // as the result; with no result the typed value stays.
+    if (Combo5->currentText() == QString::fromUtf8(kNumberFormats.data(), kNumberFormats.size())
+        && !oldText3.isEmpty())
         Text1->setText(oldText3);
     Command1_Click();
 }

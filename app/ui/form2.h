@@ -3,6 +3,7 @@
 #include "app/conversion.h"
 #include "app/platform.h"
 #include "app/unit_table.h"
+#include "catalogue/catalogue_conversion.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/main_menu.h"
@@ -136,11 +137,15 @@ private:
     void FillUnitLists(const std::vector<std::string>& names);
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
+    void ShowStatus(const ConversionOutcome& outcome);
+    const CatalogueEntry* ListedEntry(const QListWidget* list) const;
     void OpenProgramFile(const char* name);
 
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
     std::string lastValue_; // the value text of the last Calculate
+    CorrosionMaterial corrosionMaterial_; // as the frame last read
+    std::vector<CatalogueEntry> listedEntries_; // the catalogue rows the unit lists show
     bool alwaysOnTop_ = false;
     bool activated_ = false;
     EqWt* eqWt_ = nullptr;

@@ -173,6 +173,7 @@ void Form2::Option1_Click(int)
         Combo1->setVisible(false);
         Text1->setVisible(true);
         Text3->setFont(DesignFont("MS Sans Serif", 8.25, true));
+        Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
         SetTextColour(Text3, QColor(128, 0, 0));
         Command5->setEnabled(true);
         Combo5->setFocus();
@@ -186,6 +187,8 @@ void Form2::Option1_Click(int)
             control->setVisible(false);
         SetTextColour(Text3, Qt::black);
         Text3->setFont(DesignFont("Courier New", 9));
+        // Definitions are long: the listing wraps them rather than cutting them off.
+        Text3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         Command5->setEnabled(false);
         Text3->setGeometry(
             Text2->x(), Text3->y(), static_cast<int>(2.5 * Text2->width()), Text3->height());

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -59,6 +60,14 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
     window.Combo1->setCurrentIndex(window.Combo1->findText("Length"));
     window.Combo1_Click();
     ok = Save(window, dir.filePath("corrolab-dictionary.png")) && ok;
+    // A conversion the status line explains.
+    window.Option1[0]->setChecked(true);
+    window.Option1_Click(0);
+    window.SetComboIndex(window.Combo5, window.Combo5->findText("Angular velocity"));
+    window.Text2->setText("m/s");
+    window.Text4->setText("rad/s");
+    window.Command1_Click();
+    ok = Save(window, dir.filePath("corrolab-status.png")) && ok;
     return ok;
 }
 

@@ -15,7 +15,7 @@ constexpr double kDoubleRoundingAllowance = 1e-13;
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return Message("'", text, "'");
 }
 
 // A catalogue conversion as a rule of the main road.
@@ -93,7 +93,7 @@ Resolution ResolveInCategory(const UnitTable& table, const CorrosionMaterial& ma
         return {Conversion::FromUnitTable(table, from, to), {}};
     for (const std::string_view name : {from, to})
         if (!FindUnit(category, name))
-            return Refused(Quoted(name) + " is not a unit of " + std::string(category.name));
+            return Refused(Message(Quoted(name), " is not a unit of ", category.name));
     return {CatalogueConversionOf({&category, FindUnit(category, from)},
                 {&category, FindUnit(category, to)}, material),
         {}};
@@ -144,11 +144,12 @@ Resolution ResolveAnywhere(const UnitTable& table, const CorrosionMaterial& mate
         for (const std::string_view name : {from, to})
             if (CategoriesHoldingUnit(name).empty() || !CategoriesHoldingUnit(name).front().exact)
                 if (!TableHoldsUnit(table, name))
-                    return Refused("unknown unit " + Quoted(name));
-        return Refused(Quoted(from) + " and " + Quoted(to) + " are not units of one category");
+                    return Refused(Message("unknown unit ", Quoted(name)));
+        return Refused(
+            Message(Quoted(from), " and ", Quoted(to), " are not units of one category"));
     }
     Resolution ambiguous = Refused(
-        Quoted(from) + " and " + Quoted(to) + " are units of several categories; choose one");
+        Message(Quoted(from), " and ", Quoted(to), " are units of several categories; choose one"));
     for (const Category* category : holders)
         ambiguous.candidates.push_back(category->name);
     return ambiguous;
@@ -174,7 +175,7 @@ Resolution ResolveConversion(
         return ResolveInListing(table, material, request);
     const Category* category = FindCategory(request.category);
     if (!category)
-        return Refused("unknown category " + Quoted(request.category));
+        return Refused(Message("unknown category ", Quoted(request.category)));
     return ResolveInCategory(table, material, *category, request.from, request.to);
 }
 

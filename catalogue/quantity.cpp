@@ -47,7 +47,12 @@ constexpr std::pair<Dimension::Base, const char*> kBaseSymbols[] = {
 
 std::string Power(const char* symbol, int exponent)
 {
-    return exponent == 1 ? symbol : std::string(symbol) + "^" + std::to_string(exponent);
+    std::string text = symbol;
+    if (exponent != 1) {
+        text += "^";
+        text += std::to_string(exponent);
+    }
+    return text;
 }
 
 } // namespace
@@ -61,14 +66,19 @@ std::string CoherentUnitSymbol(const Dimension& dimension)
     std::string denominator;
     for (const auto& [base, symbol] : kBaseSymbols) {
         const int exponent = dimension.exponent[base];
-        if (exponent > 0)
-            numerator += (numerator.empty() ? "" : "-") + Power(symbol, exponent);
-        else if (exponent < 0)
-            denominator += (denominator.empty() ? "" : "-") + Power(symbol, -exponent);
+        std::string& side = exponent > 0 ? numerator : denominator;
+        if (exponent == 0)
+            continue;
+        if (!side.empty())
+            side += "-";
+        side += Power(symbol, exponent > 0 ? exponent : -exponent);
     }
     if (denominator.empty())
         return numerator;
-    return (numerator.empty() ? "1" : numerator) + "/" + denominator;
+    std::string text = numerator.empty() ? "1" : numerator;
+    text += "/";
+    text += denominator;
+    return text;
 }
 
 } // namespace corrolab

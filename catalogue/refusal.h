@@ -12,6 +12,14 @@ struct Refusal
     std::string reason;
 };
 
+// A message joined from its pieces (texts, strings, string views), by appending.
+template <typename... Pieces> std::string Message(const Pieces&... pieces)
+{
+    std::string text;
+    (text += ... += pieces);
+    return text;
+}
+
 // A result, or the reason there is none.
 template <typename T> using OrRefusal = std::variant<T, Refusal>;
 

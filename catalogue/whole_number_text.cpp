@@ -40,7 +40,7 @@ int DigitValue(char c)
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return Message("'", text, "'");
 }
 
 std::string RomanOf(int value)
@@ -99,11 +99,12 @@ OrRefusal<std::int64_t> ReadInBase(std::string_view text, const UnitDefinition& 
     const std::uint64_t limit = static_cast<std::uint64_t>(kLargest);
     for (const char c : digits) {
         if (c == '.' || c == ',')
-            return Refusal {"number formats convert whole numbers only, not " + Quoted(text)};
+            return Refusal {
+                Message("number formats convert whole numbers only, not ", Quoted(text))};
         const int digit = DigitValue(c);
         if (digit >= format.radix)
             return Refusal {
-                Quoted(std::string_view(&c, 1)) + " is not a digit of " + std::string(format.name)};
+                Message(Quoted(std::string_view(&c, 1)), " is not a digit of ", format.name)};
         const auto base = static_cast<std::uint64_t>(format.radix);
         if (magnitude > (limit - static_cast<std::uint64_t>(digit)) / base)
             return OutOfRange();

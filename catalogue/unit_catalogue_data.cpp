@@ -11,7 +11,7 @@ namespace {
 using namespace symbols;
 
 constexpr UnitDefinition kAcceleration[] = {
-    Unit("g", gravity, "standard acceleration of gravity, 9.80665 m/s^2"),
+    Unit("g", gravity, "standard acceleration of gravity"),
     Unit("m/s^2", m / (s * s)),
     Unit("cm/s^2", cm / (s * s)),
     Unit("km/s^2", km / (s * s)),
@@ -106,13 +106,13 @@ constexpr UnitDefinition kArea[] = {
     Unit("sft", ft* ft, "square foot"),
     Unit("sqyard", yard* yard, "square yard"),
     Unit("acre", 43560 * ft * ft, "acre, 43 560 sq ft (international foot)"),
-    Unit("are", 100 * m * m, "are, 100 m^2"),
+    Unit("are", 100 * m * m, "are"),
     Unit("hectare", 10000 * m * m, "hectare, 100 ares"),
     Unit("township", 36 * mile * mile, "survey township, 36 sq miles"),
     Unit("Darcy", 9.869233e-13 * m * m,
         "darcy, the permeability that passes 1 cm^3/s of 1 cP fluid through 1 cm^2 under 1 atm/cm, "
         "an area"),
-    Unit("barn", 1e-28 * m * m, "barn, 1e-28 m^2"),
+    Unit("barn", 1e-28 * m * m, "barn"),
     Unit("rood", 10890 * ft * ft, "rood, 1/4 acre"),
     Unit("sulung", 240 * 43560 * ft * ft, "sulung, the Kentish ploughland of 2 hides = 240 acres"),
 };
@@ -129,7 +129,7 @@ constexpr UnitDefinition kDensity[] = {
     Unit("slug/mm^3", slug / (mm * mm * mm)),
 };
 constexpr UnitDefinition kElectricCapacitance[] = {
-    Unit("abfarad", 1e9 * farad, "abfarad (electromagnetic), 1e9 F"),
+    Unit("abfarad", 1e9 * farad, "abfarad (electromagnetic)"),
     Unit("farad", farad, "farad"),
     Unit("statfarad", statcoul* statcoul / erg, "statfarad (electrostatic), 1 statC^2/erg"),
 };
@@ -154,22 +154,22 @@ constexpr UnitDefinition kDischarge[] = {
     Unit("lit/day", lit / day),
 };
 constexpr UnitDefinition kElectricCharge[] = {
-    Unit("abcoul", abcoul, "abcoulomb, 10 C"),
+    Unit("abcoul", abcoul, "abcoulomb (electromagnetic)"),
     Unit("coul", coul, "coulomb"),
-    Unit("amp-hr", amp* hr, "ampere-hour, 3600 C"),
+    Unit("amp-hr", amp* hr, "ampere-hour"),
     Unit("amp-s", amp* s, "ampere-second"),
     Unit("faraday", 96485.33212 * coul, "faraday, the charge of one mole of electrons"),
     Unit("statcoul", statcoul, "statcoulomb (electrostatic), 1/(10 c) C"),
     Unit("franklin", franklin, "franklin, the statcoulomb"),
 };
 constexpr UnitDefinition kElectricConductance[] = {
-    Unit("abmho", 1e9 * mho, "abmho (electromagnetic), 1e9 S"),
+    Unit("abmho", 1e9 * mho, "abmho (electromagnetic)"),
     Unit("mho", mho, "mho, the siemens"),
     Unit("statmho", statcoul* statcoul / erg / s, "statmho (electrostatic)"),
     Unit("siemen", mho, "siemens"),
 };
 constexpr UnitDefinition kElectricCurrent[] = {
-    Unit("abamp", abamp, "abampere (electromagnetic), 10 A"),
+    Unit("abamp", abamp, "abampere (electromagnetic)"),
     Unit("amp", amp, "ampere"),
     Unit("milli_amp", milli_amp, "milliampere"),
     Unit("micro_amp", micro_amp, "microampere"),
@@ -209,7 +209,7 @@ constexpr UnitDefinition kElectricField[] = {
 };
 constexpr UnitDefinition kEnergy[] = {
     Unit("J", J, "joule"),
-    Unit("cal", cal, "International Table calorie, 4.1868 J"),
+    Unit("cal", cal, "International Table calorie"),
     Unit("Btu", Btu, "International Table British thermal unit"),
     Unit("erg", erg, "erg, 1 dyne-cm"),
     Unit("eV", 1.602176634e-19 * J, "electronvolt"),
@@ -248,13 +248,13 @@ constexpr UnitDefinition kIllumination[] = {
     Unit("lux", lux, "lux (illuminance)"),
     Unit("phot", lm / (cm * cm), "phot, 1 lm/cm^2 (illuminance)"),
     Unit("nox", 0.001 * lux, "nox, 0.001 lux (illuminance)"),
-    Unit("nit", cd / (m * m), "nit, 1 cd/m^2 (luminance)"),
+    Unit("nit", cd / (m * m), "nit (luminance)"),
     Unit("stilb", cd / (cm * cm), "stilb, 1 cd/cm^2 (luminance)"),
     Unit("apostilb", cd / (m * m) / std::numbers::pi, "apostilb, 1/pi cd/m^2 (luminance)"),
     Unit("lambert", cd / (cm * cm) / std::numbers::pi, "lambert, 1/pi cd/cm^2 (luminance)"),
 };
 constexpr UnitDefinition kElectricInductance[] = {
-    Unit("abhenry", 1e-9 * henry, "abhenry (electromagnetic), 1e-9 H"),
+    Unit("abhenry", 1e-9 * henry, "abhenry (electromagnetic)"),
     Unit("henry", henry, "henry"),
     Unit("stathenry", erg / statamp / statamp, "stathenry (electrostatic), 1 erg/statA^2"),
 };
@@ -296,7 +296,7 @@ constexpr UnitDefinition kLength[] = {
     Unit("lightyear", c* year, "light-year, the distance light travels in a Julian year"),
 };
 constexpr UnitDefinition kLuminance[] = {
-    Unit("nit", cd / (m * m), "nit, 1 cd/m^2 (luminance)"),
+    Unit("nit", cd / (m * m), "nit (luminance)"),
     Unit("stilb", cd / (cm * cm), "stilb, 1 cd/cm^2 (luminance)"),
     Unit("apostilb", cd / (m * m) / std::numbers::pi, "apostilb, 1/pi cd/m^2 (luminance)"),
     Unit("lambert", cd / (cm * cm) / std::numbers::pi, "lambert, 1/pi cd/cm^2 (luminance)"),
@@ -306,11 +306,11 @@ constexpr UnitDefinition kLuminousIntensity[] = {
     Unit("lm", lm, "lumen, 1 cd-sr (luminous flux)"),
 };
 constexpr UnitDefinition kMagneticFluxDensity[] = {
-    Unit("Gauss", 1e-4 * weber / (m * m), "gauss, 1e-4 T"),
-    Unit("Gamma", 1e-9 * weber / (m * m), "gamma, 1e-9 T"),
+    Unit("Gauss", 1e-4 * weber / (m * m), "gauss"),
+    Unit("Gamma", 1e-9 * weber / (m * m), "gamma (magnetic flux density)"),
 };
 constexpr UnitDefinition kMagneticFlux[] = {
-    Unit("maxwell", 1e-8 * weber, "maxwell, 1e-8 Wb"),
+    Unit("maxwell", 1e-8 * weber, "maxwell"),
     Unit("line", 1e-8 * weber, "line, 1 maxwell"),
     Unit("kilo_line", 1e-5 * weber, "kiloline, 1000 maxwells"),
     Unit("weber", weber, "weber"),
@@ -320,7 +320,7 @@ constexpr UnitDefinition kMass[] = {
     Unit("carat", 0.2 * g, "metric carat, 0.2 g"),
     Unit("dram", oz / 16, "avoirdupois dram, 1/16 oz"),
     Unit("grain", grain, "grain, 1/7000 lb"),
-    Unit("quintal", 100 * kg, "quintal, 100 kg"),
+    Unit("quintal", 100 * kg, "quintal"),
     Unit("scruple", 20 * grain, "scruple, 20 grains"),
     Unit("mg", mg, "milligram"),
     Unit("g", g, "gram"),
@@ -390,7 +390,7 @@ constexpr UnitDefinition kMoment[] = {
     Unit("poundal-ft", poundal* ft),
 };
 constexpr UnitDefinition kElectricPotential[] = {
-    Unit("abvolt", 1e-8 * volt, "abvolt (electromagnetic), 1e-8 V"),
+    Unit("abvolt", 1e-8 * volt, "abvolt (electromagnetic)"),
     Unit("volt", volt, "volt"),
     Unit("statvolt", erg / statcoul, "statvolt (electrostatic), 1 erg/statC"),
 };
@@ -422,7 +422,7 @@ constexpr UnitDefinition kPressure[] = {
     Unit("metreHg", mercury* gravity* m, "metre of mercury (conventional)"),
     Unit("metreWater", water* gravity* m, "metre of water (conventional)"),
     Unit("atm", atm, "standard atmosphere"),
-    Unit("bar", 1e5 * Pa, "bar, 100 kPa"),
+    Unit("bar", 1e5 * Pa, "bar"),
     Unit("Pa", Pa, "pascal"),
     Unit("kilo_Pa", kilo_Pa),
     Unit("mega_Pa", mega_Pa),
@@ -444,7 +444,7 @@ constexpr UnitDefinition kPressure[] = {
     Unit("kilo_psi", 1000 * psi, "kilo-psi, 1000 psi"),
 };
 constexpr UnitDefinition kElectricResistance[] = {
-    Unit("abohm", 1e-9 * ohm, "abohm (electromagnetic), 1e-9 ohm"),
+    Unit("abohm", 1e-9 * ohm, "abohm (electromagnetic)"),
     Unit("ohm", ohm, "ohm"),
     Unit("statohm", erg* s / statcoul / statcoul, "statohm (electrostatic)"),
 };
@@ -552,16 +552,16 @@ constexpr UnitDefinition kSolidAngle[] = {
     Unit("RightAngle", (8100 * deg.factor * deg.factor) * sr, "square right angle, (pi/2)^2 sr"),
 };
 constexpr UnitDefinition kAmountOfSubstance[] = {
-    Unit("Mole", 6.02214076e23 * one, "mole, a count of 6.02214076e23 (Avogadro number)"),
-    Unit("Dozen", 12 * one, "dozen, 12"),
-    Unit("Score", 20 * one, "score, 20"),
-    Unit("Units", one, "units, a count of 1"),
-    Unit("Million", 1e6 * one, "million, 1e6"),
-    Unit("Billion", 1e9 * one, "billion (short scale), 1e9"),
-    Unit("Trillion", 1e12 * one, "trillion (short scale), 1e12"),
-    Unit("Quadrillion", 1e15 * one, "quadrillion (short scale), 1e15"),
-    Unit("Crore", 1e7 * one, "crore, 100 lakh = 1e7"),
-    Unit("Lac", 1e5 * one, "lakh, 1e5"),
+    Unit("Mole", 6.02214076e23 * one, "mole, a count of Avogadro's number of things"),
+    Unit("Dozen", 12 * one, "dozen"),
+    Unit("Score", 20 * one, "score"),
+    Unit("Units", one, "units, one counted thing"),
+    Unit("Million", 1e6 * one, "million"),
+    Unit("Billion", 1e9 * one, "billion (short scale)"),
+    Unit("Trillion", 1e12 * one, "trillion (short scale)"),
+    Unit("Quadrillion", 1e15 * one, "quadrillion (short scale)"),
+    Unit("Crore", 1e7 * one, "crore, 100 lakh"),
+    Unit("Lac", 1e5 * one, "lakh"),
 };
 constexpr UnitDefinition kViscosityDynamic[] = {
     Unit("Pa-s", Pa* s),
@@ -582,7 +582,7 @@ constexpr UnitDefinition kViscosityDynamic[] = {
     Unit("lb/in-s", lb / in / s),
     Unit("poise", 0.1 * Pa * s, "poise, 1 dyne-s/cm^2"),
     Unit("centi_poise", 0.001 * Pa * s, "centipoise, 0.01 poise"),
-    Unit("poisuelle", Pa* s, "poiseuille, 1 Pa-s"),
+    Unit("poisuelle", Pa* s, "poiseuille"),
     Unit("reyn", lbf* s / (in * in), "reyn, 1 lbf-s/in^2"),
 };
 constexpr UnitDefinition kViscosityKinematic[] = {

@@ -358,7 +358,7 @@ TEST(UnitDefinitions, DefinitionLinesStateMeaningAndValue)
         {Entry("Moment", "N-m"), "N-m = 1 N-m"},
         {Entry("Energy", "N-m"), "N-m = 1 J"},
         {Entry("Pressure", "psi"), "pound-force per square inch = 6894.757293 Pa"},
-        {Entry("Amount of substance", "Dozen"), "dozen, 12 = 12"},
+        {Entry("Amount of substance", "Dozen"), "dozen = 12"},
         {Entry("Corrosion rate", "mdd"),
             "milligrams per dm^2 per day (mass loss) = 1.157407407e-09 kg/m^2-s"},
         {Entry("Temperature", "F"), "degree Fahrenheit, t F = (t + 459.67) / 1.8 K"},

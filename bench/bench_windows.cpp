@@ -28,6 +28,11 @@ public:
     void SetTopmost(QWidget*, bool) override { }
     std::filesystem::path ProgramFolder() override { return "/nonexistent"; }
     std::filesystem::path ProgramFile() override { return "/nonexistent/corrolab"; }
+    std::vector<DataFolder> DataFolders() override
+    {
+        return {{"/nonexistent", DataFolderKind::Program}};
+    }
+    bool IsWritable(const std::filesystem::path&) override { return false; }
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path&) override
     {
         return std::nullopt;
@@ -36,6 +41,11 @@ public:
     {
         return std::chrono::year_month_day {
             std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+    }
+    std::optional<std::filesystem::path> AskSaveFile(
+        QWidget*, const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
     }
 };
 

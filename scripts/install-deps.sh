@@ -11,6 +11,7 @@ packages=(
   units
   fonts-liberation2
   locales
+  file librsvg2-bin desktop-file-utils appstream lintian
 )
 packages+=("$@")
 

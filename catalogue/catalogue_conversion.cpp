@@ -55,6 +55,20 @@ Refusal DifferentQuantities(const CatalogueEntry& from, const CatalogueEntry& to
     return {named(from) + " and " + named(to) + " measure different quantities"};
 }
 
+// A result to 15 significant digits: what is beyond them is the rounding of
+// factors held in binary (1e-6 / 1e-3 is 0.0009999999999999998), which would
+// otherwise show as a digit more or one less.
+double Significant15(double x)
+{
+    if (x == 0 || !std::isfinite(x))
+        return x;
+    const int shift = 14 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    if (shift < -22 || shift > 22) // beyond the powers of ten a double holds exactly
+        return x;
+    const double power = std::pow(10.0, std::abs(shift));
+    return shift >= 0 ? std::round(x * power) / power : std::round(x / power) * power;
+}
+
 std::string Shortest(double value)
 {
     char text[32];
@@ -74,7 +88,7 @@ OrRefusal<double> CatalogueConversion::Convert(double value) const
         const double result = value * scale_;
         if (!std::isfinite(result))
             return Refusal {"the result is out of range"};
-        return result;
+        return Significant15(result);
     }
     // Degrees above absolute zero on the "from" scale; -273.15 C is exactly 0.
     const double aboveZero = value + fromZero_;
@@ -88,7 +102,7 @@ OrRefusal<double> CatalogueConversion::Convert(double value) const
         result = 0;
     if (!std::isfinite(result))
         return Refusal {"the result is out of range"};
-    return result;
+    return Significant15(result);
 }
 
 OrRefusal<std::string> CatalogueConversion::ConvertText(std::string_view text) const

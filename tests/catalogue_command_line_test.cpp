@@ -55,6 +55,10 @@ TEST(CatalogueCommandLine, ConvertsWithinACategoryOrAsTheNamesTell)
         {{"convert", "--metal", "Cu", "1", "mm/year", "mdd"}, 0, "245.312\n", ""},
         {{"convert", "1", "micro_amp/cm^2", "mpy"}, 0, ".4573\n", ""}, // the unit table, as ever
         {{"convert", "1", "mg/s", "g/s"}, 0, ".001000\n", ""}, // two names, one list
+        // Factors held in binary give 0.0009999999999999998: the result shows as 0.001 does.
+        {{"convert", "--category", "Current density", "1", "micro_amp/cm^2", "milli_amp/cm^2"}, 0,
+            ".001000\n", ""},
+        {{"convert", "--category", "Length", "1", "mm", "km"}, 0, ".000001000\n", ""},
         {{"convert", "1", "s", "min"}, 2, "",
             "corrolab convert: 's' and 'min' are units of several categories (Angle, Time); "
             "choose one with --category"},

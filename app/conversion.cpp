@@ -2,6 +2,7 @@
 
 #include "app/lenient_number.h"
 #include "app/number_format.h"
+#include "catalogue/refusal.h"
 
 #include <cmath>
 
@@ -103,7 +104,7 @@ std::string ValueOutOfRange(std::string_view value)
     const std::string_view typed = first == std::string_view::npos
         ? std::string_view()
         : value.substr(first, value.find_last_not_of(" \t") - first + 1);
-    return "'" + std::string(typed) + "' is out of range";
+    return Message("'", typed, "' is out of range");
 }
 
 bool TableHoldsUnit(const UnitTable& table, std::string_view name)

@@ -141,10 +141,12 @@ Resolution ResolveAnywhere(const UnitTable& table, const CorrosionMaterial& mate
     if (holders.size() == 1)
         return ResolveInCategory(table, material, *holders.front(), from, to);
     if (holders.empty()) {
-        for (const std::string_view name : {from, to})
-            if (CategoriesHoldingUnit(name).empty() || !CategoriesHoldingUnit(name).front().exact)
-                if (!TableHoldsUnit(table, name))
-                    return Refused(Message("unknown unit ", Quoted(name)));
+        for (const std::string_view name : {from, to}) {
+            const auto holding = CategoriesHoldingUnit(name);
+            const bool catalogued = !holding.empty() && holding.front().exact;
+            if (!catalogued && !TableHoldsUnit(table, name))
+                return Refused(Message("unknown unit ", Quoted(name)));
+        }
         return Refused(
             Message(Quoted(from), " and ", Quoted(to), " are not units of one category"));
     }

@@ -54,6 +54,12 @@ TEST(CatalogueCommandLine, ConvertsWithinACategoryOrAsTheNamesTell)
         // Copper, 8.96 g/cm^3: 0.1 cm/year x 8.96 g/cm^3 = 89600 / 365.25 mg/dm^2-day.
         {{"convert", "--metal", "Cu", "1", "mm/year", "mdd"}, 0, "245.312\n", ""},
         {{"convert", "1", "micro_amp/cm^2", "mpy"}, 0, ".4573\n", ""}, // the unit table, as ever
+        // Two of the ten corrosion-rate units keep the table's single-precision figures
+        // (the exact value is 102.49099...); a catalogue name goes through the definitions.
+        {{"convert", "--category", "Corrosion rate", "41", "micro_amp/cm^2", "mdd"}, 0, "102.491\n",
+            ""},
+        {{"convert", "--category", "Corrosion rate", "41", "micro_amp/cm^2", "mg/m^2-day"}, 0,
+            "10249.099\n", ""},
         {{"convert", "1", "mg/s", "g/s"}, 0, ".001000\n", ""}, // two names, one list
         // Factors held in binary give 0.0009999999999999998: the result shows as 0.001 does.
         {{"convert", "--category", "Current density", "1", "micro_amp/cm^2", "milli_amp/cm^2"}, 0,

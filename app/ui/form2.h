@@ -150,6 +150,7 @@ private:
     void ShowStatus(const ConversionOutcome& outcome);
     const CatalogueEntry* ListedEntry(const QListWidget* list) const;
     void OpenProgramFile(const char* name);
+    void SetBusyPointer(bool busy);
 
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
@@ -158,6 +159,9 @@ private:
     std::vector<CatalogueEntry> listedEntries_; // the catalogue rows the unit lists show
     bool alwaysOnTop_ = false;
     bool activated_ = false;
+    // Until the window has been shown the first time: its own start-up work
+    // shows no busy pointer (there is nothing to point at yet).
+    bool startingUp_ = true;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "alloys/alloy_catalogue.h"
 #include "app/conversion.h"
 #include "app/lenient_number.h"
+#include "app/text.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
@@ -87,14 +88,6 @@ struct Failure
 {
     std::string message;
 };
-
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A message quotes what the user typed: control characters in it are written as
 // escapes, so that the message stays on one line.
@@ -289,8 +282,9 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
             RequireRatesFor(table, from, to);
         throw Failure {conversion.reason()};
     }
-    const auto convertOne
-        = [&](std::string_view text) { return Trimmed(conversion.Format(text, scientific)); };
+    const auto convertOne = [&](std::string_view text) {
+        return std::string(Trimmed(conversion.Format(text, scientific)));
+    };
     if (value != "-") {
         out << convertOne(value) << '\n';
         return 0;

@@ -1,5 +1,7 @@
-// The tools window measured through the real window classes, offscreen.
+// The tools window measured through the real window classes, offscreen, with the
+// tests' platform double (no dialog, no file, no editor).
 #include "app/ui/form2.h"
+#include "tests/ui/fake_platform.h"
 #include "tools/ui/eqwt.h"
 
 #include <QApplication>
@@ -11,33 +13,6 @@
 namespace {
 
 using namespace corrolab;
-
-// A platform that answers nothing and shows nothing.
-class QuietPlatform final : public Platform
-{
-public:
-    bool AskYesNo(QWidget*, const std::string&, const std::string&, Icon) override { return true; }
-    bool AskOkCancel(QWidget*, const std::string&, const std::string&, Icon) override
-    {
-        return false;
-    }
-    void Tell(QWidget*, const std::string&, const std::string&, Icon) override { }
-    void SetBusyPointer(bool) override { }
-    bool OpenDocument(const std::string&) override { return true; }
-    bool StartTextEditor(const std::filesystem::path&) override { return true; }
-    void SetTopmost(QWidget*, bool) override { }
-    std::filesystem::path ProgramFolder() override { return "/nonexistent"; }
-    std::filesystem::path ProgramFile() override { return "/nonexistent/corrolab"; }
-    std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-    std::chrono::year_month_day Today() override
-    {
-        return std::chrono::year_month_day {
-            std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
-    }
-};
 
 const char* kNineComponents = "60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti";
 
@@ -54,7 +29,7 @@ EqWt& NineComponentTools(Form2& form)
 // One Calculate with 9 components, including its hand-back to the main window.
 void CalculateNineComponents(benchmark::State& state)
 {
-    QuietPlatform platform;
+    FakePlatform platform;
     Form2 form(platform);
     EqWt& tools = NineComponentTools(form);
     for (auto _ : state)
@@ -67,7 +42,7 @@ BENCHMARK(CalculateNineComponents)->Unit(benchmark::kMicrosecond);
 // and handing back to the main window.
 void CascadeNineRows(benchmark::State& state)
 {
-    QuietPlatform platform;
+    FakePlatform platform;
     Form2 form(platform);
     EqWt& tools = NineComponentTools(form);
     int percent = 50;

@@ -1,6 +1,7 @@
 #include "tools/composition.h"
 
 #include "alloys/alloy_catalogue.h"
+#include "tests/support/classic_symbol_length.h"
 #include "tools/element_table.h"
 
 #include <gtest/gtest.h>

@@ -26,10 +26,6 @@ namespace corrolab {
 namespace {
 
 constexpr int kLoadHeightTwips = 4900;
-
-// The designed window height in twips includes the title bar and borders,
-// which the window system adds outside the client area here.
-constexpr int kNonClientTwips = 370;
 constexpr int kClientHeightTwips = 4530;
 
 } // namespace
@@ -121,9 +117,8 @@ void Form2::Form_Load()
     // 3. The window height.
     // The designed height counts the title bar and borders, which the window
     // system adds here; the client area keeps the rest, plus the menu bar and strip.
-    windowHeights.fill(kLoadHeightTwips);
     resize(centralWidget()->width(),
-        menuBar()->sizeHint().height() + TwipsToPixels(kLoadHeightTwips - kNonClientTwips)
+        menuBar()->sizeHint().height() + TwipsToPixels(kLoadHeightTwips - kNonClientHeightTwips)
             + (centralWidget()->height() - TwipsToPixels(kClientHeightTwips)));
 
     // 4. The corrosion-rate units.

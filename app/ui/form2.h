@@ -108,7 +108,6 @@ public:
     // Window-level state.
     UnitTable unitTable;
     MaterialValues material;
-    std::array<int, 4> windowHeights {};
     RatesState rates;
 
     Platform& platform() { return platform_; }

@@ -286,8 +286,11 @@ void Form2::Command6_Click()
 
 EqWt& Form2::EnsureTools()
 {
-    if (!eqWt_)
-        eqWt_ = new EqWt(*this, platform_);
+    if (!eqWt_) {
+        eqWt_ = new EqWt(platform_);
+        connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
+        eqWt_->Form_Load();
+    }
     return *eqWt_;
 }
 

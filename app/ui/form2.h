@@ -26,6 +26,7 @@ class QRadioButton;
 namespace corrolab {
 
 class EqWt;
+struct ChosenMaterial;
 
 // The main window: value, "from" and "to" units, the result, the corrosion-rate
 // material frame and the menus. Controls and handlers keep the names the program
@@ -80,6 +81,9 @@ public:
     void Command6_Click();
     void Check1_Click();
     void Text1_KeyPress(int key);
+
+    // Takes the material the tools window computed into the frame and recalculates.
+    void applyMaterial(const ChosenMaterial& chosen);
 
     // Shared procedures of the window.
     void LoadCorrosionRateUnits();

@@ -105,14 +105,11 @@ void Form2::SwitchWindow(Target target)
         activateWindow();
         break;
     case Target::PeriodicTable:
-    case Target::Alloys: {
-        EqWt& tools = EnsureTools();
-        const int mode = target == Target::PeriodicTable ? 0 : 1;
-        tools.Option2[mode]->setChecked(true);
-        tools.Option2_Click(mode);
-        Command6_Click();
+        EnsureTools().showMetals();
         break;
-    }
+    case Target::Alloys:
+        EnsureTools().showAlloys();
+        break;
     case Target::ExpressionCalculator:
         if (!calculator_)
             calculator_ = new CalculatorWindow();

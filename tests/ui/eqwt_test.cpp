@@ -2,6 +2,7 @@
 
 #include "alloys/alloy_catalogue.h"
 #include "app/lenient_number.h"
+#include "app/number_format.h"
 #include "tools/ui/eqwt.h"
 
 #include <QGroupBox>
@@ -32,8 +33,51 @@ protected:
 
     std::string Cell(const QLineEdit* box) const { return box->text().toStdString(); }
 
+    // The main window's material frame as the user reads it.
+    struct Frame
+    {
+        std::string equivalentWeight, density, ratio, name;
+        bool operator==(const Frame&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Frame& frame)
+        {
+            return out << '"' << frame.name << "\" EW \"" << frame.equivalentWeight
+                       << "\" density \"" << frame.density << "\" ratio \"" << frame.ratio << '"';
+        }
+    };
+    Frame MainFrame() const
+    {
+        return {form->Text6->text().toStdString(), form->Text5->text().toStdString(),
+            form->Text10->text().toStdString(), form->Label2[3]->text().toStdString()};
+    }
+
+    // The result of one conversion in the main window with its current material.
+    std::string Converted(const char* value, const char* from, const char* to)
+    {
+        Convert(value, from, to);
+        return Result();
+    }
+
     EqWt* tools = nullptr;
 };
+
+TEST(ToolsWindowAlone, HandsItsMaterialBackThroughTheSignal)
+{
+    FakePlatform platform;
+    EqWt tools(platform);
+    std::vector<ChosenMaterial> chosen;
+    QObject::connect(&tools, &EqWt::materialChosen,
+        [&chosen](const ChosenMaterial& material) { chosen.push_back(material); });
+    tools.Form_Load();
+    ASSERT_FALSE(chosen.empty());
+    EXPECT_EQ(chosen.back().name, "Iron");
+    EXPECT_EQ(chosen.back().frame.equivalentWeight, " 27.923");
+    EXPECT_EQ(chosen.back().frame.density, " 7.860");
+    EXPECT_EQ(chosen.back().frame.ratio, "3.5526");
+    chosen.clear();
+    tools.SetComboIndex(tools.Combo2[0], tools.Combo2[0]->findText("Cu"));
+    ASSERT_FALSE(chosen.empty());
+    EXPECT_EQ(chosen.back().name, "Copper");
+}
 
 TEST_F(ToolsWindow, OpensWithIronAndHandsItBack)
 {
@@ -216,7 +260,8 @@ TEST_F(ToolsWindow, ClosingOnlyHidesAndKeepsTheState)
     const int count = tools->components;
     tools->close();
     EXPECT_FALSE(tools->isVisible());
-    EXPECT_EQ(form->Text6->text().toStdString(), ew); // unformatted copy
+    double shown = LenientValueOrZero(ew);
+    EXPECT_EQ(form->Text6->text().toStdString(), FormatFixed(shown, 1, 3)); // as handed back
     form->Command6->click();
     EXPECT_EQ(form->tools(), tools);
     EXPECT_TRUE(tools->isVisible());
@@ -224,6 +269,28 @@ TEST_F(ToolsWindow, ClosingOnlyHidesAndKeepsTheState)
     EXPECT_EQ(tools->components, count);
     tools->Command2->click();
     EXPECT_FALSE(tools->isVisible());
+}
+
+TEST_F(ToolsWindow, CloseBoxNeverBlanksTheMainWindow)
+{
+    const Frame iron = MainFrame();
+    const std::string mdd = Converted("1", "amp/cm^2", "mdd");
+    tools->Option2[1]->click(); // empties the result boxes
+    tools->close();
+    EXPECT_FALSE(tools->isVisible());
+    EXPECT_EQ(MainFrame(), iron);
+    EXPECT_EQ(Converted("1", "amp/cm^2", "mdd"), mdd);
+
+    // With a result on show the close box writes the hand-back's 3-decimal form.
+    form->Command6->click();
+    tools->Option2[0]->click();
+    tools->SetComboIndex(tools->Combo2[0], tools->Combo2[0]->findText("Cu"));
+    const Frame copper = MainFrame();
+    EXPECT_EQ(copper.name, "Copper");
+    double shown = LenientValueOrZero(Cell(tools->Text6));
+    EXPECT_EQ(copper.equivalentWeight, FormatFixed(shown, 1, 3));
+    tools->close();
+    EXPECT_EQ(MainFrame(), copper);
 }
 
 } // namespace

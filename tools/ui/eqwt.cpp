@@ -3,12 +3,9 @@
 #include "tools/ui/eqwt.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/ui/form2.h"
 #include "app/lenient_number.h"
 #include "app/number_format.h"
 #include "app/ui/vb_controls.h"
-#include "corrosion/material_values.h"
-#include "tools/component_row.h"
 #include "tools/composition.h"
 
 #include <QApplication>
@@ -66,16 +63,35 @@ private:
 
 } // namespace
 
-EqWt::EqWt(Form2& form2, Platform& platform)
+EqWt::EqWt(Platform& platform)
     : QWidget(nullptr, Qt::Window)
-    , form2_(form2)
     , platform_(platform)
 {
     BuildControls();
     // The window opens describing a pure metal.
     Option2[0]->setChecked(true);
     ConnectControls();
-    Form_Load();
+}
+
+void EqWt::showMetals()
+{
+    Option2[0]->setChecked(true);
+    Option2_Click(0);
+    ShowWindow();
+}
+
+void EqWt::showAlloys()
+{
+    Option2[1]->setChecked(true);
+    Option2_Click(1);
+    ShowWindow();
+}
+
+void EqWt::ShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void EqWt::ConnectControls()
@@ -136,7 +152,7 @@ void EqWt::Form_Load()
     // 4.-5. The element table is loaded with the window; the lists start empty.
     for (QComboBox* combo : Combo2)
         combo->clear();
-    for (int i = 1; i <= 9; ++i)
+    for (int i = 1; i <= kGridRows; ++i)
         Combo1->addItem(QString::number(i));
     // 6. One component.
     platform_.SetBusyPointer(true);
@@ -172,7 +188,7 @@ void EqWt::Combo1_Click()
         return;
     // 1.-2. The rows in use.
     components = std::clamp(
-        static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, 9);
+        static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, kGridRows);
     for (int row = 0; row < kRows; ++row)
         for (QWidget* control : std::initializer_list<QWidget*> {sl[row], Combo2[row], Text2[row],
                  Text3[row], Text4[row], Text5[row], Text1[row], Text7[row]})
@@ -282,32 +298,36 @@ void EqWt::Command1_Click()
 
 void EqWt::Command3_Click()
 {
-    const HandBack handBack = HandBackTexts(S(Text6), S(Text8), S(Text10));
-    form2_.material.density = handBack.density;
-    form2_.material.equivalentWeight = handBack.equivalentWeight;
-    if (!handBack.calculated
+    const std::optional<ChosenMaterial> material = ShownMaterial();
+    if (!material
         && !platform_.AskYesNo(this, kTitle,
             "Density and/or Equivalent Weight not calculated.\n\n"
             "Do you want to close this window?",
             Platform::Icon::Warning))
         return;
-    form2_.Text5->setText(QString::fromStdString(handBack.frame.density));
-    form2_.Text6->setText(QString::fromStdString(handBack.frame.equivalentWeight));
-    form2_.Text10->setText(QString::fromStdString(handBack.frame.ratio));
+    const HandBack handBack = HandBackTexts(S(Text6), S(Text8), S(Text10));
+    emit materialChosen({handBack.frame, MaterialName()});
+}
 
-    QString name;
+std::optional<ChosenMaterial> EqWt::ShownMaterial() const
+{
+    return ChooseMaterial(S(Text6), S(Text8), S(Text10), MaterialName());
+}
+
+std::string EqWt::MaterialName() const
+{
+    std::string name;
     if (Option2[0]->isChecked()) {
-        name = Text1[0]->text();
+        name = S(Text1[0]);
     } else if (Option2[1]->isChecked()) {
         const int n = std::clamp(
             static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 0, kRows);
-        QStringList symbols;
+        std::vector<std::string> symbols;
         for (int i = 0; i < n; ++i)
-            symbols << Combo2[i]->currentText();
-        name = symbols.join('/') + " alloy";
+            symbols.push_back(Combo2[i]->currentText().toStdString());
+        name = AlloyName(symbols);
     }
-    form2_.Label2[3]->setText(name);
-    form2_.Command1_Click();
+    return name;
 }
 
 void EqWt::Command2_Click()
@@ -332,10 +352,11 @@ void EqWt::LoadComposition(const std::string& composition)
 {
     const std::vector<Component> components = SplitComposition(composition);
     const int count = static_cast<int>(components.size());
-    if (count > 9) {
+    if (count > kGridRows) {
         platform_.Tell(this, kTitle,
             "The composition \"" + composition + "\" has " + std::to_string(count)
-                + " components; the grid holds at most 9. The grid is left unchanged.",
+                + " components; the grid holds at most " + std::to_string(kGridRows)
+                + ". The grid is left unchanged.",
             Platform::Icon::Warning);
         return;
     }
@@ -357,9 +378,10 @@ void EqWt::LoadComposition(const std::string& composition)
 
 void EqWt::Form_QueryUnload()
 {
-    form2_.material.equivalentWeight = LenientValueOrZero(S(Text6));
-    form2_.Text6->setText(Text6->text());
-    form2_.Text10->setText(Text10->text());
+    // The close box hands back what the window shows, in the hand-back's form, and
+    // never an empty or unreadable result.
+    if (const std::optional<ChosenMaterial> material = ShownMaterial())
+        emit materialChosen(*material);
 }
 
 void EqWt::closeEvent(QCloseEvent* event)

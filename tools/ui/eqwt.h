@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/platform.h"
+#include "tools/chosen_material.h"
+#include "tools/component_row.h"
 #include "tools/element_table.h"
 #include "tools/equivalent_weight.h"
 
@@ -16,20 +18,26 @@ class QRadioButton;
 
 namespace corrolab {
 
-class Form2;
-
 // The "Material Properties" window: a pure metal or an alloy as up to nine
-// components, its equivalent weight and density, handed back to the main window.
-// Controls and handlers keep the names the program has always used; setting a
-// selection or a text in code runs its handler, as a user's action would.
+// components, its equivalent weight and density, handed back to the main window
+// through materialChosen. Controls and handlers keep the names the program has
+// always used; setting a selection or a text in code runs its handler, as a
+// user's action would.
 class EqWt : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int kRows = 10;
+    // Rows 0 to 9 exist; at most kGridRows of them are in use.
+    static constexpr int kRows = kGridRows + 1;
 
-    EqWt(Form2& form2, Platform& platform);
+    // The window is built but not loaded: its owner connects materialChosen and
+    // then runs Form_Load, whose first calculation hands iron back.
+    explicit EqWt(Platform& platform);
+
+    // Shows the window in the Metal or the Alloy mode.
+    void showMetals();
+    void showAlloys();
 
     // Mode, count and catalogue.
     std::array<QRadioButton*, 2> Option2 {};
@@ -83,6 +91,10 @@ public:
     int components = 1; // rows in use
     const ElementTable& elements() const { return elements_; }
 
+signals:
+    // A calculated material for the main window's frame.
+    void materialChosen(const corrolab::ChosenMaterial& material);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -95,9 +107,13 @@ private:
     void ShowMarkers(const MaterialCalculation& calculation);
     bool SymbolListsFilled() const;
     bool Calculate();
+    void ShowWindow();
+    // The material the result boxes show, under the name the mode gives it;
+    // empty when they show no calculated result.
+    std::optional<ChosenMaterial> ShownMaterial() const;
+    std::string MaterialName() const;
 
     bool loadingComposition_ = false;
-    Form2& form2_;
     Platform& platform_;
     ElementTable elements_;
 };

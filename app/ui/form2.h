@@ -3,7 +3,6 @@
 #include "app/conversion.h"
 #include "app/platform.h"
 #include "app/unit_table.h"
-#include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/main_menu.h"
 
@@ -111,7 +110,6 @@ public:
 
     // Window-level state.
     UnitTable unitTable;
-    MaterialValues material;
     RatesState rates;
 
     Platform& platform() { return platform_; }

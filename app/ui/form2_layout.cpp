@@ -2,6 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "app/ui/vb_controls.h"
+#include "corrosion/material_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>

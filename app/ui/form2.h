@@ -130,7 +130,7 @@ private:
     void ConnectMenu();
     void ShowDictionaryListing(const QString& text);
     void Define();
-    void FillUnitLists(const std::vector<std::string>& names);
+    void SelectFirstUnitsQuietly();
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void OpenProgramFile(const char* name);

@@ -9,6 +9,7 @@ struct Alloy
 {
     std::string_view name;
     std::string_view composition; // e.g. "94Al 4Cu 0.5Mg 0.5Mn"
+    double density = 0; // handbook density, g/cm^3; 0 where the catalogue has none
 };
 
 struct BaseMetal
@@ -26,5 +27,8 @@ std::span<const Alloy> AlloysOf(std::string_view baseMetal);
 // The composition string of the named alloy (searched in every base metal);
 // empty when there is no such alloy.
 std::string_view CompositionOf(std::string_view alloyName);
+
+// The named alloy (searched in every base metal), or nullptr.
+const Alloy* FindAlloy(std::string_view alloyName);
 
 } // namespace corrolab

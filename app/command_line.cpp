@@ -1,7 +1,10 @@
 #include "app/command_line.h"
 
 #include "alloys/alloy_catalogue.h"
+#include "alloys/handbook_density.h"
+#include "app/calculator_commands.h"
 #include "app/conversion.h"
+#include "app/data_file_report.h"
 #include "app/lenient_number.h"
 #include "app/text.h"
 #include "catalogue/unit_catalogue.h"
@@ -10,6 +13,7 @@
 #include "corrosion/rates_reader.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
+#include "tools/g102_calculation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,12 +34,14 @@ constexpr const char* kUsage
       "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
       "       corrolab units [CATEGORY]\n"
       "       corrolab alloys [BASE]\n"
+      "       corrolab paths                    the data files in use and the folders searched\n"
       "       corrolab --help | --version\n"
       "       corrolab SUBCOMMAND --help       help on one subcommand\n";
 
 constexpr const char* kConvertHelp
     = "Usage: corrolab convert [--scientific] [--metal SYMBOL | --alloy NAME |\n"
-      "                        --composition TEXT] [--rates FILE] VALUE FROM TO\n"
+      "                        --composition TEXT] [--method classic|g102]\n"
+      "                        [--rates FILE] VALUE FROM TO\n"
       "\n"
       "Prints what the main window's result box shows for VALUE converted from the\n"
       "unit FROM to the unit TO, without its surrounding blanks.\n"
@@ -44,6 +50,8 @@ constexpr const char* kConvertHelp
       "  --metal SYMBOL      the material is a pure metal (Fe, Cu, ...)\n"
       "  --alloy NAME        the material is an alloy of the built-in catalogue\n"
       "  --composition TEXT  the material is a composition such as \"70Cu 30Zn\"\n"
+      "  --method g102       convert with the ASTM G102 equivalent weight and density\n"
+      "                      instead of the classic means (--method classic, the default)\n"
       "  --rates FILE        exchange rates from FILE instead of the program folder's\n"
       "                      Currency.txt\n"
       "\n"
@@ -65,7 +73,10 @@ constexpr const char* kMaterialHelp
       "equivalent weight (g), density (g/cm^3), ratio (equivalent weight / density),\n"
       "total (of the percentages), and warnings naming the markers the window shows\n"
       "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
-      "Exit status 1 when the material cannot be calculated.\n";
+      "Then the ASTM G102 figures: g102 equivalent weight (g), g102 density (g/cm^3),\n"
+      "g102 density source (handbook, element or volume-additive) and g102 ratio;\n"
+      "they are empty when the G102 figures cannot be calculated.\n"
+      "Exit status 1 when the material cannot be calculated by either method.\n";
 
 constexpr const char* kUnitsHelp
     = "Usage: corrolab units [CATEGORY]\n"
@@ -79,6 +90,16 @@ constexpr const char* kAlloysHelp
       "\n"
       "Without BASE, lists the base metals of the alloy catalogue; with it, the alloys\n"
       "of BASE as name<TAB>composition.\n";
+
+constexpr const char* kPathsHelp
+    = "Usage: corrolab paths\n"
+      "\n"
+      "Prints the file in use for the exchange rates (Currency.txt), the user guide\n"
+      "(help.txt) and the unit list (units.txt), then the folders searched, in order:\n"
+      "the user's data folder ($XDG_DATA_HOME/corrolab or ~/.local/share/corrolab),\n"
+      "the program's folder, share/corrolab beside the installed program, and\n"
+      "corrolab/ in each folder of $XDG_DATA_DIRS. The first file found is used; its\n"
+      "name may be in any letter case.\n";
 
 struct UsageError
 {
@@ -189,6 +210,31 @@ std::optional<std::vector<ComponentTexts>> MaterialRows(const Parsed& parsed)
     return rows;
 }
 
+// The ASTM G102 figures of the material the options name (iron without one).
+G102Calculation G102Material(const Parsed& parsed)
+{
+    static const ElementTable elements;
+    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end())
+        return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
+    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
+        return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
+            HandbookDensityOf(alloy->second));
+    if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
+        return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
+    return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});
+}
+
+// True for --method g102; false without --method or for --method classic.
+bool WantsG102(const Parsed& parsed)
+{
+    const auto method = parsed.options.find("--method");
+    if (method == parsed.options.end() || method->second == "classic")
+        return false;
+    if (method->second == "g102")
+        return true;
+    throw UsageError {"--method takes classic or g102, not '" + method->second + "'"};
+}
+
 std::string Warnings(const MaterialCalculation& calculation)
 {
     std::vector<std::string> warnings;
@@ -210,6 +256,15 @@ std::string Warnings(const MaterialCalculation& calculation)
 FrameTexts MaterialFrame(const Parsed& parsed)
 {
     const auto rows = MaterialRows(parsed);
+    if (WantsG102(parsed)) {
+        const G102Calculation g102 = G102Material(parsed);
+        if (!g102.results)
+            throw Failure {"the material cannot be calculated by ASTM G102: "
+                + RowFaultText(g102.fault.value_or(RowFault {}))};
+        return HandBackTexts(
+            g102.results->equivalentWeightText, g102.results->densityText, g102.results->ratioText)
+            .frame;
+    }
     if (!rows)
         return kStartFrame;
     const MaterialCalculation calculation = CalculateMaterial(*rows);
@@ -231,8 +286,9 @@ std::optional<RatesFile> Rates(const Parsed& parsed, const std::filesystem::path
             throw Failure {"rates file '" + option->second + "' not found"};
         return ParseRatesFile(*content);
     }
-    if (const auto path = FindRatesFile(folder))
-        if (const auto content = ReadRatesFile(*path))
+    if (const auto found
+        = FindDataFile(DataSearchFolders(UserDataFolder(), folder), kRatesFileName))
+        if (const auto content = ReadRatesFile(found->file))
             return ParseRatesFile(*content);
     return std::nullopt;
 }
@@ -250,8 +306,8 @@ void RequireRatesFor(const UnitTable& table, const std::string& from, const std:
         if (TableHoldsUnit(table, name))
             continue;
         if (IsCatalogueCurrency(name))
-            throw Failure {"no rates file for the currency '" + name
-                + "' (put Currency.txt in the program folder or use --rates)"};
+            throw Failure {"no rates file for the currency '" + name + "' (put Currency.txt in "
+                + UserDataFolder().string() + " or use --rates)"};
         return;
     }
 }
@@ -259,8 +315,8 @@ void RequireRatesFor(const UnitTable& table, const std::string& from, const std:
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
     const std::filesystem::path& folder)
 {
-    const Parsed parsed
-        = Parse(args, {"--metal", "--alloy", "--composition", "--rates"}, {"--scientific"});
+    const Parsed parsed = Parse(
+        args, {"--metal", "--alloy", "--composition", "--method", "--rates"}, {"--scientific"});
     if (parsed.positional.size() != 3)
         throw UsageError {"convert takes VALUE FROM TO"};
     const std::string& value = parsed.positional[0];
@@ -310,7 +366,14 @@ int Material(const std::vector<std::string>& args, std::ostream& out)
         << "ratio: " << Trimmed(results.ratioText) << '\n'
         << "total: " << results.totalText << '\n'
         << "warnings: " << Warnings(calculation) << '\n';
-    return calculation.results ? 0 : 1;
+    const G102Calculation g102 = G102Material(parsed);
+    const G102Results figures = g102.results.value_or(G102Results {});
+    out << "g102 equivalent weight: " << Trimmed(figures.equivalentWeightText) << '\n'
+        << "g102 density: " << Trimmed(figures.densityText) << '\n'
+        << "g102 density source: "
+        << (g102.results ? std::string(DensitySourceWord(figures.densitySource)) : "") << '\n'
+        << "g102 ratio: " << Trimmed(figures.ratioText) << '\n';
+    return calculation.results || g102.results ? 0 : 1;
 }
 
 int Units(
@@ -339,6 +402,15 @@ int Units(
     return 0;
 }
 
+int Paths(
+    const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
+{
+    if (!args.empty())
+        throw UsageError {"paths takes no arguments"};
+    out << DataPathsReport(DataSearchFolders(UserDataFolder(), folder));
+    return 0;
+}
+
 int Alloys(const std::vector<std::string>& args, std::ostream& out)
 {
     const Parsed parsed = Parse(args, {}, {});
@@ -364,6 +436,7 @@ const std::map<std::string, const char*>& SubcommandHelp()
         {"material", kMaterialHelp},
         {"units", kUnitsHelp},
         {"alloys", kAlloysHelp},
+        {"paths", kPathsHelp},
     };
     return help;
 }
@@ -375,24 +448,26 @@ bool IsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     return SubcommandHelp().contains(args[0]) || args[0] == "--help" || args[0] == "-h"
-        || args[0] == "--version";
+        || args[0] == "--version" || IsCalculatorCommand(args[0]);
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
     std::ostream& err, const std::filesystem::path& programFolder)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        out << kUsage;
+        out << kUsage << kCalculatorUsage;
         return 0;
     }
     if (args[0] == "--version") {
         out << kVersion << '\n';
         return 0;
     }
+    if (IsCalculatorCommand(args[0]))
+        return RunCalculatorCommand(args, out, err);
     const std::string& command = args[0];
     const auto help = SubcommandHelp().find(command);
     if (help == SubcommandHelp().end()) {
-        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage;
+        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage << kCalculatorUsage;
         return 2;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -407,6 +482,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Material(rest, out);
         if (command == "units")
             return Units(rest, out, programFolder);
+        if (command == "paths")
+            return Paths(rest, out, programFolder);
         return Alloys(rest, out);
     } catch (const UsageError& error) {
         err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help->second;

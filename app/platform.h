@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/data_folders.h"
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -42,11 +45,22 @@ public:
     // The folder the program runs from and its own executable file.
     virtual std::filesystem::path ProgramFolder() = 0;
     virtual std::filesystem::path ProgramFile() = 0;
+    // The folders the data files are looked for in, in their order (DataSearchFolders
+    // with the window system's own user data folder).
+    virtual std::vector<DataFolder> DataFolders() = 0;
+    // Whether the user may write a file (a copy is edited instead when not).
+    virtual bool IsWritable(const std::filesystem::path& file) = 0;
 
     // A file's modification date (local calendar date) and today's date.
     virtual std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file)
         = 0;
     virtual std::chrono::year_month_day Today() = 0;
+
+    // Asks where to save a file (a save dialog offering `suggestedName`, with a
+    // filter such as "PNG images (*.png)"); std::nullopt when the user cancels.
+    virtual std::optional<std::filesystem::path> AskSaveFile(QWidget* owner,
+        const std::string& title, const std::string& suggestedName, const std::string& filter)
+        = 0;
 };
 
 } // namespace corrolab

@@ -10,6 +10,7 @@ packages=(
   libmuparser-dev
   fonts-liberation2
   locales
+  file librsvg2-bin desktop-file-utils appstream lintian
 )
 packages+=("$@")
 

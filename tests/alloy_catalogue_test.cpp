@@ -122,7 +122,7 @@ TEST(AlloyCatalogue, OffersTheBaseMetalsInOrder)
 {
     const std::vector<std::string_view> expected {"Aluminum", "Bismuth", "Cerium", "Copper", "Gold",
         "Iron", "Lead", "Magnesium", "Mercury", "Nickel", "Palladium", "Platinum", "Silver", "Tin",
-        "Tungsten", "Zinc", "Chromium", "Manganese", "Molybdenum", "Silicon"};
+        "Tungsten", "Zinc", "Chromium", "Manganese", "Molybdenum", "Silicon", "Titanium"};
     std::vector<std::string_view> names;
     for (const BaseMetal& metal : AlloyCatalogue())
         names.push_back(metal.name);
@@ -168,7 +168,8 @@ TEST(AlloyCatalogue, EveryCompositionIsWellFormedAndContainsItsBaseMetal)
         {"Cerium", "Ce"}, {"Copper", "Cu"}, {"Gold", "Au"}, {"Iron", "Fe"}, {"Lead", "Pb"},
         {"Magnesium", "Mg"}, {"Mercury", "Hg"}, {"Nickel", "Ni"}, {"Palladium", "Pd"},
         {"Platinum", "Pt"}, {"Silver", "Ag"}, {"Tin", "Sn"}, {"Tungsten", "W"}, {"Zinc", "Zn"},
-        {"Chromium", "Cr"}, {"Manganese", "Mn"}, {"Molybdenum", "Mo"}, {"Silicon", "Si"}};
+        {"Chromium", "Cr"}, {"Manganese", "Mn"}, {"Molybdenum", "Mo"}, {"Silicon", "Si"},
+        {"Titanium", "Ti"}};
     // Traditional strings that do not total 100: 94 + 5 and 89 + 12.
     const std::set<std::string_view> offTotal {
         "Alclad 17 ST", "Aluminum-copper casting alloy (12-14% copper)"};

@@ -51,7 +51,7 @@ constexpr std::array<std::string_view, 109> kRecords{
     "Sulfur,S,16,32.064,1.000,445,115,2070,10.5,1.2,--,0.270,0.708,10.360,2.580,2,16.03,Orthorhombic,Known to the ancients,--,[Ne] 3s2 3p4,Sulfuric acid and rubber vulcanizing",
     "Chlorine,Cl,17,35.450,1.000,-34,-102,1563,20.4,6.4,--,0.009,0.479,12.968,3.160,1,35.45,Orthorhombic,Carl Wilhelm Scheele,1774,[Ne] 3s2 3p5,Water treatment and PVC",
     "Argon,Ar,18,39.948,0.710,-186,-189,1395,6.5,--,--,0.018,0.520,15.760,--,0,--,Face centered,William Ramsay and Lord Rayleigh,1894,[Ne] 3s2 3p6,Welding shield gas and lamps",
-    "Potassium,K,19,39.098,2.200,759,64,890,102.5,2.3,0.133,79.000,0.757,4.341,0.820,1,39.10,Body centered,Humphry Davy,1807,[Ar] 4s1,Fertilizers",
+    "Potassium,K,19,39.098,2.200,759,64,890,76.9,2.3,0.133,102.500,0.757,4.341,0.820,1,39.10,Body centered,Humphry Davy,1807,[Ar] 4s1,Fertilizers",
     "Calcium,Ca,20,40.078,1.800,1484,842,1540,153.6,9.2,0.294,--,0.647,6.113,1.000,2,20.04,Face centered,Humphry Davy,1808,[Ar] 4s2,Steel deoxidizer and cement",
     "Scandium,Sc,21,44.956,1.600,2836,1541,2990,332.7,15.8,0.018,15.800,0.568,6.561,1.360,3,14.99,Hexagonal,Lars Nilson,1879,[Ar] 4s2 3d1,Aluminum alloys and lamps",
     "Titanium,Ti,22,47.900,1.400,3287,1670,4510,422.6,18.8,0.025,21.900,0.523,6.828,1.540,4,11.98,Hexagonal,William Gregor,1791,[Ar] 4s2 3d2,Aircraft and chemical plant",

@@ -64,7 +64,9 @@ MaterialCalculation CalculateMaterial(std::span<const ComponentTexts> rows)
         readable = readable && p.has_value();
         calculation.total += p.value_or(0);
     }
-    calculation.totalMarker = calculation.total != 100;
+    // Compared as the total is shown: typed decimals such as 90 + 5.6 + 2.5 + 1.6 + 0.3
+    // add up to 99.99999999999999 in binary, which shows, and is, 100.
+    calculation.totalMarker = PlainText(calculation.total) != "100";
     FindMarkers(rows, calculation);
 
     const std::optional<Sums> sums = readable && std::isfinite(calculation.total)

@@ -30,7 +30,7 @@ struct MaterialResults
 struct MaterialCalculation
 {
     double total = 0; // sum of the percentages
-    bool totalMarker = false; // total is not 100
+    bool totalMarker = false; // the total as shown is not 100
     bool checkInputs = false; // the calculation could not be done
     std::optional<int> valenceMarkerRow; // first row whose valence is "--"
     std::optional<int> densityMarkerRow; // first row whose density reads 0

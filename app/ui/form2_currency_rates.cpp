@@ -1,6 +1,7 @@
 // Loading the exchange rates into the main window.
 #include "app/ui/form2.h"
 
+#include "app/editable_data_file.h"
 #include "corrosion/rates_reader.h"
 
 #include <QLabel>
@@ -17,17 +18,21 @@ constexpr const char* kTitle = "Corrolab";
 
 void Form2::LoadCurrencyRates()
 {
-    const std::optional<std::filesystem::path> path = FindRatesFile(platform_.ProgramFolder());
-    if (!path)
+    const std::vector<DataFolder> folders = platform_.DataFolders();
+    const std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
+    if (!found)
         return;
+    const std::filesystem::path& path = found->file;
 
-    const std::optional<std::chrono::year_month_day> fileDate = platform_.FileDate(*path);
+    const std::optional<std::chrono::year_month_day> fileDate = platform_.FileDate(path);
     if (fileDate && !rates.warned) {
         const int age = AgeInDays(*fileDate, platform_.Today());
         if (age > kRatesAgeLimitDays) {
             rates.warned = true;
             if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
-                if (!platform_.AskOkCancel(this, kTitle, NewerRatesOffer(platform_.ProgramFolder()),
+                if (!platform_.AskOkCancel(this, kTitle,
+                        NewerRatesOffer(FolderForEdits(
+                            *found, platform_.IsWritable(path), UserFolderOf(folders))),
                         Platform::Icon::Information))
                     return;
                 if (!platform_.OpenDocument(std::string(kLatestRatesAddress)))
@@ -38,7 +43,7 @@ void Form2::LoadCurrencyRates()
         }
     }
 
-    const std::optional<std::string> content = ReadRatesFile(*path);
+    const std::optional<std::string> content = ReadRatesFile(path);
     if (!content)
         return;
     const RatesFile file = ParseRatesFile(*content);

@@ -14,7 +14,12 @@ void Form2::applyMaterial(const ChosenMaterial& chosen)
     Text6->setText(QString::fromStdString(chosen.frame.equivalentWeight));
     Text10->setText(QString::fromStdString(chosen.frame.ratio));
     Label2[3]->setText(QString::fromStdString(chosen.name));
-    Command1_Click();
+    // In Dictionary mode Calculate is Define, which would replace the listing:
+    // there only the corrosion-rate factors follow the new material.
+    if (DictionaryMode())
+        LoadCorrosionRateUnits();
+    else
+        Command1_Click();
 }
 
 } // namespace corrolab

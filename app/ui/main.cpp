@@ -87,6 +87,10 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    // One user data folder for the windows and the command line, whatever the
+    // executable is called: ~/.local/share/corrolab.
+    QApplication::setApplicationName("corrolab");
+    QApplication::setDesktopFileName("io.github.corrolab.Corrolab"); // its menu entry and icon
     UseDesignFonts();
     corrolab::QtPlatform platform;
     corrolab::Form2 window(platform);

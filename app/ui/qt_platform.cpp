@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -99,6 +101,17 @@ std::filesystem::path QtPlatform::ProgramFile()
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
+std::vector<DataFolder> QtPlatform::DataFolders()
+{
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return DataSearchFolders(user.toStdString(), ProgramFolder());
+}
+
+bool QtPlatform::IsWritable(const std::filesystem::path& file)
+{
+    return QFileInfo(QString::fromStdString(file.string())).isWritable();
+}
+
 std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::filesystem::path& file)
 {
     const QFileInfo info(QString::fromStdString(file.string()));
@@ -110,6 +123,16 @@ std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::files
 std::chrono::year_month_day QtPlatform::Today()
 {
     return ToYmd(QDate::currentDate());
+}
+
+std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,
+    const std::string& title, const std::string& suggestedName, const std::string& filter)
+{
+    const QString file
+        = QFileDialog::getSaveFileName(owner, ToQt(title), ToQt(suggestedName), ToQt(filter));
+    if (file.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(file.toStdString());
 }
 
 } // namespace corrolab

@@ -20,8 +20,12 @@ public:
     void SetTopmost(QWidget* window, bool topmost) override;
     std::filesystem::path ProgramFolder() override;
     std::filesystem::path ProgramFile() override;
+    std::vector<DataFolder> DataFolders() override;
+    bool IsWritable(const std::filesystem::path& file) override;
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override;
     std::chrono::year_month_day Today() override;
+    std::optional<std::filesystem::path> AskSaveFile(QWidget* owner, const std::string& title,
+        const std::string& suggestedName, const std::string& filter) override;
 };
 
 } // namespace corrolab

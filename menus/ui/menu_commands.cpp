@@ -1,7 +1,9 @@
 // The main window's menu commands.
 #include "app/ui/form2.h"
 
-#include "app/program_files.h"
+#include "app/data_folders.h"
+#include "app/editable_data_file.h"
+#include "calculators/ui/corrosion_calculators.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
@@ -9,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QRadioButton>
 
 namespace corrolab {
 
@@ -25,6 +26,8 @@ void Form2::ConnectMenu()
     connect(menu.mnuAC, &QAction::triggered, this, [this] { SwitchWindow(Target::Alloys); });
     connect(menu.mnuEC, &QAction::triggered, this,
         [this] { SwitchWindow(Target::ExpressionCalculator); });
+    connect(menu.mnuCC, &QAction::triggered, this,
+        [this] { SwitchWindow(Target::CorrosionCalculators); });
     connect(menu.mnuCW, &QAction::triggered, this, [this] { SwitchWindow(Target::CloseWindow); });
     connect(menu.mnuAT, &QAction::triggered, this, [this] { mnuAT_Click(); });
     connect(menu.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
@@ -50,17 +53,31 @@ void Form2::setAlwaysOnTop(bool on)
 
 void Form2::OpenProgramFile(const char* name)
 {
-    const std::filesystem::path folder = platform_.ProgramFolder();
-    const auto file = FindFileIgnoringCase(folder, name);
-    if (!file) {
-        platform_.Tell(this, kTitle,
-            std::string("The file ") + name + " is not in the program folder " + folder.string()
-                + ".",
-            Platform::Icon::Warning);
+    const std::vector<DataFolder> folders = platform_.DataFolders();
+    const std::optional<FoundDataFile> found = FindDataFile(folders, name);
+    if (!found) {
+        std::string text = std::string("The file ") + name + " is in none of the folders:";
+        for (const DataFolder& folder : folders)
+            text += "\n" + folder.path.string();
+        platform_.Tell(this, kTitle, text, Platform::Icon::Warning);
         return;
     }
-    if (!platform_.StartTextEditor(*file))
-        platform_.Tell(this, kTitle, "No text editor could be started for " + file->string() + ".",
+    std::filesystem::path file = found->file;
+    if (name == kRatesFileName) {
+        // The rates are the one file the user changes: never over an installed one.
+        const EditableFile editable
+            = MakeEditable(*found, platform_.IsWritable(file), UserFolderOf(folders));
+        if (editable.file.empty()) {
+            platform_.Tell(this, kTitle, editable.problem, Platform::Icon::Warning);
+            return;
+        }
+        if (editable.copied)
+            platform_.Tell(this, kTitle, CopiedForEditingMessage(file, editable.file),
+                Platform::Icon::Information);
+        file = editable.file;
+    }
+    if (!platform_.StartTextEditor(file))
+        platform_.Tell(this, kTitle, "No text editor could be started for " + file.string() + ".",
             Platform::Icon::Warning);
 }
 
@@ -71,14 +88,14 @@ void Form2::mnuCurr_Click()
 
 void Form2::mnuUnitsList_Click()
 {
-    OpenProgramFile("units.txt");
+    OpenProgramFile(kUnitListFileName.data());
 }
 
 void Form2::mnuHelp_Click()
 {
     if (platform_.AskYesNo(
             this, kTitle, "Would you like to view the HELP.TXT file", Platform::Icon::Information))
-        OpenProgramFile("help.txt");
+        OpenProgramFile(kHelpFileName.data());
 }
 
 void Form2::mnuSettings_Click()
@@ -117,11 +134,26 @@ void Form2::SwitchWindow(Target target)
         calculator_->raise();
         calculator_->activateWindow();
         break;
+    case Target::CorrosionCalculators: {
+        // A child window of its own, found again by type: it keeps its pages'
+        // state between openings and reads the frame's material each time.
+        auto* calculators = findChild<CorrosionCalculators*>();
+        if (!calculators)
+            calculators = new CorrosionCalculators(
+                platform_, [this] { return CurrentMaterial(); }, this);
+        calculators->LoadMaterial();
+        calculators->show();
+        calculators->raise();
+        calculators->activateWindow();
+        break;
+    }
     case Target::CloseWindow:
         if (eqWt_)
             eqWt_->hide();
         if (calculator_)
             calculator_->hide();
+        if (auto* calculators = findChild<CorrosionCalculators*>())
+            calculators->hide();
         break;
     }
 }

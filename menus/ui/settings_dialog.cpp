@@ -1,7 +1,9 @@
 #include "menus/ui/settings_dialog.h"
 
+#include "app/data_file_report.h"
 #include "app/ui/form2.h"
 #include "corrosion/rates_reader.h"
+#include "tools/ui/hand_back_setting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,24 +39,31 @@ void SettingsDialog::Refresh()
 {
     Check1->setChecked(owner_.alwaysOnTop());
     Platform& platform = owner_.platform();
-    const std::filesystem::path folder = platform.ProgramFolder();
-    QString rates;
-    if (const auto file = FindRatesFile(folder)) {
-        rates = QString::fromStdString(file->string());
-        if (const auto date = platform.FileDate(*file))
-            rates += QString(" (dated %1-%2-%3)")
-                         .arg(static_cast<int>(date->year()))
-                         .arg(static_cast<unsigned>(date->month()), 2, 10, QChar('0'))
-                         .arg(static_cast<unsigned>(date->day()), 2, 10, QChar('0'));
-    } else {
-        rates = QString("not found: place %1 in %2")
-                    .arg(QString::fromUtf8(kRatesFileName.data(), kRatesFileName.size()),
-                        QString::fromStdString(folder.string()));
+    const std::vector<DataFolder> folders = platform.DataFolders();
+    QString files;
+    for (const DataFileInUse& file : DataFilesInUse(folders)) {
+        files += QString::fromStdString(DataFileLine(file));
+        if (file.found && file.name == kRatesFileName)
+            if (const auto date = platform.FileDate(file.found->file))
+                files += QString(", dated %1-%2-%3")
+                             .arg(static_cast<int>(date->year()))
+                             .arg(static_cast<unsigned>(date->month()), 2, 10, QChar('0'))
+                             .arg(static_cast<unsigned>(date->day()), 2, 10, QChar('0'));
+        files += '\n';
     }
-    Label1->setText(QString("Program folder: %1\nExchange rates file: %2\n\n"
-                            "Corrolab keeps no configuration file: these settings last until the "
-                            "program closes. Edit the rates with Edit > Currencies.txt.")
-                        .arg(QString::fromStdString(folder.string()), rates));
+    QString searched;
+    for (const DataFolder& folder : folders)
+        searched += QString("\n  %1 (%2)")
+                        .arg(QString::fromStdString(folder.path.string()),
+                            QString::fromStdString(DescribeKind(folder.kind)));
+    Label1->setText(
+        QString("Files in use:\n%1Settings file: %4\n\nFolders searched, in order:%2\n\n"
+                "The settings file keeps which figures the Material Properties window hands "
+                "back (classic or ASTM G102) for the next start; Always on Top lasts until the "
+                "program closes. Edit the rates with Edit > Currencies.txt; a rates file you "
+                "cannot change is first copied to %3.")
+            .arg(files, searched, QString::fromStdString(UserFolderOf(folders).string()),
+                SettingsFilePath()));
 }
 
 } // namespace corrolab

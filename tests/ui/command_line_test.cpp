@@ -35,13 +35,20 @@ std::string Slurp(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Runs corrolab with the arguments and standard input, with no display.
-ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& input = "")
+// Runs corrolab with the arguments and standard input, with no display. Its data
+// files come from the build folder only: the user's and the system's data folders
+// are empty ones, unless `environment` ("NAME=value") says otherwise.
+ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& input = "",
+    const std::vector<std::string>& environment = {})
 {
     TempFolder scratch;
     const auto in = scratch.Write("in", input);
-    std::string command
-        = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + Quoted(CORROLAB_EXE);
+    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
+        + (" XDG_DATA_HOME=" + Quoted((scratch.path() / "home").string()))
+        + (" XDG_DATA_DIRS=" + Quoted((scratch.path() / "system").string()));
+    for (const std::string& variable : environment)
+        command += " " + Quoted(variable);
+    command += " " + Quoted(CORROLAB_EXE);
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
     command += " <" + Quoted(in.string()) + " >" + Quoted((scratch.path() / "out").string()) + " 2>"
@@ -102,7 +109,8 @@ TEST(CommandLine, ReportsMaterials)
 {
     EXPECT_EQ(Corrolab({"material", "--metal", "Fe"}).out,
         "equivalent weight: 27.9235\ndensity: 7.8600\nratio: 3.5526\ntotal: 100\n"
-        "warnings: none\n");
+        "warnings: none\ng102 equivalent weight: 27.9235\ng102 density: 7.8600\n"
+        "g102 density source: element\ng102 ratio: 3.5526\n");
     const ProcessResult alloy = Corrolab({"material", "--alloy", "Alclad 17 ST"});
     EXPECT_EQ(alloy.status, 0);
     EXPECT_NE(alloy.out.find("total: 99\nwarnings: total not 100\n"), std::string::npos);
@@ -120,7 +128,7 @@ TEST(CommandLine, ListsUnitsAndAlloys)
     EXPECT_EQ(Lines(Corrolab({"units"}).out), 49u);
     EXPECT_EQ(Lines(Corrolab({"units", "- Miscellaneous -"}).out), 535u);
     EXPECT_EQ(Corrolab({"units", "Temperature"}).out, "K\nC\nF\nR\n");
-    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 20u);
+    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 21u);
     const std::string aluminum = Corrolab({"alloys", "Aluminum"}).out;
     EXPECT_NE(aluminum.find("Alclad 17 ST\t94Al 4Cu 0.5Mg 0.5Mn\n"), std::string::npos);
 }
@@ -224,6 +232,40 @@ TEST_F(CommandLineAndWindow, AgreeOnEveryFigure)
     EXPECT_EQ(
         Corrolab({"convert", "--scientific", "--alloy", alloy, "17", "micro_amp/cm^2", "mpy"}).out,
         Result() + "\n");
+}
+
+TEST(CommandLine, DataFilesComeFromTheFirstFolderThatHoldsThem)
+{
+    TempFolder root;
+    const auto home = root.path() / "home";
+    const auto system = root.path() / "system";
+    std::filesystem::create_directories(home / "corrolab");
+    std::filesystem::create_directories(system / "corrolab");
+    const std::vector<std::string> environment
+        = {"XDG_DATA_HOME=" + home.string(), "XDG_DATA_DIRS=/nonexistent:" + system.string()};
+    std::ofstream(system / "corrolab" / "HELP.TXT") << "x";
+    std::ofstream(home / "corrolab" / "currency.txt") << "a,b,c,d,e,f\n\"US Dollar\",1\nEuro,2\n";
+
+    const ProcessResult paths = Corrolab({"paths"}, "", environment);
+    EXPECT_EQ(paths.status, 0) << paths.err;
+    const std::string buildFolder
+        = std::filesystem::path(CORROLAB_EXE).parent_path().lexically_normal().string();
+    for (const std::string& line : {
+             "Currency.txt: " + (home / "corrolab" / "currency.txt").string()
+                 + " (user data folder)\n",
+             "help.txt: " + buildFolder + "/help.txt (program folder)\n",
+             "  " + (home / "corrolab").string() + " (user data folder)\n",
+             std::string("  /nonexistent/corrolab (system data folder)\n"),
+             "  " + (system / "corrolab").string() + " (system data folder)\n",
+         })
+        EXPECT_NE(paths.out.find(line), std::string::npos) << line << "in:\n" << paths.out;
+
+    // The user's rates are the ones converted with, ahead of the build folder's.
+    const ProcessResult convert = Corrolab({"convert", "3", "US Dollar", "Euro"}, "", environment);
+    EXPECT_EQ(convert.out, "6.000\n") << convert.err;
+    const ProcessResult units = Corrolab({"units", "Currencies"}, "", environment);
+    EXPECT_EQ(units.out, "US Dollar\nEuro\n");
+    EXPECT_EQ(Corrolab({"paths", "extra"}).status, 2);
 }
 
 } // namespace

@@ -22,6 +22,28 @@ protected:
         form->Command6->click();
         tools = form->tools();
         ASSERT_NE(tools, nullptr);
+        QObject::connect(tools, &EqWt::materialChosen, [this] { ++handBacks; });
+    }
+
+    void PickSymbol(int row, const char* symbol)
+    {
+        const int index = tools->Combo2[row]->findText(symbol);
+        ASSERT_GE(index, 0) << symbol;
+        tools->SetComboIndex(tools->Combo2[row], index);
+    }
+
+    // The percentages of the rows in use.
+    std::vector<std::string> Percentages() const
+    {
+        std::vector<std::string> texts;
+        for (int row = 0; row < tools->components; ++row)
+            texts.push_back(Cell(tools->Text2[row]));
+        return texts;
+    }
+
+    std::vector<std::string> Results() const
+    {
+        return {Cell(tools->Text6), Cell(tools->Text8), Cell(tools->Text10)};
     }
 
     void ChooseAlloy(const char* base, const char* alloy)
@@ -58,7 +80,10 @@ protected:
     }
 
     EqWt* tools = nullptr;
+    int handBacks = 0; // materials the tools window handed to the main window
 };
+
+const std::string kBrass = "Cartridge brass (70/30, C26000)";
 
 TEST(ToolsWindowAlone, HandsItsMaterialBackThroughTheSignal)
 {
@@ -148,7 +173,8 @@ TEST_F(ToolsWindow, AnAlloyThatCannotBeCalculatedNeverReachesTheMainWindowHalfLo
     EXPECT_FALSE(tools->Label1[2]->isHidden());
     EXPECT_EQ(form->Label2[3]->text(), name);
     EXPECT_EQ(form->Text6->text(), frame);
-    EXPECT_EQ(Cell(tools->Text6), results);
+    EXPECT_FALSE(results.empty());
+    EXPECT_EQ(Cell(tools->Text6), ""); // no stale result beside a grid that gives none
     EXPECT_EQ(tools->Label2[9]->text(), "99.6");
     EXPECT_EQ(Cell(tools->Text2[1]), "5");
 }
@@ -291,6 +317,260 @@ TEST_F(ToolsWindow, CloseBoxNeverBlanksTheMainWindow)
     EXPECT_EQ(copper.equivalentWeight, FormatFixed(shown, 1, 3));
     tools->close();
     EXPECT_EQ(MainFrame(), copper);
+}
+
+TEST_F(ToolsWindow, HandBackInDictionaryModeKeepsTheListing)
+{
+    form->Option1[1]->click();
+    Choose(form->Combo1, "Temperature");
+    const std::string listing = Result();
+    ASSERT_EQ(listing, "K\nC\nF\nR");
+    tools->SetComboIndex(tools->Combo2[0], tools->Combo2[0]->findText("Cu"));
+    EXPECT_EQ(Result(), listing);
+    EXPECT_EQ(form->Label2[3]->text(), "Copper");
+    // The corrosion-rate factors follow the new material: g/cm^2-s is EW / 96500.
+    const double ew = LenientValueOrZero(form->Text6->text().toStdString());
+    EXPECT_NEAR(ew, 63.54, 1e-9);
+    EXPECT_DOUBLE_EQ(form->unitTable.Factor(4, 1), ew / 96500);
+}
+
+// A symbol pick fills its row completely before anything is calculated, and one
+// calculation follows: a row never reaches the main window half filled.
+TEST_F(ToolsWindow, APickedSymbolIsCalculatedOnlyWhenItsRowIsComplete)
+{
+    const struct
+    {
+        const char* name;
+        bool alloy; // cartridge brass, else iron as a pure metal
+        int row;
+        const char* symbol;
+        bool calculated; // the picked element has a valence and a density
+    } cases[] = {
+        {"metal Fe -> Ir", false, 0, "Ir", false},
+        {"metal Fe -> Cu", false, 0, "Cu", true},
+        {"metal Fe -> Zn", false, 0, "Zn", true},
+        {"brass Zn -> Ir", true, 1, "Ir", false},
+        {"brass Zn -> Ni", true, 1, "Ni", true},
+        {"brass Cu -> Ag", true, 0, "Ag", true},
+    };
+    for (const auto& c : cases) {
+        if (c.alloy)
+            ChooseAlloy("Copper", kBrass.c_str());
+        else
+            tools->Option2[0]->click();
+        const Frame before = MainFrame();
+        handBacks = 0;
+        PickSymbol(c.row, c.symbol);
+        EXPECT_EQ(tools->Label1[2]->isHidden(), c.calculated) << c.name;
+        if (!c.calculated) {
+            EXPECT_EQ(handBacks, 0) << c.name;
+            EXPECT_EQ(MainFrame(), before) << c.name;
+            continue;
+        }
+        EXPECT_EQ(handBacks, 1) << c.name;
+        // What reached the main window is what the tools window shows for the full row.
+        double ew = LenientValueOrZero(Cell(tools->Text6));
+        double density = LenientValueOrZero(Cell(tools->Text8));
+        EXPECT_EQ(MainFrame().equivalentWeight, FormatFixed(ew, 1, 3)) << c.name;
+        EXPECT_EQ(MainFrame().density, FormatFixed(density, 1, 3)) << c.name;
+        double picked = LenientValueOrZero(Cell(tools->Text7[c.row]));
+        if (!c.alloy) {
+            EXPECT_EQ(MainFrame().density, FormatFixed(picked, 1, 3)) << c.name;
+        }
+    }
+}
+
+// The percentage cascade: with two rows the second is 100 minus the first; with
+// more, the last row in use takes the difference unless it is negative, and no
+// negative percentage is ever calculated or handed back.
+TEST_F(ToolsWindow, PercentageCascadeNeverWritesANegativePercentage)
+{
+    const struct
+    {
+        const char* composition;
+        int row;
+        const char* typed;
+        std::vector<std::string> percentages;
+        bool totalMarker;
+        bool refused; // "Check Inputs !" and nothing handed back
+    } cases[] = {
+        {"50Fe 50Ni", 0, "70", {"70", "30"}, false, false},
+        {"50Fe 50Ni", 0, "150", {"150", "-50"}, false, true},
+        {"50Fe 50Ni", 1, "40", {"50", "40"}, true, false},
+        {"20Fe 30Ni 50Cr", 0, "50", {"50", "30", "20"}, false, false},
+        {"20Fe 65Ni 15Cr", 0, "50", {"50", "65", "15"}, true, false},
+        {"20Fe 30Ni 50Cr", 1, "-10", {"20", "-10", "90"}, false, true},
+        {"20Fe 30Ni 50Cr", 2, "-10", {"20", "30", "-10"}, true, true},
+        {"60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti", 0, "50",
+            {"50", "10", "8", "6", "5", "4", "3", "2", "12"}, false, false},
+        {"60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti", 0, "70",
+            {"70", "10", "8", "6", "5", "4", "3", "2", "2"}, true, false},
+    };
+    tools->Option2[1]->click();
+    for (const auto& c : cases) {
+        const std::string name
+            = std::string(c.composition) + ": row " + std::to_string(c.row + 1) + " = " + c.typed;
+        tools->LoadComposition(c.composition);
+        const Frame before = MainFrame();
+        handBacks = 0;
+        tools->Text2[c.row]->setText(c.typed);
+        EXPECT_EQ(Percentages(), c.percentages) << name;
+        EXPECT_EQ(tools->Label1[0]->isHidden(), !c.totalMarker) << name;
+        EXPECT_EQ(tools->Label1[2]->isHidden(), !c.refused) << name;
+        if (c.refused) {
+            EXPECT_EQ(MainFrame(), before) << name;
+            EXPECT_EQ(handBacks, 0) << name;
+        } else {
+            EXPECT_GE(handBacks, 1) << name;
+        }
+    }
+}
+
+// The cascade rewrites rows in use only: the first hidden row keeps its text.
+TEST_F(ToolsWindow, PercentageCascadeStopsAtTheLastRowInUse)
+{
+    tools->Option2[1]->click();
+    for (int count = 2; count <= kGridRows; ++count) {
+        tools->SetComboIndex(tools->Combo1, count - 1);
+        ASSERT_EQ(tools->components, count);
+        tools->Text2[count]->setText("7");
+        for (int row = 0; row < count; ++row)
+            PickSymbol(row, "Fe");
+        for (const int edited : {count - 1, 0}) {
+            tools->Text2[edited]->setText("10");
+            EXPECT_EQ(Cell(tools->Text2[count]), "7")
+                << count << " rows in use, row " << edited + 1 << " edited";
+            EXPECT_TRUE(tools->Text2[count]->isHidden()) << count;
+        }
+    }
+}
+
+// Yes to "Density and/or Equivalent Weight not calculated" closes the window and
+// leaves the main window's material; No keeps the window open.
+TEST_F(ToolsWindow, NotCalculatedQuestionNeverWritesTheMainWindow)
+{
+    const struct
+    {
+        bool yes;
+        bool visibleAfter;
+    } cases[] = {{true, false}, {false, true}};
+    for (const auto& c : cases) {
+        form->Command6->click();
+        tools->Option2[1]->click(); // empties the result boxes
+        const Frame before = MainFrame();
+        const std::string mdd = Converted("1", "amp/cm^2", "mdd");
+        platform.answers = {c.yes};
+        tools->Command3->click();
+        EXPECT_EQ(platform.dialogs.back().kind, "YesNo") << c.yes;
+        EXPECT_EQ(tools->isVisible(), c.visibleAfter) << c.yes;
+        EXPECT_EQ(MainFrame(), before) << c.yes;
+        EXPECT_EQ(Converted("1", "amp/cm^2", "mdd"), mdd) << c.yes;
+    }
+}
+
+// A typed density or atomic weight recalculates at once, so the results and the
+// main window always match the grid.
+TEST_F(ToolsWindow, TypedDensityOrAtomicWeightRecalculates)
+{
+    const struct
+    {
+        const char* name;
+        int column; // 4: atomic weight, 7: density
+        const char* typed;
+    } cases[] = {
+        {"density 8.5", 7, "8.5"},
+        {"density 7", 7, "7"},
+        {"atomic weight 60", 4, "60"},
+        {"atomic weight 50.5", 4, "50.5"},
+    };
+    for (const auto& c : cases) {
+        tools->Option2[0]->click(); // iron, 100 %
+        QLineEdit* box = c.column == 7 ? tools->Text7[0] : tools->Text4[0];
+        box->setFocus();
+        box->setText(c.typed);
+        tools->Text2[0]->setFocus(); // leaving the box
+        const double typed = LenientValueOrZero(c.typed);
+        double density = c.column == 7 ? typed : 7.86;
+        double ew = (c.column == 4 ? typed : 55.847) / 2;
+        EXPECT_EQ(Cell(tools->Text8), FormatFixed(density, 1, 4)) << c.name;
+        EXPECT_EQ(Cell(tools->Text6), FormatFixed(ew, 1, 4)) << c.name;
+        EXPECT_EQ(MainFrame().density, FormatFixed(density, 1, 3)) << c.name;
+        EXPECT_EQ(MainFrame().equivalentWeight, FormatFixed(ew, 1, 3)) << c.name;
+    }
+}
+
+// Switching the tools window's mode from a menu keeps the main window's material,
+// and the grid where the mode allows it.
+TEST_F(ToolsWindow, MenuModeSwitchKeepsTheMainWindowsMaterial)
+{
+    const struct
+    {
+        const char* name;
+        const char* composition; // in the Alloy mode; empty: a pure metal
+        const char* metal;
+        bool periodicTable; // else "Alloys and Compositions"
+        const char* firstSymbol;
+        int components;
+    } cases[] = {
+        {"brass, periodic table", "70Cu 30Zn", "", true, "Fe", 1},
+        {"one-row alloy, periodic table", "100Cu", "", true, "Cu", 1},
+        {"copper, alloys", "", "Cu", false, "Cu", 1},
+        {"copper, periodic table", "", "Cu", true, "Cu", 1},
+        {"brass, alloys", "70Cu 30Zn", "", false, "Cu", 2},
+    };
+    for (const auto& c : cases) {
+        if (*c.composition) {
+            tools->Option2[1]->click();
+            tools->LoadComposition(c.composition);
+        } else {
+            tools->Option2[0]->click();
+            PickSymbol(0, c.metal);
+        }
+        const Frame before = MainFrame();
+        const std::string mpy = Converted("1", "micro_amp/cm^2", "mpy");
+        (c.periodicTable ? form->menu.mnuPT : form->menu.mnuAC)->trigger();
+        EXPECT_TRUE(tools->isVisible()) << c.name;
+        EXPECT_EQ(tools->Option2[0]->isChecked(), c.periodicTable) << c.name;
+        EXPECT_EQ(tools->Combo3->isEnabled(), !c.periodicTable) << c.name;
+        EXPECT_EQ(MainFrame(), before) << c.name;
+        EXPECT_EQ(Converted("1", "micro_amp/cm^2", "mpy"), mpy) << c.name;
+        EXPECT_EQ(tools->Combo2[0]->currentText().toStdString(), c.firstSymbol) << c.name;
+        EXPECT_EQ(tools->components, c.components) << c.name;
+    }
+    // A catalogue alloy that gives way to the Metal mode leaves no alloy name behind.
+    ChooseAlloy("Copper", kBrass.c_str());
+    form->menu.mnuPT->trigger();
+    EXPECT_EQ(tools->Combo4->currentText(), "");
+}
+
+// When the tools window shows no valid result, all three result boxes are empty.
+TEST_F(ToolsWindow, NoStaleResultBesideInputsThatDoNotProduceIt)
+{
+    const struct
+    {
+        const char* name;
+        bool alloy; // the mode chosen after iron was calculated
+        const char* symbol; // then picked in row 0, or nothing
+        const char* composition; // then loaded, or nothing
+        bool checkInputs;
+    } cases[] = {
+        {"Alloy chosen", true, "", "", false},
+        {"metal without density", false, "Ir", "", true},
+        {"noble gas", false, "He", "", true},
+        {"alloy with phosphorus", true, "", "94.8Cu 5Sn 0.2P", true},
+    };
+    for (const auto& c : cases) {
+        tools->Option2[0]->click(); // iron, calculated
+        ASSERT_EQ(Cell(tools->Text6), " 27.9235") << c.name;
+        if (c.alloy)
+            tools->Option2[1]->click();
+        if (*c.symbol)
+            PickSymbol(0, c.symbol);
+        if (*c.composition)
+            tools->LoadComposition(c.composition);
+        EXPECT_EQ(Results(), (std::vector<std::string> {"", "", ""})) << c.name;
+        EXPECT_EQ(tools->Label1[2]->isHidden(), !c.checkInputs) << c.name;
+    }
 }
 
 } // namespace

@@ -32,9 +32,13 @@ public:
     bool editorStarts = true;
     std::filesystem::path folder = "/nonexistent-corrolab-folder";
     std::filesystem::path programFile = "/nonexistent-corrolab-folder/corrolab";
+    std::filesystem::path userFolder = "/nonexistent-corrolab-user-folder";
+    std::vector<DataFolder> sharedFolders; // searched after the program folder
     std::map<std::filesystem::path, std::chrono::year_month_day> fileDates;
     std::chrono::year_month_day today {
         std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+    std::optional<std::filesystem::path> saveAnswer; // what a save dialog returns
+    std::vector<std::string> saveRequests; // the suggested names asked for
 
     bool AskYesNo(QWidget*, const std::string&, const std::string& text, Icon icon) override
     {
@@ -66,6 +70,22 @@ public:
     void SetTopmost(QWidget*, bool topmost) override { topmostCalls.push_back(topmost); }
     std::filesystem::path ProgramFolder() override { return folder; }
     std::filesystem::path ProgramFile() override { return programFile; }
+    std::vector<DataFolder> DataFolders() override
+    {
+        std::vector<DataFolder> folders {
+            {userFolder, DataFolderKind::User}, {folder, DataFolderKind::Program}};
+        folders.insert(folders.end(), sharedFolders.begin(), sharedFolders.end());
+        return folders;
+    }
+    // Answers from the permission bits, so that a read-only file reads as such even
+    // for root.
+    bool IsWritable(const std::filesystem::path& file) override
+    {
+        std::error_code error;
+        const auto perms = std::filesystem::status(file, error).permissions();
+        return !error
+            && (perms & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
+    }
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override
     {
         const auto found = fileDates.find(file);
@@ -74,6 +94,12 @@ public:
         return std::nullopt;
     }
     std::chrono::year_month_day Today() override { return today; }
+    std::optional<std::filesystem::path> AskSaveFile(
+        QWidget*, const std::string&, const std::string& suggestedName, const std::string&) override
+    {
+        saveRequests.push_back(suggestedName);
+        return saveAnswer;
+    }
 
     size_t Count(const std::string& kind) const
     {

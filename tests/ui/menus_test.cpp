@@ -4,6 +4,7 @@
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/hand_back_setting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -123,7 +124,7 @@ TEST_F(Menus, SettingsShowWhatTheProgramOffers)
     ASSERT_NE(settings, nullptr);
     EXPECT_FALSE(settings->isModal());
     EXPECT_TRUE(settings->Label1->text().contains("Currency.txt"));
-    EXPECT_TRUE(settings->Label1->text().contains("no configuration file"));
+    EXPECT_TRUE(settings->Label1->text().contains("Settings file: " + SettingsFilePath()));
     settings->Check1->click();
     EXPECT_TRUE(form->alwaysOnTop());
     EXPECT_EQ(platform.topmostCalls, (std::vector<bool> {true}));
@@ -166,6 +167,148 @@ TEST_F(Menus, ExitClosesTheProgram)
     form->menu.mnuExit->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->tools()->isVisible());
+}
+
+} // namespace
+} // namespace corrolab
+
+namespace corrolab {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The data files as an installed program meets them: a user folder that does not
+// exist yet, the program folder, and an installed share/corrolab.
+class DataFilesInTheWindows : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        platform.userFolder = root.path() / "home" / "corrolab";
+        platform.folder = root.path() / "bin";
+        fs::create_directories(platform.folder);
+        fs::create_directories(Installed());
+        platform.sharedFolders = {{Installed(), DataFolderKind::Installed}};
+    }
+    fs::path Installed() const { return root.path() / "share" / "corrolab"; }
+    static std::string Content(const fs::path& file)
+    {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void MakeReadOnly(const fs::path& file)
+    {
+        fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    }
+    TempFolder root;
+};
+
+TEST_F(DataFilesInTheWindows, RatesThatCannotBeChangedAreCopiedOnceThenEdited)
+{
+    const struct
+    {
+        const char* row;
+        bool inProgramFolder; // else installed
+        bool readOnly;
+    } cases[] = {
+        {"read-only in the program folder", true, true},
+        {"installed, read-only", false, true},
+        {"installed, writable (as root)", false, false},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(platform.userFolder);
+        fs::remove(platform.folder / "Currency.txt");
+        fs::remove(Installed() / "Currency.txt");
+        platform.dialogs.clear();
+        platform.editedFiles.clear();
+        const fs::path original
+            = (c.inProgramFolder ? platform.folder : Installed()) / "Currency.txt";
+        std::ofstream(original) << "a,b,c,d,e,f\nEuro,1\n";
+        if (c.readOnly)
+            MakeReadOnly(original);
+        const fs::path copy = platform.userFolder / "Currency.txt";
+
+        form->menu.mnuCurr->trigger();
+        EXPECT_EQ(platform.editedFiles, (std::vector<fs::path> {copy})) << c.row;
+        ASSERT_EQ(platform.Count("Tell"), 1u) << c.row;
+        EXPECT_EQ(platform.dialogs[0].icon, Platform::Icon::Information) << c.row;
+        EXPECT_NE(platform.dialogs[0].text.find(original.string()), std::string::npos) << c.row;
+        EXPECT_NE(platform.dialogs[0].text.find(copy.string()), std::string::npos) << c.row;
+        EXPECT_EQ(Content(copy), "a,b,c,d,e,f\nEuro,1\n") << c.row;
+        EXPECT_TRUE(platform.IsWritable(copy)) << c.row;
+        EXPECT_EQ(platform.IsWritable(original), !c.readOnly) << c.row;
+
+        // Said once: the copy is now the file in use and is edited as it is.
+        form->menu.mnuCurr->trigger();
+        EXPECT_EQ(platform.editedFiles, (std::vector<fs::path> {copy, copy})) << c.row;
+        EXPECT_EQ(platform.Count("Tell"), 1u) << c.row;
+        EXPECT_EQ(Content(original), "a,b,c,d,e,f\nEuro,1\n") << c.row;
+    }
+}
+
+TEST_F(DataFilesInTheWindows, TheWindowsUseTheFirstFileFound)
+{
+    std::ofstream(Installed() / "Currency.txt") << "a,b,c,d,e,Installed\nEuro,1\nMark,2\n";
+    Choose(form->Combo5, "Currencies");
+    EXPECT_EQ(Items(form->List2), (std::vector<std::string> {"Euro", "Mark"}));
+    EXPECT_EQ(form->Label1->text(), "Installed");
+
+    std::ofstream(platform.folder / "currency.txt") << "a,b,c,d,e,Program\nEuro,1\n";
+    Choose(form->Combo5, "Currencies");
+    EXPECT_EQ(Items(form->List2), (std::vector<std::string> {"Euro"}));
+    EXPECT_EQ(form->Label1->text(), "Program");
+
+    fs::create_directories(platform.userFolder);
+    std::ofstream(platform.userFolder / "Currency.txt") << "a,b,c,d,e,Mine\nYen,150\n";
+    Choose(form->Combo5, "Currencies");
+    EXPECT_EQ(Items(form->List2), (std::vector<std::string> {"Yen"}));
+    EXPECT_EQ(form->Label1->text(), "Mine");
+}
+
+TEST_F(DataFilesInTheWindows, HelpAndUnitListAreFoundWhereInstalledAndOpenedAsTheyAre)
+{
+    std::ofstream(Installed() / "help.txt") << "x";
+    std::ofstream(Installed() / "units.txt") << "x";
+    MakeReadOnly(Installed() / "help.txt");
+    platform.answers = {true};
+    form->menu.mnuHelp->trigger();
+    form->menu.mnuUnitsList->trigger();
+    EXPECT_EQ(platform.editedFiles,
+        (std::vector<fs::path> {Installed() / "help.txt", Installed() / "units.txt"}));
+    EXPECT_FALSE(fs::exists(platform.userFolder));
+}
+
+TEST_F(DataFilesInTheWindows, TheNewerRatesOfferNamesTheFolderWhereTheRatesAreEdited)
+{
+    const fs::path file = Installed() / "Currency.txt";
+    std::ofstream(file) << "a,b,c,d,e,f\nEuro,1\n";
+    platform.fileDates[file] = std::chrono::year_month_day(
+        std::chrono::sys_days(platform.today) - std::chrono::days(40));
+    platform.answers = {true, false};
+    Choose(form->Combo5, "Currencies");
+    ASSERT_EQ(platform.Count("OkCancel"), 1u);
+    EXPECT_TRUE(platform.dialogs[1].text.ends_with(platform.userFolder.string()))
+        << platform.dialogs[1].text;
+}
+
+TEST_F(DataFilesInTheWindows, SettingsNameTheFileInUseForEachOfTheThree)
+{
+    std::ofstream(Installed() / "Currency.txt") << "x";
+    std::ofstream(platform.folder / "help.txt") << "x";
+    form->menu.mnuSettings->trigger();
+    auto* settings = form->findChild<SettingsDialog*>();
+    ASSERT_NE(settings, nullptr);
+    const std::string text = settings->Label1->text().toStdString();
+    settings->hide();
+    const std::string expected[] = {
+        "Currency.txt: " + (Installed() / "Currency.txt").string() + " (installed)",
+        "help.txt: " + (platform.folder / "help.txt").string() + " (program folder)",
+        "units.txt: not found",
+        platform.userFolder.string() + " (user data folder)",
+    };
+    for (const std::string& line : expected)
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\nin:\n" << text;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/number_format.h"
 #include "app/ui/vb_controls.h"
 #include "tools/composition.h"
+#include "tools/grid_percentages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,6 +62,25 @@ private:
     std::function<void()> handler_;
 };
 
+// Marks the grid as being filled by code for the lifetime of the object.
+class GridFill
+{
+public:
+    explicit GridFill(bool& filling)
+        : filling_(filling)
+        , was_(filling)
+    {
+        filling_ = true;
+    }
+    ~GridFill() { filling_ = was_; }
+    GridFill(const GridFill&) = delete;
+    GridFill& operator=(const GridFill&) = delete;
+
+private:
+    bool& filling_;
+    bool was_;
+};
+
 } // namespace
 
 EqWt::EqWt(Platform& platform)
@@ -75,16 +95,46 @@ EqWt::EqWt(Platform& platform)
 
 void EqWt::showMetals()
 {
-    Option2[0]->setChecked(true);
-    Option2_Click(0);
+    if (!Option2[0]->isChecked()) {
+        Option2[0]->setChecked(true);
+        SetChoosersEnabled(false);
+        Combo4->setCurrentIndex(-1);
+        if (components == 1) {
+            Calculate(); // shown, not handed back
+        } else {
+            // The Metal mode holds one element: the grid starts again at iron, and
+            // nothing is calculated until the user picks or calculates.
+            {
+                const GridFill fill(fillingGrid_);
+                SetComboIndex(Combo1, 0);
+            }
+            ClearResults();
+        }
+    }
     ShowWindow();
 }
 
 void EqWt::showAlloys()
 {
-    Option2[1]->setChecked(true);
-    Option2_Click(1);
+    if (!Option2[1]->isChecked()) {
+        Option2[1]->setChecked(true);
+        Option2_Click(1);
+    }
     ShowWindow();
+}
+
+void EqWt::SetChoosersEnabled(bool enabled)
+{
+    Combo1->setEnabled(enabled);
+    Combo3->setEnabled(enabled);
+    Combo4->setEnabled(enabled);
+}
+
+void EqWt::ClearResults()
+{
+    Text6->clear();
+    Text8->clear();
+    Text10->clear();
 }
 
 void EqWt::ShowWindow()
@@ -106,13 +156,16 @@ void EqWt::ConnectControls()
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     for (int row = 0; row < kRows; ++row)
         ConnectRow(row);
+    ConnectG102Controls();
 }
 
 void EqWt::ConnectRow(int row)
 {
     connect(Combo2[row], &QComboBox::activated, this, [this, row] { Combo2_Click(row); });
     connect(Text2[row], &QLineEdit::textChanged, this, [this, row] { Text2_Change(row); });
+    connect(Text4[row], &QLineEdit::textChanged, this, [this, row] { Text4_Change(row); });
     connect(Text5[row], &QLineEdit::textChanged, this, [this, row] { Text5_Change(row); });
+    connect(Text7[row], &QLineEdit::textChanged, this, [this, row] { Text7_Change(row); });
     Text7[row]->installEventFilter(
         new FocusHandler(Text7[row], [this, row] { Text7_GotFocus(row); }));
 }
@@ -176,9 +229,7 @@ void EqWt::Form_Load()
     Text8->setText(" 7.8600");
     Text10->setText(" 3.5526");
     // The window opens in the Metal mode, whose choosers are off.
-    Combo1->setEnabled(false);
-    Combo3->setEnabled(false);
-    Combo4->setEnabled(false);
+    SetChoosersEnabled(false);
     platform_.SetBusyPointer(false);
 }
 
@@ -191,7 +242,7 @@ void EqWt::Combo1_Click()
         static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, kGridRows);
     for (int row = 0; row < kRows; ++row)
         for (QWidget* control : std::initializer_list<QWidget*> {sl[row], Combo2[row], Text2[row],
-                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row]})
+                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row], TextG102[row]})
             control->setVisible(row < components);
     // 3. The total, the results and the window follow the last row.
     const int lastTop = EqWtRowTop(components - 1);
@@ -202,64 +253,81 @@ void EqWt::Combo1_Click()
     Label1[2]->setGeometry(Twips(2600, totalTop, 1600, 255));
     const int frameTop = lastTop + 315 + 250 + 255;
     Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
-    setFixedHeight(TwipsToPixels(frameTop + 900 + 750 - kNonClientTwips));
+    const int g102Height = PlaceG102Controls(frameTop + 900);
+    setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientTwips));
     // 4. One component is iron at 100 %.
     if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
+        const GridFill fill(fillingGrid_);
         SetComboIndex(Combo2[0], kIronItem);
         Text2[0]->setText("100");
     }
-    // 5.
+    // 5. One calculation for the grid as it now stands.
     Command1_Click();
 }
 
 void EqWt::Option2_Click(int index)
 {
     if (index == 0 && Option2[0]->isChecked()) {
-        Combo1->setEnabled(false);
-        Combo3->setEnabled(false);
-        Combo4->setEnabled(false);
-        SetComboIndex(Combo1, 0);
-        SetComboIndex(Combo2[0], kIronItem);
-        Text2[0]->setText("100");
+        SetChoosersEnabled(false);
+        {
+            const GridFill fill(fillingGrid_);
+            SetComboIndex(Combo1, 0);
+            SetComboIndex(Combo2[0], kIronItem);
+            Text2[0]->setText("100");
+        }
         Command1_Click();
     } else if (index == 1 && Option2[1]->isChecked()) {
-        Combo1->setEnabled(true);
-        Combo3->setEnabled(true);
-        Combo4->setEnabled(true);
-        Text6->clear();
-        Text8->clear();
+        SetChoosersEnabled(true);
+        ClearResults();
+        ClearG102Line();
     }
 }
 
 void EqWt::Combo2_Click(int row)
 {
     platform_.SetBusyPointer(true);
-    const ElementRow element = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
-    Text1[row]->setText(QString::fromStdString(element.name));
-    Text3[row]->setText(QString::fromStdString(element.atomicNumber));
-    Text4[row]->setText(QString::fromStdString(element.atomicWeight));
-    Text5[row]->setText(QString::fromStdString(element.valence));
-    Text7[row]->setText(QString::fromStdString(element.density));
+    {
+        // The row is filled completely before anything is calculated.
+        const GridFill fill(fillingGrid_);
+        const ElementRow element
+            = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
+        FillG102Valence(row);
+        Text1[row]->setText(QString::fromStdString(element.name));
+        Text3[row]->setText(QString::fromStdString(element.atomicNumber));
+        Text4[row]->setText(QString::fromStdString(element.atomicWeight));
+        Text5[row]->setText(QString::fromStdString(element.valence));
+        Text7[row]->setText(QString::fromStdString(element.density));
+    }
     platform_.SetBusyPointer(false);
-    if (Option2[0]->isChecked())
-        Command1_Click();
+    // One calculation for the complete row, in either mode.
+    Command1_Click();
 }
 
 void EqWt::Text2_Change(int row)
 {
-    if (loadingComposition_)
+    if (fillingGrid_)
         return;
+    std::vector<std::string> percentages;
+    for (int i = 0; i < components; ++i)
+        percentages.push_back(S(Text2[i]));
+    if (const auto last = LastRowPercentage(percentages, row)) {
+        const GridFill fill(fillingGrid_);
+        Text2[components - 1]->setText(QString::fromStdString(*last));
+    }
     Command1_Click();
-    if (row >= components - 1)
-        return;
-    double sum = 0;
-    for (int i = 0; i <= components - 2; ++i)
-        sum += LenientValueOrZero(S(Text2[i]));
-    // Setting the next row runs its own change, so the cascade runs down the rows.
-    Text2[row + 1]->setText(QString::fromStdString(PlainText(100 - sum)));
+}
+
+void EqWt::Text4_Change(int)
+{
+    Command1_Click();
 }
 
 void EqWt::Text5_Change(int)
+{
+    Command1_Click();
+}
+
+void EqWt::Text7_Change(int)
 {
     Command1_Click();
 }
@@ -272,15 +340,16 @@ void EqWt::Text7_GotFocus(int)
 bool EqWt::Calculate()
 {
     Label1[2]->hide();
-    std::vector<ComponentTexts> rows;
-    for (int i = 0; i < components; ++i)
-        rows.push_back({S(Text2[i]), S(Text4[i]), S(Text5[i]), S(Text7[i])});
-    const MaterialCalculation calculation = CalculateMaterial(rows);
+    const MaterialCalculation calculation = CalculateGrid(ClassicRows());
+    ShowG102Line(calculation);
     Label1[0]->setVisible(calculation.totalMarker);
     ShowMarkers(calculation);
     Label1[2]->setVisible(calculation.checkInputs);
-    if (!calculation.results)
+    if (!calculation.results) {
+        // No figure stays beside inputs that do not produce it.
+        ClearResults();
         return false;
+    }
     Label2[9]->setText(QString::fromStdString(calculation.results->totalText));
     Text6->setText(QString::fromStdString(calculation.results->equivalentWeightText));
     Text8->setText(QString::fromStdString(calculation.results->densityText));
@@ -290,27 +359,32 @@ bool EqWt::Calculate()
 
 void EqWt::Command1_Click()
 {
-    if (loadingComposition_)
+    if (fillingGrid_)
         return;
-    if (Calculate())
+    if (ChosenFiguresReady(Calculate()))
         Command3_Click();
 }
 
 void EqWt::Command3_Click()
 {
     const std::optional<ChosenMaterial> material = ShownMaterial();
-    if (!material
-        && !platform_.AskYesNo(this, kTitle,
+    if (material) {
+        emit materialChosen(*material);
+        return;
+    }
+    // Nothing calculated: the main window keeps its material either way.
+    if (platform_.AskYesNo(this, kTitle,
             "Density and/or Equivalent Weight not calculated.\n\n"
             "Do you want to close this window?",
             Platform::Icon::Warning))
-        return;
-    const HandBack handBack = HandBackTexts(S(Text6), S(Text8), S(Text10));
-    emit materialChosen({handBack.frame, MaterialName()});
+        hide();
 }
 
 std::optional<ChosenMaterial> EqWt::ShownMaterial() const
 {
+    if (handBackMethod() == HandBackMethod::G102)
+        return ChooseMaterial(S(TextG102Weight), S(TextG102Density), S(TextG102Ratio),
+            NameWithMethod(MaterialName(), HandBackMethod::G102));
     return ChooseMaterial(S(Text6), S(Text8), S(Text10), MaterialName());
 }
 
@@ -362,17 +436,18 @@ void EqWt::LoadComposition(const std::string& composition)
     }
     // The rows are filled first and calculated once: a half-loaded grid must never
     // reach the main window as if it were the chosen material.
-    loadingComposition_ = true;
-    if (count > 1)
-        SetComboIndex(Combo1, count - 1);
-    for (int j = 0; j < count; ++j) {
-        const int index = Combo2[j]->findText(QString::fromStdString(components[j].symbol));
-        SetComboIndex(Combo2[j], index);
-        if (index < 0)
-            Combo2_Click(j); // an unknown symbol fills the row from the empty slot
-        Text2[j]->setText(QString::fromStdString(components[j].percentage));
+    {
+        const GridFill fill(fillingGrid_);
+        if (count > 1)
+            SetComboIndex(Combo1, count - 1);
+        for (int j = 0; j < count; ++j) {
+            const int index = Combo2[j]->findText(QString::fromStdString(components[j].symbol));
+            SetComboIndex(Combo2[j], index);
+            if (index < 0)
+                Combo2_Click(j); // an unknown symbol fills the row from the empty slot
+            Text2[j]->setText(QString::fromStdString(components[j].percentage));
+        }
     }
-    loadingComposition_ = false;
     Command1_Click();
 }
 

@@ -1,0 +1,108 @@
+# Where `cmake --install` puts Corrolab, and the Debian package CPack makes of it.
+#
+#   bin/corrolab                         the command line (no subcommand: the windows)
+#   libexec/corrolab/corrolab-windows    the windows, started by corrolab
+#   share/corrolab/                      Currency.txt, help.txt, units.txt
+#   share/applications/, share/metainfo/, share/icons/hicolor/, share/man/man1/
+#   share/doc/corrolab/                  copyright, changelog
+include(GNUInstallDirs)
+
+set(CORROLAB_APP_ID io.github.corrolab.Corrolab)
+set(CORROLAB_MAINTAINER "Corrolab developers <corrolab@example.org>"
+  CACHE STRING "The package's maintainer: name <address>")
+set(CORROLAB_SCREENSHOTS_URL "https://corrolab.github.io/docs"
+  CACHE STRING "Web folder that serves docs/corrolab-main.png and docs/corrolab-material.png")
+set(CORROLAB_LICENSE "unspecified"
+  CACHE STRING "The licence named in the package's copyright file")
+
+set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+set(generated ${PROJECT_BINARY_DIR}/packaging)
+
+install(TARGETS corrolab RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET corrolab-windows)
+  install(TARGETS corrolab-windows RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
+endif()
+
+file(GLOB data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+install(FILES ${data_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/corrolab)
+
+install(FILES ${packaging}/${CORROLAB_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${packaging}/${CORROLAB_APP_ID}.metainfo.xml.in
+  ${generated}/${CORROLAB_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${generated}/${CORROLAB_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The icon: the drawing, and PNG sizes when rsvg-convert can render them.
+install(FILES ${packaging}/${CORROLAB_APP_ID}.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+find_program(RSVG_CONVERT rsvg-convert)
+if(RSVG_CONVERT)
+  set(icon_files)
+  foreach(size 16 24 32 48 64 128 256)
+    set(png ${generated}/icons/${size}x${size}/${CORROLAB_APP_ID}.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${generated}/icons/${size}x${size}
+      COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${packaging}/${CORROLAB_APP_ID}.svg
+      DEPENDS ${packaging}/${CORROLAB_APP_ID}.svg
+      VERBATIM)
+    list(APPEND icon_files ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  add_custom_target(corrolab_icons ALL DEPENDS ${icon_files})
+else()
+  message(STATUS "rsvg-convert not found: only the SVG icon is installed")
+endif()
+
+# The manual page.
+find_program(GZIP gzip)
+configure_file(${packaging}/corrolab.1.in ${generated}/corrolab.1 @ONLY)
+if(GZIP)
+  add_custom_command(OUTPUT ${generated}/corrolab.1.gz
+    COMMAND ${GZIP} -9nkf ${generated}/corrolab.1
+    DEPENDS ${generated}/corrolab.1
+    VERBATIM)
+  add_custom_target(corrolab_manual ALL DEPENDS ${generated}/corrolab.1.gz)
+  install(FILES ${generated}/corrolab.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  install(FILES ${generated}/corrolab.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+# What Debian asks of every package: the copyright and a changelog.
+configure_file(${packaging}/copyright.in ${generated}/copyright @ONLY)
+configure_file(${packaging}/changelog.in ${generated}/changelog @ONLY)
+if(GZIP)
+  add_custom_command(OUTPUT ${generated}/changelog.gz
+    COMMAND ${GZIP} -9nkf ${generated}/changelog
+    DEPENDS ${generated}/changelog
+    VERBATIM)
+  add_custom_target(corrolab_changelog ALL DEPENDS ${generated}/changelog.gz)
+  install(FILES ${generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corrolab)
+endif()
+install(FILES ${generated}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/corrolab)
+
+# cpack -G DEB (or `cmake --build build --target package`): build/corrolab_VERSION_ARCH.deb
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME corrolab)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${CORROLAB_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CORROLAB_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "corrosion rate, unit and currency converter
+Corrolab converts a corrosion rate between current-density, mass-loss and
+penetration units (micro_amp/cm^2, mdd, mm/year, mpy and more) using the
+equivalent weight and density of the corroding metal or alloy, which it
+computes from a composition with a built-in element table and a catalogue of
+about 230 alloys. It also converts currencies with an editable exchange-rates
+file and lists a catalogue of 590 unit names.
+
+It works in windows (Qt) and on the command line: corrolab convert 1
+micro_amp/cm^2 mpy.")
+include(CPack)

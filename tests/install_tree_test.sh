@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and runs the installed program from
+# there: it must find its data files in share/corrolab beside itself, with the
+# user's and the system's data folders empty.
+# Usage: install_tree_test.sh CMAKE BUILD_FOLDER
+set -euo pipefail
+cmake_command="$1"
+build="$2"
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() {
+  echo "FAILED: $*"
+  failures=$((failures + 1))
+}
+
+DESTDIR="$root" "$cmake_command" --install "$build" --prefix /usr >/dev/null
+share="$root/usr/share"
+for file in usr/bin/corrolab usr/share/corrolab/Currency.txt usr/share/corrolab/help.txt \
+  usr/share/corrolab/units.txt usr/share/applications/io.github.corrolab.Corrolab.desktop \
+  usr/share/metainfo/io.github.corrolab.Corrolab.metainfo.xml \
+  usr/share/icons/hicolor/scalable/apps/io.github.corrolab.Corrolab.svg \
+  usr/share/doc/corrolab/copyright; do
+  [ -f "$root/$file" ] || fail "not installed: $file"
+done
+ls "$share"/man/man1/corrolab.1* >/dev/null 2>&1 || fail "no manual page"
+
+# The installed program, run from elsewhere with nothing in the other folders.
+run() {
+  (cd / && env -u DISPLAY -u WAYLAND_DISPLAY XDG_DATA_HOME="$root/home" \
+    XDG_DATA_DIRS="$root/no-system-data" "$root/usr/bin/corrolab" "$@")
+}
+check() { # name, expected, actual
+  if [ "$2" != "$3" ]; then fail "$1: expected '$2', got '$3'"; else echo "ok: $1"; fi
+}
+
+check "corrolab convert 1 micro_amp/cm^2 mpy" ".4573" "$(run convert 1 micro_amp/cm^2 mpy)"
+# Currencies convert only with the rates file.
+check "corrolab convert 100 'US Dollar' Euro" "96.500" "$(run convert 100 "US Dollar" Euro 2>&1)"
+units="$(run units Currencies)"
+check "corrolab units Currencies: first" "Australian Dollar" "$(head -n 1 <<<"$units")"
+check "corrolab units Currencies: count" "49" "$(wc -l <<<"$units" | tr -d ' ')"
+paths="$(run paths)"
+for name in Currency.txt help.txt units.txt; do
+  grep -qxF "$name: $share/corrolab/$name (installed)" <<<"$paths" \
+    || fail "corrolab paths does not name the installed $name:"$'\n'"$paths"
+done
+
+# Every subcommand of the usage is described in the manual page.
+manual="$(zcat -f "$share"/man/man1/corrolab.1*)"
+for subcommand in $(run --help | sed -n 's/^.*corrolab \([a-z][a-z]*\).*$/\1/p' | sort -u); do
+  grep -q "^\.B corrolab $subcommand" <<<"$manual" || fail "manual page lacks $subcommand"
+done
+
+[ "$failures" -eq 0 ]

@@ -1,0 +1,45 @@
+#include "tools/grid_percentages.h"
+
+#include "app/lenient_number.h"
+#include "app/number_format.h"
+
+namespace corrolab {
+
+namespace {
+
+bool HasNegative(const ComponentTexts& row)
+{
+    for (const std::string* text : {&row.percentage, &row.atomicWeight, &row.valence, &row.density})
+        if (LenientValueOrZero(*text) < 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> LastRowPercentage(std::span<const std::string> percentages, int edited)
+{
+    const int last = static_cast<int>(percentages.size()) - 1;
+    if (edited < 0 || edited >= last)
+        return std::nullopt;
+    double above = 0;
+    for (int i = 0; i < last; ++i)
+        above += LenientValueOrZero(percentages[static_cast<size_t>(i)]);
+    const double rest = 100 - above;
+    if (last > 1 && !(rest >= 0))
+        return std::nullopt;
+    return PlainText(rest);
+}
+
+MaterialCalculation CalculateGrid(std::span<const ComponentTexts> rows)
+{
+    MaterialCalculation calculation = CalculateMaterial(rows);
+    for (const ComponentTexts& row : rows)
+        if (HasNegative(row)) {
+            calculation.results.reset();
+            calculation.checkInputs = true;
+        }
+    return calculation;
+}
+
+} // namespace corrolab

@@ -101,13 +101,23 @@ std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& 
 
 std::optional<std::string> ReadRatesFile(const std::filesystem::path& path)
 {
-    constexpr std::streamsize kLargestRatesFile = 16 * 1024 * 1024;
+    // Read in pieces: a device or a pipe tells no size, and a regular file may
+    // grow while it is read. Only what the file holds is ever allocated.
+    constexpr size_t kPiece = 16 * 1024;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string content(static_cast<size_t>(kLargestRatesFile), '\0');
-    in.read(content.data(), kLargestRatesFile);
-    content.resize(static_cast<size_t>(in.gcount()));
+    std::string content;
+    while (content.size() < kMaxRatesFileBytes) {
+        const size_t start = content.size();
+        const size_t wanted = std::min(kPiece, kMaxRatesFileBytes - start);
+        content.resize(start + wanted);
+        in.read(content.data() + start, static_cast<std::streamsize>(wanted));
+        const auto got = static_cast<size_t>(in.gcount());
+        content.resize(start + got);
+        if (got < wanted)
+            break;
+    }
     return content;
 }
 

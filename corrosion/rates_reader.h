@@ -55,9 +55,13 @@ int AgeInDays(std::chrono::year_month_day fileDate, std::chrono::year_month_day 
 // The rates file in a folder, whatever the letter case of its name.
 std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& folder);
 
+// The most of a rates file that is read: a device or a runaway file (/dev/zero)
+// must not stall the program.
+inline constexpr size_t kMaxRatesFileBytes = 16 * 1024 * 1024;
+
 // The content of a rates file, read at once and closed: the file is never written
-// or kept open. At most 16 MiB are read, so that a device or a runaway file
-// (/dev/zero) cannot stall the program. std::nullopt when it cannot be opened.
+// or kept open. Reading stops after kMaxRatesFileBytes. std::nullopt when it
+// cannot be opened.
 std::optional<std::string> ReadRatesFile(const std::filesystem::path& path);
 
 // "Dec 2026 Rates": the caption shown when the file gives none (English month

@@ -1,8 +1,11 @@
 #include "corrosion/rates_reader.h"
 
+#include "temp_folder.h"
+
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace corrolab {
 namespace {
@@ -103,6 +106,52 @@ TEST(FindRatesFile, IgnoresLetterCase)
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->filename(), "CURRENCY.TXT");
     std::filesystem::remove_all(folder);
+}
+
+// Bytes that differ from their neighbours, so that a piece read twice, skipped
+// or out of order shows.
+std::string Patterned(size_t size)
+{
+    std::string content(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        content[i] = static_cast<char>('!' + (i * 7919 + i / 4093) % 90);
+    return content;
+}
+
+TEST(ReadRatesFile, ReadsWhatTheFileHoldsUpToTheLimit)
+{
+    struct Case
+    {
+        const char* name;
+        size_t fileSize; // of the file written for the row
+        const char* device; // read instead of a written file when set
+        std::optional<size_t> expectedSize;
+    };
+    const Case cases[] = {
+        {"empty file", 0, nullptr, 0},
+        {"ordinary rates file", 1700, nullptr, 1700},
+        {"one piece of 16 KiB", 16 * 1024, nullptr, 16 * 1024},
+        {"a byte more than a piece", 16 * 1024 + 1, nullptr, 16 * 1024 + 1},
+        {"exactly the limit", kMaxRatesFileBytes, nullptr, kMaxRatesFileBytes},
+        {"over the limit", kMaxRatesFileBytes + 4097, nullptr, kMaxRatesFileBytes},
+        {"endless device", 0, "/dev/zero", kMaxRatesFileBytes},
+        {"empty device", 0, "/dev/null", 0},
+        {"missing file", 0, "/nonexistent-corrolab-folder/Currency.txt", std::nullopt},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        const std::string written = Patterned(c.fileSize);
+        const std::filesystem::path path
+            = c.device ? std::filesystem::path(c.device) : folder.Write(c.name, written);
+        const std::optional<std::string> content = ReadRatesFile(path);
+        ASSERT_EQ(content.has_value(), c.expectedSize.has_value()) << c.name;
+        if (!content)
+            continue;
+        ASSERT_EQ(content->size(), *c.expectedSize) << c.name;
+        const std::string expected
+            = c.device ? std::string(*c.expectedSize, '\0') : written.substr(0, *c.expectedSize);
+        EXPECT_TRUE(*content == expected) << c.name; // no dump of 16 MiB on failure
+    }
 }
 
 } // namespace

@@ -150,6 +150,13 @@ void Form2::Form_Activate()
     activated_ = true;
     Option1[0]->setChecked(true);
     Option1_Click(0);
+    startingUp_ = false;
+}
+
+void Form2::SetBusyPointer(bool busy)
+{
+    if (!startingUp_)
+        platform_.SetBusyPointer(busy);
 }
 
 void Form2::Option1_Click(int)
@@ -211,7 +218,7 @@ void Form2::List1_Click()
         SetComboIndex(Combo1, List1->currentRow());
 
     // 2.-3. The corrosion-rate units in both lists.
-    platform_.SetBusyPointer(true);
+    SetBusyPointer(true);
     List2->clear();
     List4->clear();
     LoadCorrosionRateUnits();
@@ -246,7 +253,7 @@ void Form2::List1_Click()
         SetListIndex(List2, 0);
         SetListIndex(List4, 0);
     }
-    platform_.SetBusyPointer(false);
+    SetBusyPointer(false);
 }
 
 void Form2::SelectFirstUnitsQuietly()

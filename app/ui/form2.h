@@ -144,12 +144,16 @@ private:
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void OpenProgramFile(const char* name);
+    void SetBusyPointer(bool busy);
 
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
     std::string lastValue_; // the value text of the last Calculate
     bool alwaysOnTop_ = false;
     bool activated_ = false;
+    // Until the window has been shown the first time: its own start-up work
+    // shows no busy pointer (there is nothing to point at yet).
+    bool startingUp_ = true;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
 };

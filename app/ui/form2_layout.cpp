@@ -2,6 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "app/ui/vb_controls.h"
+#include "corrosion/material_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -176,6 +177,16 @@ void Form2::BuildFrame(QWidget* area)
     Label2[0] = MakeLabel(Frame1, "Density (g/cm^3)", Twips(-825, 2250, 2250, 195));
     Text5 = MakeMaterialBox(Frame1, kStartFrame.density.c_str(), Twips(-840, 2520, 1230, 330));
     Text10 = MakeMaterialBox(Frame1, kStartFrame.ratio.c_str(), Twips(585, 2430, 1230, 330));
+}
+
+void Form2::ShowLabel1(const QString& text)
+{
+    // The label keeps its right edge and grows to the left to hold a longer caption.
+    const int right = Label1->geometry().right();
+    const int width
+        = std::max(Label1->fontMetrics().horizontalAdvance(text) + 10, TwipsToPixels(540));
+    Label1->setText(text);
+    Label1->setGeometry(right - width + 1, Label1->y(), width, Label1->height());
 }
 
 } // namespace corrolab

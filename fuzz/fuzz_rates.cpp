@@ -59,7 +59,15 @@ void CheckParse(
     size_t listed = 0;
     for (size_t i = kHeaderFields + 1; i < fields.size() && !fields[i].empty(); i += 2)
         ++listed;
-    FUZZ_CHECK(file.currencies.size() == std::min(listed, static_cast<size_t>(kMaxCurrencies)));
+    // A shifted file (a name that reads as a number) keeps only the pairs before
+    // the line that shifts; any other file keeps every listed pair.
+    const size_t kept = std::min(listed, static_cast<size_t>(kMaxCurrencies));
+    if (file.misalignedLine) {
+        FUZZ_CHECK(*file.misalignedLine >= 1);
+        FUZZ_CHECK(file.currencies.size() <= kept);
+    } else {
+        FUZZ_CHECK(file.currencies.size() == kept);
+    }
 
     for (size_t k = 0; k < file.currencies.size(); ++k) {
         const CurrencyRate& currency = file.currencies[k];

@@ -5,6 +5,7 @@
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/eqwt_desktop.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,12 +44,13 @@ Form2::Form2(Platform& platform, QWidget* parent)
     ConnectControls();
     ConnectMenu();
     Form_Load();
+    SetUpDesktop();
 }
 
 Form2::~Form2()
 {
-    // The tools and calculator windows have no parent: they are top-level windows
-    // of their own that live as long as the main window.
+    // The tools window is a tool window of this one and the calculator a top-level
+    // window of its own; both live as long as the main window.
     delete eqWt_;
     delete calculator_;
 }
@@ -154,6 +156,8 @@ void Form2::Form_Activate()
     activated_ = true;
     Option1[0]->setChecked(true);
     Option1_Click(0);
+    // Typing goes to the value from the start.
+    Text1->setFocus();
 }
 
 void Form2::Option1_Click(int)
@@ -293,8 +297,13 @@ EqWt& Form2::EnsureTools()
 {
     if (!eqWt_) {
         eqWt_ = new EqWt(platform_);
+        // A tool window of this one: the window system keeps it above the main
+        // window, also when that stays on top.
+        eqWt_->setParent(this, Qt::Tool);
+        SetUpToolsDesktop(*eqWt_);
         connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
         eqWt_->Form_Load();
+        PlaceTools(*eqWt_);
     }
     return *eqWt_;
 }

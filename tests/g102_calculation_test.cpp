@@ -6,6 +6,7 @@
 #include "tools/component_row.h"
 #include "tools/composition.h"
 #include "tools/g102_valence.h"
+#include "tools/hand_back_method.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,35 @@ TEST(G102, FaultsNameTheRowAndTheValue)
     const std::vector<G102Row> platinumIridium {
         MakeG102Row(Elements(), "Pt", "70"), MakeG102Row(Elements(), "Ir", "30")};
     EXPECT_TRUE(CalculateG102(platinumIridium, 22.0).results);
+}
+
+TEST(G102, LeftOutRowsAreNamed)
+{
+    const struct
+    {
+        const char* composition;
+        const char* text;
+    } rows[] = {
+        {"94.8Cu 5Sn 0.2P", "Left out of the G102 figures (minor non-metals): row 3 (P 0.2 %)."},
+        {"93.76Fe 3.4C 2.5Si 0.3Mn 0.04Mg",
+            "Left out of the G102 figures (minor non-metals): row 2 (C 3.4 %), row 3 (Si 2.5 %)."},
+        {"70Cu 30Zn", ""},
+    };
+    for (const auto& row : rows) {
+        const auto g102Rows = G102RowsOf(Elements(), SplitComposition(row.composition));
+        const G102Calculation g102 = CalculateG102(g102Rows);
+        EXPECT_EQ(LeftOutRowsText(g102Rows, g102.leftOutRows), row.text) << row.composition;
+    }
+}
+
+TEST(HandBackMethod, WordsAndNames)
+{
+    EXPECT_EQ(MethodFromWord(MethodWord(HandBackMethod::G102)), HandBackMethod::G102);
+    EXPECT_EQ(MethodFromWord(MethodWord(HandBackMethod::Classic)), HandBackMethod::Classic);
+    EXPECT_FALSE(MethodFromWord("G102"));
+    EXPECT_FALSE(MethodFromWord(""));
+    EXPECT_EQ(NameWithMethod("Iron", HandBackMethod::Classic), "Iron");
+    EXPECT_EQ(NameWithMethod("Cu/Zn alloy", HandBackMethod::G102), "Cu/Zn alloy (G102)");
 }
 
 TEST(G102, DifferenceLineAboveFivePercent)

@@ -154,6 +154,19 @@ G102Calculation CalculateG102(std::span<const G102Row> rows, std::optional<doubl
     return calculation;
 }
 
+std::string LeftOutRowsText(std::span<const G102Row> rows, std::span<const int> leftOut)
+{
+    std::string list;
+    for (const int row : leftOut) {
+        if (row < 0 || static_cast<size_t>(row) >= rows.size())
+            continue;
+        const G102Row& left = rows[static_cast<size_t>(row)];
+        list += (list.empty() ? "" : ", ") + std::string("row ") + std::to_string(row + 1) + " ("
+            + left.symbol + " " + left.percentage + " %)";
+    }
+    return list.empty() ? list : "Left out of the G102 figures (minor non-metals): " + list + ".";
+}
+
 std::string MethodDifferenceText(double classicEquivalentWeight, double g102EquivalentWeight)
 {
     if (!(g102EquivalentWeight > 0) || !std::isfinite(classicEquivalentWeight))

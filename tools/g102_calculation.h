@@ -72,6 +72,10 @@ struct G102Calculation
 G102Calculation CalculateG102(
     std::span<const G102Row> rows, std::optional<double> handbookDensity = std::nullopt);
 
+// The rows left out, for the window: "Left out of the G102 figures (minor
+// non-metals): row 2 (C 3.4 %), row 3 (Si 2.5 %)."; empty when none was.
+std::string LeftOutRowsText(std::span<const G102Row> rows, std::span<const int> leftOut);
+
 // The line shown when the classic and the G102 equivalent weights differ by more
 // than 5 % of the G102 value; empty otherwise.
 std::string MethodDifferenceText(double classicEquivalentWeight, double g102EquivalentWeight);

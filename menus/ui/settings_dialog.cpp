@@ -3,6 +3,7 @@
 #include "app/data_file_report.h"
 #include "app/ui/form2.h"
 #include "corrosion/rates_reader.h"
+#include "tools/ui/hand_back_setting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,11 +57,13 @@ void SettingsDialog::Refresh()
                         .arg(QString::fromStdString(folder.path.string()),
                             QString::fromStdString(DescribeKind(folder.kind)));
     Label1->setText(
-        QString("Files in use:\n%1\nFolders searched, in order:%2\n\n"
-                "Corrolab keeps no configuration file: these settings last until the "
-                "program closes. Edit the rates with Edit > Currencies.txt; a rates "
-                "file you cannot change is first copied to %3.")
-            .arg(files, searched, QString::fromStdString(UserFolderOf(folders).string())));
+        QString("Files in use:\n%1Settings file: %4\n\nFolders searched, in order:%2\n\n"
+                "The settings file keeps which figures the Material Properties window hands "
+                "back (classic or ASTM G102) for the next start; Always on Top lasts until the "
+                "program closes. Edit the rates with Edit > Currencies.txt; a rates file you "
+                "cannot change is first copied to %3.")
+            .arg(files, searched, QString::fromStdString(UserFolderOf(folders).string()),
+                SettingsFilePath()));
 }
 
 } // namespace corrolab

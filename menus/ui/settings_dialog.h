@@ -10,7 +10,7 @@ namespace corrolab {
 class Form2;
 
 // What the program can honestly offer as settings: always-on-top and where its
-// files are. Nothing is stored between runs.
+// files are, the settings file among them.
 class SettingsDialog : public QDialog
 {
     Q_OBJECT

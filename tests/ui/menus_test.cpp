@@ -4,6 +4,7 @@
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/hand_back_setting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -123,7 +124,7 @@ TEST_F(Menus, SettingsShowWhatTheProgramOffers)
     ASSERT_NE(settings, nullptr);
     EXPECT_FALSE(settings->isModal());
     EXPECT_TRUE(settings->Label1->text().contains("Currency.txt"));
-    EXPECT_TRUE(settings->Label1->text().contains("no configuration file"));
+    EXPECT_TRUE(settings->Label1->text().contains("Settings file: " + SettingsFilePath()));
     settings->Check1->click();
     EXPECT_TRUE(form->alwaysOnTop());
     EXPECT_EQ(platform.topmostCalls, (std::vector<bool> {true}));

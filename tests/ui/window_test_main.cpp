@@ -2,6 +2,7 @@
 // hanging the run.
 #include <QApplication>
 #include <QDialog>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
+    // Settings the windows keep between runs go to a test location, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     // A dialog that somehow runs its own event loop is closed at once.
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {

@@ -156,6 +156,7 @@ void EqWt::ConnectControls()
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     for (int row = 0; row < kRows; ++row)
         ConnectRow(row);
+    ConnectG102Controls();
 }
 
 void EqWt::ConnectRow(int row)
@@ -241,7 +242,7 @@ void EqWt::Combo1_Click()
         static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, kGridRows);
     for (int row = 0; row < kRows; ++row)
         for (QWidget* control : std::initializer_list<QWidget*> {sl[row], Combo2[row], Text2[row],
-                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row]})
+                 Text3[row], Text4[row], Text5[row], Text1[row], Text7[row], TextG102[row]})
             control->setVisible(row < components);
     // 3. The total, the results and the window follow the last row.
     const int lastTop = EqWtRowTop(components - 1);
@@ -252,7 +253,8 @@ void EqWt::Combo1_Click()
     Label1[2]->setGeometry(Twips(2600, totalTop, 1600, 255));
     const int frameTop = lastTop + 315 + 250 + 255;
     Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
-    setFixedHeight(TwipsToPixels(frameTop + 900 + 750 - kNonClientTwips));
+    const int g102Height = PlaceG102Controls(frameTop + 900);
+    setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientTwips));
     // 4. One component is iron at 100 %.
     if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
         const GridFill fill(fillingGrid_);
@@ -277,6 +279,7 @@ void EqWt::Option2_Click(int index)
     } else if (index == 1 && Option2[1]->isChecked()) {
         SetChoosersEnabled(true);
         ClearResults();
+        ClearG102Line();
     }
 }
 
@@ -288,6 +291,7 @@ void EqWt::Combo2_Click(int row)
         const GridFill fill(fillingGrid_);
         const ElementRow element
             = FillElementRow(elements_, Combo2[row]->currentText().toStdString());
+        FillG102Valence(row);
         Text1[row]->setText(QString::fromStdString(element.name));
         Text3[row]->setText(QString::fromStdString(element.atomicNumber));
         Text4[row]->setText(QString::fromStdString(element.atomicWeight));
@@ -336,10 +340,8 @@ void EqWt::Text7_GotFocus(int)
 bool EqWt::Calculate()
 {
     Label1[2]->hide();
-    std::vector<ComponentTexts> rows;
-    for (int i = 0; i < components; ++i)
-        rows.push_back({S(Text2[i]), S(Text4[i]), S(Text5[i]), S(Text7[i])});
-    const MaterialCalculation calculation = CalculateGrid(rows);
+    const MaterialCalculation calculation = CalculateGrid(ClassicRows());
+    ShowG102Line(calculation);
     Label1[0]->setVisible(calculation.totalMarker);
     ShowMarkers(calculation);
     Label1[2]->setVisible(calculation.checkInputs);
@@ -359,7 +361,7 @@ void EqWt::Command1_Click()
 {
     if (fillingGrid_)
         return;
-    if (Calculate())
+    if (ChosenFiguresReady(Calculate()))
         Command3_Click();
 }
 
@@ -380,6 +382,9 @@ void EqWt::Command3_Click()
 
 std::optional<ChosenMaterial> EqWt::ShownMaterial() const
 {
+    if (handBackMethod() == HandBackMethod::G102)
+        return ChooseMaterial(S(TextG102Weight), S(TextG102Density), S(TextG102Ratio),
+            NameWithMethod(MaterialName(), HandBackMethod::G102));
     return ChooseMaterial(S(Text6), S(Text8), S(Text10), MaterialName());
 }
 

@@ -5,6 +5,8 @@
 #include "tools/component_row.h"
 #include "tools/element_table.h"
 #include "tools/equivalent_weight.h"
+#include "tools/g102_calculation.h"
+#include "tools/hand_back_method.h"
 
 #include <QWidget>
 #include <array>
@@ -67,6 +69,20 @@ public:
     QPushButton* Command3 = nullptr; // hand-back, outside the visible area
     QPushButton* Command2 = nullptr; // hides the window, outside the visible area
 
+    // The ASTM G102 figures beside the classic ones (eqwt_g102.cpp).
+    QLabel* LabelG102Valence = nullptr; // column heading
+    std::array<QLineEdit*, kRows> TextG102 {}; // each row's G102 valence
+    QGroupBox* FrameG102 = nullptr;
+    QComboBox* ComboMethod = nullptr; // which figures are handed back
+    QLineEdit* TextG102Weight = nullptr;
+    QLabel* LabelG102Density = nullptr; // names the density source
+    QLineEdit* TextG102Density = nullptr;
+    QLineEdit* TextG102Ratio = nullptr;
+    QLabel* LabelLeftOut = nullptr; // rows left out of the G102 figures
+    QLabel* LabelDifference = nullptr; // the two equivalent weights differ by > 5 %
+    QLabel* LabelNotHandedBack = nullptr; // why the last calculation handed nothing back
+    HandBackMethod handBackMethod() const;
+
     // Handlers.
     void Form_Load();
     void Combo1_Click();
@@ -107,6 +123,17 @@ private:
     void ConnectControls();
     void ConnectRow(int row);
     void ShowMarkers(const MaterialCalculation& calculation);
+    void BuildG102Controls();
+    void ConnectG102Controls();
+    // Places the G102 frame and lines under the results frame; their height in twips.
+    int PlaceG102Controls(int top);
+    void FillG102Valence(int row);
+    void ShowG102Line(const MaterialCalculation& classic);
+    void ClearG102Line();
+    // Whether the chosen figures can be handed back; says why not when they cannot.
+    bool ChosenFiguresReady(bool classicCalculated);
+    std::vector<ComponentTexts> ClassicRows() const;
+    std::vector<G102Row> G102Rows() const;
     bool SymbolListsFilled() const;
     bool Calculate();
     void ClearResults();
@@ -120,6 +147,7 @@ private:
     // Set while code fills the grid: its edits calculate nothing, and one
     // calculation follows once the grid is complete.
     bool fillingGrid_ = false;
+    G102Calculation g102_;
     Platform& platform_;
     ElementTable elements_;
 };

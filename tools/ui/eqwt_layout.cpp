@@ -14,7 +14,7 @@ namespace corrolab {
 
 namespace {
 
-constexpr int kWindowWidth = 8250; // twips
+constexpr int kWindowWidth = 8760; // twips
 constexpr int kRowHeight = 315;
 constexpr int kFirstRowTop = 1900;
 
@@ -31,6 +31,7 @@ constexpr Column kAtomicWeight {3435, 1100};
 constexpr Column kValence {4580, 650};
 constexpr Column kName {5375, 1350};
 constexpr Column kDensity {6770, 1000};
+constexpr Column kG102Valence {8050, 550};
 constexpr int kMarkerWidth = 150;
 
 QLineEdit* MakeCell(QWidget* parent)
@@ -121,6 +122,8 @@ void EqWt::BuildControls()
     Command3->setGeometry(Twips(-3000, 0, 900, 375));
     Command2 = new QPushButton("Hide", this);
     Command2->setGeometry(Twips(-3000, 500, 900, 375));
+
+    BuildG102Controls();
 }
 
 void EqWt::BuildRow(int row)
@@ -134,6 +137,7 @@ void EqWt::BuildRow(int row)
     Text5[row] = MakeCell(this);
     Text1[row] = MakeCell(this);
     Text7[row] = MakeCell(this);
+    TextG102[row] = MakeCell(this);
     // Row 0 stands where it was designed; the load places the others below it.
     if (row == 0)
         PlaceRow(0, kFirstRowTop);
@@ -152,6 +156,7 @@ void EqWt::PlaceRow(int row, int top)
     place(Text5[row], kValence);
     place(Text1[row], kName);
     place(Text7[row], kDensity);
+    place(TextG102[row], kG102Valence);
 }
 
 // The top of a row in twips, as the load and the component count place it.

@@ -68,6 +68,10 @@ void Form2::SetUpDesktop()
     // The controls sit at fixed places: the window keeps its size.
     setFixedSize(size());
 
+    // The style's thin frame of a text area loses its top and left line at
+    // fractional scales (1.5): the result box draws a plain frame of its own.
+    Text3->setStyleSheet("QPlainTextEdit { border: 1px solid palette(mid); }");
+
     // Controls outside the visible area take no focus.
     List1->setFocusPolicy(Qt::NoFocus);
     Text3->setTabChangesFocus(true);

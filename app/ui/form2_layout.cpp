@@ -91,8 +91,9 @@ void Form2::BuildControls()
     Text4 = MakeTextBox(area, "Text4", Twips(2580, 855, 2565, 345));
     Text4->setFont(DesignFont("Courier New", 9));
 
-    List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2580));
-    List4 = MakeUnitList(area, Twips(2580, 1275, 2565, 2580));
+    // The lists end just above the separator line, so that it never cuts their frame.
+    List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2520));
+    List4 = MakeUnitList(area, Twips(2580, 1275, 2565, 2520));
     List1 = MakeUnitList(area, Twips(-2000, 405, 1965, 3630));
     List1->addItem("Corrosion Rate");
 

@@ -2,6 +2,7 @@
 
 #include "alloys/alloy_catalogue.h"
 #include "alloys/handbook_density.h"
+#include "app/calculator_commands.h"
 #include "app/conversion.h"
 #include "app/data_file_report.h"
 #include "app/lenient_number.h"
@@ -454,24 +455,26 @@ bool IsCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return false;
     return SubcommandHelp().contains(args[0]) || args[0] == "--help" || args[0] == "-h"
-        || args[0] == "--version";
+        || args[0] == "--version" || IsCalculatorCommand(args[0]);
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
     std::ostream& err, const std::filesystem::path& programFolder)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        out << kUsage;
+        out << kUsage << kCalculatorUsage;
         return 0;
     }
     if (args[0] == "--version") {
         out << kVersion << '\n';
         return 0;
     }
+    if (IsCalculatorCommand(args[0]))
+        return RunCalculatorCommand(args, out, err);
     const std::string& command = args[0];
     const auto help = SubcommandHelp().find(command);
     if (help == SubcommandHelp().end()) {
-        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage;
+        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage << kCalculatorUsage;
         return 2;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());

@@ -55,6 +55,12 @@ public:
     virtual std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file)
         = 0;
     virtual std::chrono::year_month_day Today() = 0;
+
+    // Asks where to save a file (a save dialog offering `suggestedName`, with a
+    // filter such as "PNG images (*.png)"); std::nullopt when the user cancels.
+    virtual std::optional<std::filesystem::path> AskSaveFile(QWidget* owner,
+        const std::string& title, const std::string& suggestedName, const std::string& filter)
+        = 0;
 };
 
 } // namespace corrolab

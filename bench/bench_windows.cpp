@@ -42,6 +42,11 @@ public:
         return std::chrono::year_month_day {
             std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
     }
+    std::optional<std::filesystem::path> AskSaveFile(
+        QWidget*, const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
 };
 
 const char* kNineComponents = "60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti";

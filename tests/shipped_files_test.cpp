@@ -66,7 +66,8 @@ TEST(ShippedFiles, HelpDescribesEveryMenu)
     const std::string help = Shipped("help.txt");
     for (const char* item : {"Units Converter and Dictionary", "Periodic Table of Elements",
              "Alloys and Compositions", "Expression Calculator", "Close Window", "Always on Top",
-             "Settings", "Currencies.txt", "Units.txt", "96500", "31557600"})
+             "Settings", "Currencies.txt", "Units.txt", "96500", "31557600",
+             "Corrosion Calculators", "carbon steel", "3.45 x 10^6", "0.025 - 0.12"})
         EXPECT_NE(help.find(item), std::string::npos) << item;
 }
 

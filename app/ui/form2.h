@@ -3,6 +3,7 @@
 #include "app/conversion.h"
 #include "app/platform.h"
 #include "app/unit_table.h"
+#include "calculators/rate_units.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/main_menu.h"
@@ -90,6 +91,8 @@ public:
 
     // Shared procedures of the window.
     void LoadCorrosionRateUnits();
+    // The material the frame shows, for the corrosion calculators.
+    CalculatorMaterial CurrentMaterial() const;
     void LoadCurrencyRates();
     std::string GetResult(const std::string& value, const std::string& from, const std::string& to);
 
@@ -104,7 +107,14 @@ public:
     void mnuHelp_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
-    enum class Target { UnitsConverter, PeriodicTable, Alloys, ExpressionCalculator, CloseWindow };
+    enum class Target {
+        UnitsConverter,
+        PeriodicTable,
+        Alloys,
+        ExpressionCalculator,
+        CorrosionCalculators,
+        CloseWindow
+    };
     void SwitchWindow(Target target);
 
     // Selection from code that runs the control's click handler, as in the

@@ -4,6 +4,7 @@
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace corrolab {
@@ -15,6 +16,13 @@ void Form2::LoadCorrosionRateUnits()
     material.equivalentWeight = frame.equivalentWeight;
     material.density = frame.density;
     corrolab::LoadCorrosionRateUnits(unitTable, frame.equivalentWeight, frame.ratio);
+}
+
+CalculatorMaterial Form2::CurrentMaterial() const
+{
+    const FrameMaterial frame = ReadFrame(
+        {Text6->text().toStdString(), Text5->text().toStdString(), Text10->text().toStdString()});
+    return {Label2[3]->text().simplified().toStdString(), frame.equivalentWeight, frame.density};
 }
 
 } // namespace corrolab

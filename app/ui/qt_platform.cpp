@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -122,6 +123,16 @@ std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::files
 std::chrono::year_month_day QtPlatform::Today()
 {
     return ToYmd(QDate::currentDate());
+}
+
+std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,
+    const std::string& title, const std::string& suggestedName, const std::string& filter)
+{
+    const QString file
+        = QFileDialog::getSaveFileName(owner, ToQt(title), ToQt(suggestedName), ToQt(filter));
+    if (file.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(file.toStdString());
 }
 
 } // namespace corrolab

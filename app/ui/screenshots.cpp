@@ -1,15 +1,19 @@
 #include "app/ui/screenshots.h"
 
 #include "app/ui/form2.h"
+#include "calculators/ui/corrosion_calculators.h"
+#include "calculators/ui/mass_loss_page.h"
 #include "tools/ui/eqwt.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <cstdio>
 
 namespace corrolab {
@@ -29,6 +33,27 @@ bool Save(QWidget& window, const QString& path)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Each page of the corrosion calculators; the coupon page with a pit depth so
+// that both severity bands show a rate.
+bool SaveCalculatorPages(Form2& window, const QDir& dir)
+{
+    window.SwitchWindow(Form2::Target::CorrosionCalculators);
+    auto* calculators = window.findChild<CorrosionCalculators*>();
+    if (!calculators)
+        return false;
+    calculators->massLoss->Field("pit")->setText("0.25");
+    const char* names[] = {"massloss", "coupons", "lpr", "life"};
+    bool ok = true;
+    for (int page = 0; page < calculators->pages->count(); ++page) {
+        calculators->pages->setCurrentIndex(page);
+        ok = Save(*calculators,
+                 dir.filePath(QString("corrolab-calculators-%1.png").arg(names[page])))
+            && ok;
+    }
+    calculators->hide();
+    return ok;
 }
 
 } // namespace
@@ -59,7 +84,7 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
     window.Combo1->setCurrentIndex(window.Combo1->findText("Length"));
     window.Combo1_Click();
     ok = Save(window, dir.filePath("corrolab-dictionary.png")) && ok;
-    return ok;
+    return SaveCalculatorPages(window, dir) && ok;
 }
 
 } // namespace corrolab

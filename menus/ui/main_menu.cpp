@@ -16,6 +16,7 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuPT = menu.mnuFile->addAction("&Periodic Table of Elements");
     menu.mnuAC = menu.mnuFile->addAction("&Alloys and Compositions");
     menu.mnuEC = menu.mnuFile->addAction("&Expression Calculator");
+    menu.mnuCC = menu.mnuFile->addAction("C&orrosion Calculators");
     menu.mnuFile->addSeparator();
     menu.mnuCW = menu.mnuFile->addAction("&Close Window");
     menu.mnuAT = menu.mnuFile->addAction("Always on &Top");

@@ -14,6 +14,7 @@ struct MainMenu
     QAction* mnuPT = nullptr; // Periodic Table of Elements
     QAction* mnuAC = nullptr; // Alloys and Compositions
     QAction* mnuEC = nullptr; // Expression Calculator
+    QAction* mnuCC = nullptr; // Corrosion Calculators
     QAction* mnuCW = nullptr; // Close Window
     QAction* mnuAT = nullptr; // Always on Top
     QAction* mnuExit = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/data_folders.h"
 #include "app/editable_data_file.h"
+#include "calculators/ui/corrosion_calculators.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
@@ -25,6 +26,8 @@ void Form2::ConnectMenu()
     connect(menu.mnuAC, &QAction::triggered, this, [this] { SwitchWindow(Target::Alloys); });
     connect(menu.mnuEC, &QAction::triggered, this,
         [this] { SwitchWindow(Target::ExpressionCalculator); });
+    connect(menu.mnuCC, &QAction::triggered, this,
+        [this] { SwitchWindow(Target::CorrosionCalculators); });
     connect(menu.mnuCW, &QAction::triggered, this, [this] { SwitchWindow(Target::CloseWindow); });
     connect(menu.mnuAT, &QAction::triggered, this, [this] { mnuAT_Click(); });
     connect(menu.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
@@ -131,11 +134,26 @@ void Form2::SwitchWindow(Target target)
         calculator_->raise();
         calculator_->activateWindow();
         break;
+    case Target::CorrosionCalculators: {
+        // A child window of its own, found again by type: it keeps its pages'
+        // state between openings and reads the frame's material each time.
+        auto* calculators = findChild<CorrosionCalculators*>();
+        if (!calculators)
+            calculators = new CorrosionCalculators(
+                platform_, [this] { return CurrentMaterial(); }, this);
+        calculators->LoadMaterial();
+        calculators->show();
+        calculators->raise();
+        calculators->activateWindow();
+        break;
+    }
     case Target::CloseWindow:
         if (eqWt_)
             eqWt_->hide();
         if (calculator_)
             calculator_->hide();
+        if (auto* calculators = findChild<CorrosionCalculators*>())
+            calculators->hide();
         break;
     }
 }

@@ -37,6 +37,8 @@ public:
     std::map<std::filesystem::path, std::chrono::year_month_day> fileDates;
     std::chrono::year_month_day today {
         std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+    std::optional<std::filesystem::path> saveAnswer; // what a save dialog returns
+    std::vector<std::string> saveRequests; // the suggested names asked for
 
     bool AskYesNo(QWidget*, const std::string&, const std::string& text, Icon icon) override
     {
@@ -92,6 +94,12 @@ public:
         return std::nullopt;
     }
     std::chrono::year_month_day Today() override { return today; }
+    std::optional<std::filesystem::path> AskSaveFile(
+        QWidget*, const std::string&, const std::string& suggestedName, const std::string&) override
+    {
+        saveRequests.push_back(suggestedName);
+        return saveAnswer;
+    }
 
     size_t Count(const std::string& kind) const
     {

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "calculators/checked.h"
+#include "calculators/rate_units.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace corrolab {
+
+// The constants K of the mass-loss rate CR = K * W / (A * T * D) (W in g, A in
+// cm^2, T in hours, D in g/cm^3) as ASTM G1 publishes them, rounded to three
+// figures. For the mass units K includes the density: K = k * D.
+struct MassLossConstant
+{
+    std::string_view unit; // the unit of CR
+    double k;
+    bool timesDensity; // K = k * D
+};
+inline constexpr std::array<MassLossConstant, 6> kMassLossConstants {{
+    {"mpy", 3.45e6, false},
+    {"ipy", 3.45e3, false},
+    {"mm/year", 8.76e4, false},
+    {"micrometre/year", 8.76e7, false},
+    {"g/m^2-h", 1.00e4, true},
+    {"mdd", 2.40e6, true},
+}};
+
+// The published constant for a unit, if it has one.
+std::optional<MassLossConstant> MassLossConstantFor(std::string_view unit);
+
+// Coupon shapes and their exposed area (all faces and edges, a hole's wall
+// added and its faces taken off), dimensions in mm, area in cm^2.
+struct RectangularCoupon
+{
+    double length = 0;
+    double width = 0;
+    double thickness = 0;
+    double holeDiameter = 0; // 0: no hole
+};
+struct DiscCoupon
+{
+    double diameter = 0;
+    double thickness = 0;
+    double holeDiameter = 0;
+};
+Checked<double> CouponArea(const RectangularCoupon& coupon);
+Checked<double> CouponArea(const DiscCoupon& coupon);
+
+// The inputs of one coupon.
+struct MassLossInput
+{
+    double massLoss = 0; // g
+    double area = 0; // cm^2
+    double hours = 0; // exposure
+};
+
+// The mass lost from the weighings before and after; a final mass above the
+// initial one (a gain) is refused.
+Checked<double> MassLossFromWeighings(double initial, double final);
+
+// The rate in `unit` (one of the ten corrosion-rate units). Units with a
+// published constant use it; the others follow from the mass rate through the
+// main window's factors, so that the current densities need the equivalent weight.
+Checked<double> MassLossRate(
+    const MassLossInput& input, const CalculatorMaterial& material, std::string_view unit);
+
+// The mean penetration of a coupon in mm (mass loss / (area * density)), and the
+// pitting factor: deepest pit / mean penetration.
+Checked<double> MeanPenetration(const MassLossInput& input, const CalculatorMaterial& material);
+Checked<double> PittingFactor(
+    double deepestPit, const MassLossInput& input, const CalculatorMaterial& material);
+
+// A depth (mm) reached in an exposure (hours) as a rate in mm/year (365.25 days).
+double DepthRate(double depth, double hours);
+
+} // namespace corrolab

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "calculators/checked.h"
+#include "calculators/copy_text.h"
+#include "calculators/rate_units.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace corrolab {
+
+class ResultTable;
+class SeverityBand;
+
+// What the pages share: the material (read from the main window and editable),
+// input rows with their messages beside them, the results table, the severity
+// bands and "Copy all". A page recalculates on every edit.
+class CalculatorPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using MaterialSource = std::function<CalculatorMaterial()>;
+
+    CalculatorPage(const QString& title, MaterialSource source, QWidget* parent = nullptr);
+
+    QLabel* materialName = nullptr;
+    QLineEdit* equivalentWeight = nullptr;
+    QLineEdit* density = nullptr;
+    QPushButton* fromMainWindow = nullptr;
+    ResultTable* results = nullptr;
+    QPushButton* copyAll = nullptr;
+    QLabel* generalError = nullptr; // a message that belongs to no single field
+
+    // Reads the main window's material into the page and recalculates.
+    void LoadMaterial();
+    virtual void Recalculate() = 0;
+
+    // The page's visible inputs and its results as tab-separated text.
+    std::string CopyAllText() const;
+    // The message shown beside a field (or below the inputs); empty when none.
+    std::string ErrorText(const std::string& field) const;
+    QLineEdit* Field(const std::string& key) const;
+
+    // The last rate the page computed, in mm/year, for the remaining-life page.
+    std::optional<double> LastRate() const { return lastRate_; }
+
+signals:
+    void useRateForLife(double millimetresPerYear);
+
+protected:
+    QLineEdit* AddField(const std::string& key, const QString& label, const QString& unit,
+        const QString& text = {});
+    void AddRow(const std::string& key, const QString& label, QWidget* editor, QWidget* unit);
+    QComboBox* AddUnitChooser(const QString& label, const QString& initial);
+    SeverityBand* AddBand(SeverityBand* band);
+    void AddBelow(QWidget* widget);
+    void AddButton(QPushButton* button);
+    QPushButton* AddLifeButton();
+    void WatchForEdits(QLineEdit* edit);
+    void WatchForEdits(QComboBox* combo);
+    void ShowField(const std::string& key, bool visible);
+
+    // A field's number, or why it cannot be used (also shown beside it).
+    Checked<double> Number(const std::string& key, const std::string& what, bool positive);
+    Checked<double> NumberNotNegative(const std::string& key, const std::string& what);
+    std::optional<double> OptionalNumber(const std::string& key, const std::string& what);
+    Checked<CalculatorMaterial> Material();
+
+    // Clears the messages; then either shows an error (no numbers anywhere) or
+    // the results with the rate the bands mark.
+    void StartCalculation();
+    void ShowError(const InputError& error);
+    void ShowResults(const std::vector<CopyRow>& rows, std::optional<double> generalRate,
+        std::optional<double> pittingRate = std::nullopt);
+    std::string Text(const std::string& key) const;
+
+    QGridLayout* inputs_ = nullptr;
+
+private:
+    struct InputRow
+    {
+        std::string key;
+        QLabel* label;
+        QWidget* editor;
+        QWidget* unit;
+        QLabel* error;
+    };
+    const InputRow* Find(const std::string& key) const;
+
+    MaterialSource source_;
+    std::vector<InputRow> rows_;
+    std::vector<SeverityBand*> bands_;
+    QVBoxLayout* right_ = nullptr;
+    QVBoxLayout* below_ = nullptr;
+    QHBoxLayout* buttons_ = nullptr;
+    QString title_;
+    std::optional<double> lastRate_;
+};
+
+// The ten corrosion-rate units in a chooser.
+QComboBox* RateUnitChooser(QWidget* parent, const QString& initial);
+
+} // namespace corrolab

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/platform.h"
+#include "calculators/ui/calculator_page.h"
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace corrolab {
+
+class CouponTablePage;
+class LifePage;
+class MassLossPage;
+class PolarizationPage;
+
+// The "Corrosion Calculators" window: one page per calculator, each starting
+// from the material of the main window.
+class CorrosionCalculators : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CorrosionCalculators(
+        Platform& platform, CalculatorPage::MaterialSource material, QWidget* parent = nullptr);
+
+    QTabWidget* pages = nullptr;
+    MassLossPage* massLoss = nullptr;
+    CouponTablePage* couponTable = nullptr;
+    PolarizationPage* polarization = nullptr;
+    LifePage* life = nullptr;
+
+    // Every page reads the main window's material again.
+    void LoadMaterial();
+};
+
+} // namespace corrolab

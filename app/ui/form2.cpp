@@ -297,9 +297,7 @@ EqWt& Form2::EnsureTools()
 {
     if (!eqWt_) {
         eqWt_ = new EqWt(platform_);
-        // A tool window of this one: the window system keeps it above the main
-        // window, also when that stays on top.
-        eqWt_->setParent(this, Qt::Tool);
+        TieToolsToThisWindow();
         SetUpToolsDesktop(*eqWt_);
         connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
         eqWt_->Form_Load();

@@ -146,6 +146,9 @@ private:
     void SetUpDesktop();
     // Opens the tools window beside this one, clear of the result and Calculate.
     void PlaceTools(EqWt& tools);
+    // Makes the tools window a tool window of this one again, where it stands;
+    // needed after this window's own window was made anew ("Always on Top").
+    void TieToolsToThisWindow();
     void ConnectControls();
     void ConnectMenu();
     void ShowDictionaryListing(const QString& text);

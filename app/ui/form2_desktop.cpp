@@ -115,6 +115,24 @@ void Form2::CopyResult()
         QApplication::clipboard()->setText(result);
 }
 
+void Form2::TieToolsToThisWindow()
+{
+    if (!eqWt_)
+        return;
+    // A tool window of this one: the window system keeps it above the main
+    // window, also when that stays on top. Making the main window stay on top
+    // gives it a new native window, so the tie is made again, which hides the
+    // tools window: it comes back where it was.
+    const bool shown = eqWt_->isVisible();
+    const QPoint place = eqWt_->pos();
+    eqWt_->setParent(this, Qt::Tool);
+    if (shown) {
+        eqWt_->move(place);
+        eqWt_->show();
+        eqWt_->raise();
+    }
+}
+
 void Form2::PlaceTools(EqWt& tools)
 {
     // The window system adds the same title bar and borders to both windows.

@@ -263,6 +263,25 @@ TEST_F(Desktop, TheToolsWindowIsAToolWindowOfTheMainWindowAndOpensOnScreen)
     EXPECT_FALSE(tools->frameGeometry().intersects(result));
 }
 
+TEST_F(Desktop, AlwaysOnTopKeepsTheToolsWindowTiedAndWhereItWas)
+{
+    form->Command6->click();
+    EqWt* tools = form->tools();
+    tools->move(tools->pos() + QPoint(13, 7));
+    const QPoint place = tools->pos();
+    for (bool on : {true, false}) {
+        form->setAlwaysOnTop(on);
+        EXPECT_TRUE(tools->isVisible()) << on;
+        EXPECT_EQ(tools->parentWidget(), form.get()) << on;
+        EXPECT_EQ(tools->windowType(), Qt::Tool) << on;
+        EXPECT_EQ(tools->pos(), place) << on;
+    }
+    // A hidden tools window stays hidden.
+    tools->hide();
+    form->setAlwaysOnTop(true);
+    EXPECT_FALSE(tools->isVisible());
+}
+
 TEST_F(Desktop, TheModeOptionsShowTheirMarkOnALightField)
 {
     for (const QRadioButton* option : form->Option1) {

@@ -6,6 +6,7 @@
 #include "app/conversion.h"
 #include "app/data_file_report.h"
 #include "app/lenient_number.h"
+#include "app/rates_command.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
@@ -35,6 +36,7 @@ constexpr const char* kUsage
       "       corrolab units [CATEGORY]\n"
       "       corrolab alloys [BASE]\n"
       "       corrolab paths                    the data files in use and the folders searched\n"
+      "       corrolab rates (import FILE | update [--url URL])\n"
       "       corrolab --help | --version\n"
       "       corrolab SUBCOMMAND --help       help on one subcommand\n";
 
@@ -444,6 +446,7 @@ const std::map<std::string, const char*>& SubcommandHelp()
         {"units", kUnitsHelp},
         {"alloys", kAlloysHelp},
         {"paths", kPathsHelp},
+        {"rates", kRatesHelp},
     };
     return help;
 }
@@ -491,6 +494,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Units(rest, out, programFolder);
         if (command == "paths")
             return Paths(rest, out, programFolder);
+        if (command == "rates")
+            return RunRatesCommand(rest, out, err,
+                {DataSearchFolders(UserDataFolder(), programFolder), std::nullopt, HttpLimits {}});
         return Alloys(rest, out);
     } catch (const UsageError& error) {
         err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help->second;

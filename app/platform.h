@@ -12,6 +12,14 @@ class QWidget;
 
 namespace corrolab {
 
+// The body of a web resource, or why there is none.
+struct DownloadResult
+{
+    bool ok = false;
+    std::string body;
+    std::string error; // when not ok: "the server answered with status 404", "Cancelled"
+};
+
 // Everything the program touches outside itself goes through here, so that the
 // windows can be driven by tests with a double that answers dialogs and fixes
 // dates, and never opens a modal box or a browser.
@@ -56,6 +64,12 @@ public:
         = 0;
     virtual std::chrono::year_month_day Today() = 0;
 
+    // An open-file dialog; std::nullopt when the user cancels.
+    virtual std::optional<std::filesystem::path> ChooseFileToOpen(
+        QWidget* owner, const std::string& title, const std::string& filter)
+        = 0;
+    // Fetches a web address with a progress indication and a Cancel button.
+    virtual DownloadResult Download(QWidget* owner, const std::string& url) = 0;
     // Asks where to save a file (a save dialog offering `suggestedName`, with a
     // filter such as "PNG images (*.png)"); std::nullopt when the user cancels.
     virtual std::optional<std::filesystem::path> AskSaveFile(QWidget* owner,

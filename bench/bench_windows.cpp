@@ -1,12 +1,17 @@
 // The tools window measured through the real window classes, offscreen.
+#include "alloys/ui/alloy_browser.h"
 #include "app/ui/form2.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/periodic_table_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -89,12 +94,50 @@ void CascadeNineRows(benchmark::State& state)
 }
 BENCHMARK(CascadeNineRows)->Unit(benchmark::kMicrosecond);
 
+// Opening a window from its menu and drawing it: the first time, when it is
+// made, and again after it was closed.
+void OpenFromMenu(benchmark::State& state, QAction* MainMenu::*item, bool firstTime)
+{
+    QuietPlatform platform;
+    auto form = std::make_unique<Form2>(platform);
+    for (auto _ : state) {
+        if (firstTime) {
+            state.PauseTiming();
+            form = std::make_unique<Form2>(platform);
+            state.ResumeTiming();
+        }
+        (form->menu.*item)->trigger();
+        QWidget* window = QApplication::activeWindow();
+        if (QWidget* opened = form->periodicTable(); opened && opened->isVisible())
+            window = opened;
+        if (QWidget* opened = form->alloyBrowser(); opened && opened->isVisible())
+            window = opened;
+        window->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        window->hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(OpenFromMenu, PeriodicTableFirst, &MainMenu::mnuPT, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(OpenFromMenu, PeriodicTableAgain, &MainMenu::mnuPT, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenFromMenu, AlloyBrowserFirst, &MainMenu::mnuAC, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(OpenFromMenu, AlloyBrowserAgain, &MainMenu::mnuAC, false)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // window places stay out of the user's settings
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,9 +8,11 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev
   libmuparser-dev
+  libzip-dev libexpat1-dev libcurl4-openssl-dev
   fonts-liberation2
   locales
   file librsvg2-bin desktop-file-utils appstream lintian
+  units # GNU units: the command line is measured against it
 )
 packages+=("$@")
 

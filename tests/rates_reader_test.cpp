@@ -1,8 +1,11 @@
 #include "corrosion/rates_reader.h"
 
+#include "temp_folder.h"
+
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace corrolab {
 namespace {
@@ -103,6 +106,126 @@ TEST(FindRatesFile, IgnoresLetterCase)
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->filename(), "CURRENCY.TXT");
     std::filesystem::remove_all(folder);
+}
+
+TEST(ParseRatesFile, SkipsAByteOrderMark)
+{
+    // The first header line holds a comma inside its quotes, as the shipped file's does.
+    const std::string content
+        = "\xEF\xBB\xBF\"Rates of January, for estimates\",\"b\",\"c\",\"d\",\"e\",\"Jan 2025 "
+          "Rates\"\n\"US Dollar\",1\n";
+    EXPECT_EQ(RatesFields(content).front(), "Rates of January, for estimates");
+    const auto file = ParseRatesFile(content);
+    EXPECT_EQ(file.caption, "Jan 2025 Rates");
+    ASSERT_EQ(file.currencies.size(), 1u);
+    EXPECT_EQ(file.currencies[0].name, "US Dollar");
+    EXPECT_FALSE(file.misalignedLine.has_value());
+}
+
+struct ShiftCase
+{
+    const char* name;
+    std::string entries; // after the six header fields on line 1
+    std::vector<std::string> kept;
+    std::optional<int> wrongLine;
+};
+
+TEST(ParseRatesFile, StopsBeforeALineShiftedByADecimalComma)
+{
+    const ShiftCase cases[] = {
+        {"decimal comma mid-file", "\"US Dollar\",1\n\"Euro\",0,965\n\"Yen\",156\n", {"US Dollar"},
+            3},
+        {"decimal comma in the first entry", "\"Rupiah\",16,300\n\"Euro\",0.965\n", {}, 2},
+        {"decimal comma on the last line", "\"US Dollar\",1\n\"Riyal\",3,75\n", {"US Dollar"}, 3},
+        {"two on one line", "\"A\",1\n\"B\",1,5,2,5\n", {"A"}, 3},
+        {"a negative number as a name", "\"A\",1\n-3,\"B\"\n", {"A"}, 3},
+        {"a text rate is no shift", "\"A\",abc\n\"B\",2\n", {"A", "B"}, std::nullopt},
+        {"plain file", "\"A\",1.5\n\"B\",2\n", {"A", "B"}, std::nullopt},
+    };
+    for (const ShiftCase& row : cases) {
+        const auto file = ParseRatesFile(std::string(kHeader) + row.entries);
+        std::vector<std::string> names;
+        for (const auto& currency : file.currencies)
+            names.push_back(currency.name);
+        EXPECT_EQ(names, row.kept) << row.name;
+        EXPECT_EQ(file.misalignedLine, row.wrongLine) << row.name;
+    }
+    EXPECT_NE(MisalignedRatesMessage("/x/Currency.txt", 17)
+                  .find("Line 17 of the rates file /x/Currency.txt"),
+        std::string::npos);
+}
+
+struct CaptionCase
+{
+    const char* caption;
+    std::optional<year_month_day> date;
+};
+
+TEST(CaptionDate, ReadsTheDateAnImportWrites)
+{
+    const CaptionCase cases[] = {
+        {"ECB 22 Jan 2025 Rates", year_month_day {year(2025), month(1), day(22)}},
+        {"ECB 1 December 2026 Rates", year_month_day {year(2026), month(12), day(1)}},
+        {"Rates of 2025-03-04", year_month_day {year(2025), month(3), day(4)}},
+        {"Jan 2025 Rates", std::nullopt},
+        {"ECB 31 Feb 2025 Rates", std::nullopt},
+        {"ECB 22 Foo 2025 Rates", std::nullopt},
+        {"2025-13-01", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const CaptionCase& row : cases)
+        EXPECT_EQ(CaptionDate(row.caption), row.date) << row.caption;
+    const year_month_day copied {year(2026), month(12), day(7)};
+    EXPECT_EQ(RatesDate("ECB 22 Jan 2025 Rates", copied),
+        (year_month_day {year(2025), month(1), day(22)}));
+    EXPECT_EQ(RatesDate("Jan 2025 Rates", copied), copied);
+    EXPECT_EQ(DayMonthYear(year_month_day {year(2025), month(1), day(2)}), "2 Jan 2025");
+}
+
+// Bytes that differ from their neighbours, so that a piece read twice, skipped
+// or out of order shows.
+std::string Patterned(size_t size)
+{
+    std::string content(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        content[i] = static_cast<char>('!' + (i * 7919 + i / 4093) % 90);
+    return content;
+}
+
+TEST(ReadRatesFile, ReadsWhatTheFileHoldsUpToTheLimit)
+{
+    struct Case
+    {
+        const char* name;
+        size_t fileSize; // of the file written for the row
+        const char* device; // read instead of a written file when set
+        std::optional<size_t> expectedSize;
+    };
+    const Case cases[] = {
+        {"empty file", 0, nullptr, 0},
+        {"ordinary rates file", 1700, nullptr, 1700},
+        {"one piece of 16 KiB", 16 * 1024, nullptr, 16 * 1024},
+        {"a byte more than a piece", 16 * 1024 + 1, nullptr, 16 * 1024 + 1},
+        {"exactly the limit", kMaxRatesFileBytes, nullptr, kMaxRatesFileBytes},
+        {"over the limit", kMaxRatesFileBytes + 4097, nullptr, kMaxRatesFileBytes},
+        {"endless device", 0, "/dev/zero", kMaxRatesFileBytes},
+        {"empty device", 0, "/dev/null", 0},
+        {"missing file", 0, "/nonexistent-corrolab-folder/Currency.txt", std::nullopt},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        const std::string written = Patterned(c.fileSize);
+        const std::filesystem::path path
+            = c.device ? std::filesystem::path(c.device) : folder.Write(c.name, written);
+        const std::optional<std::string> content = ReadRatesFile(path);
+        ASSERT_EQ(content.has_value(), c.expectedSize.has_value()) << c.name;
+        if (!content)
+            continue;
+        ASSERT_EQ(content->size(), *c.expectedSize) << c.name;
+        const std::string expected
+            = c.device ? std::string(*c.expectedSize, '\0') : written.substr(0, *c.expectedSize);
+        EXPECT_TRUE(*content == expected) << c.name; // no dump of 16 MiB on failure
+    }
 }
 
 } // namespace

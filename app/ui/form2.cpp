@@ -1,11 +1,13 @@
 // The main window: start-up, modes, category and unit selection, Swap and Exit.
 #include "app/ui/form2.h"
 
+#include "alloys/ui/alloy_browser.h"
 #include "app/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/eqwt_desktop.h"
+#include "tools/ui/periodic_table_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,8 +51,11 @@ Form2::Form2(Platform& platform, QWidget* parent)
 
 Form2::~Form2()
 {
-    // The tools window is a tool window of this one and the calculator a top-level
-    // window of its own; both live as long as the main window.
+    // The tools window is a tool window of this one; the calculator, the periodic
+    // table and the alloy browser are top-level windows of their own. All live as
+    // long as the main window.
+    delete periodicTable_;
+    delete alloyBrowser_;
     delete eqWt_;
     delete calculator_;
 }
@@ -158,6 +163,13 @@ void Form2::Form_Activate()
     Option1_Click(0);
     // Typing goes to the value from the start.
     Text1->setFocus();
+    startingUp_ = false;
+}
+
+void Form2::SetBusyPointer(bool busy)
+{
+    if (!startingUp_)
+        platform_.SetBusyPointer(busy);
 }
 
 void Form2::Option1_Click(int)
@@ -219,7 +231,7 @@ void Form2::List1_Click()
         SetComboIndex(Combo1, List1->currentRow());
 
     // 2.-3. The corrosion-rate units in both lists.
-    platform_.SetBusyPointer(true);
+    SetBusyPointer(true);
     List2->clear();
     List4->clear();
     LoadCorrosionRateUnits();
@@ -247,7 +259,7 @@ void Form2::List1_Click()
     }
     SetListIndex(List2, 0);
     SetListIndex(List4, 0);
-    platform_.SetBusyPointer(false);
+    SetBusyPointer(false);
 }
 
 void Form2::List2_Click()
@@ -293,13 +305,14 @@ void Form2::Command6_Click()
     tools.activateWindow();
 }
 
-EqWt& Form2::EnsureTools()
+EqWt& Form2::EnsureTools(bool handBackStart)
 {
     if (!eqWt_) {
         eqWt_ = new EqWt(platform_);
         TieToolsToThisWindow();
         SetUpToolsDesktop(*eqWt_);
         connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
+        const QSignalBlocker quiet(handBackStart ? nullptr : eqWt_);
         eqWt_->Form_Load();
         PlaceTools(*eqWt_);
     }
@@ -313,6 +326,7 @@ void Form2::closeEvent(QCloseEvent* event)
         eqWt_->hide();
     if (calculator_)
         calculator_->hide();
+    HideBrowsers();
     event->accept();
     QApplication::quit();
 }

@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +27,9 @@ class QRadioButton;
 
 namespace corrolab {
 
+class AlloyBrowser;
 class EqWt;
+class PeriodicTableWindow;
 struct ChosenMaterial;
 
 // The main window: value, "from" and "to" units, the result, the corrosion-rate
@@ -107,6 +110,8 @@ public:
     void mnuHelp_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
+    void mnuImportRates_Click();
+    void mnuUpdateRates_Click();
     enum class Target {
         UnitsConverter,
         PeriodicTable,
@@ -130,7 +135,13 @@ public:
 
     Platform& platform() { return platform_; }
     EqWt* tools() const { return eqWt_; } // null until first opened
-    EqWt& EnsureTools();
+    // Creates the tools window on first use; `handBackStart` false keeps the
+    // main window's material while the new window loads its iron.
+    EqWt& EnsureTools(bool handBackStart = true);
+    PeriodicTableWindow* periodicTable() const { return periodicTable_; } // null until opened
+    PeriodicTableWindow& EnsurePeriodicTable();
+    AlloyBrowser* alloyBrowser() const { return alloyBrowser_; } // null until opened
+    AlloyBrowser& EnsureAlloyBrowser();
     QWidget* calculator() const { return calculator_; }
     bool DictionaryMode() const;
 
@@ -156,15 +167,27 @@ private:
     void FillUnitLists(const std::vector<std::string>& names);
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
+    void HideBrowsers();
     void OpenProgramFile(const char* name);
+    bool RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders);
+    void ImportChosenRatesFile(bool reload);
+    std::optional<std::string> UpdateRatesNow(bool reload);
+    std::optional<std::string> ImportRatesData(std::string_view ecbData, bool reload);
+    void ReloadCurrencies();
+    void SetBusyPointer(bool busy);
 
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
     std::string lastValue_; // the value text of the last Calculate
     bool alwaysOnTop_ = false;
     bool activated_ = false;
+    // Until the window has been shown the first time: its own start-up work
+    // shows no busy pointer (there is nothing to point at yet).
+    bool startingUp_ = true;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
+    PeriodicTableWindow* periodicTable_ = nullptr;
+    AlloyBrowser* alloyBrowser_ = nullptr;
 };
 
 } // namespace corrolab

@@ -18,11 +18,11 @@ void Form2::Command1_Click()
         return;
     }
     Text1->setCursorPosition(static_cast<int>(Text1->text().size()));
-    platform_.SetBusyPointer(true);
+    SetBusyPointer(true);
     LoadCorrosionRateUnits();
     Text3->setPlainText(QString::fromStdString(GetResult(
         Text1->text().toStdString(), Text2->text().toStdString(), Text4->text().toStdString())));
-    platform_.SetBusyPointer(false);
+    SetBusyPointer(false);
 }
 
 std::string Form2::GetResult(

@@ -16,38 +16,67 @@ constexpr const char* kTitle = "Corrolab";
 
 } // namespace
 
+bool Form2::RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders)
+{
+    const auto failure = UpdateRatesNow(false);
+    if (!failure)
+        return true;
+    if (!platform_.AskOkCancel(this, kTitle,
+            *failure + "\n\n"
+                + NewerRatesOffer(
+                    FolderForEdits(found, platform_.IsWritable(found.file), UserFolderOf(folders))),
+            Platform::Icon::Information))
+        return false;
+    if (!platform_.OpenDocument(std::string(kLatestRatesAddress))) {
+        platform_.Tell(this, kTitle,
+            "The web address could not be opened:\n" + std::string(kLatestRatesAddress),
+            Platform::Icon::Warning);
+        return true;
+    }
+    if (platform_.AskYesNo(
+            this, kTitle, std::string(kImportSavedRatesQuestion), Platform::Icon::Information))
+        ImportChosenRatesFile(false);
+    return true;
+}
+
 void Form2::LoadCurrencyRates()
 {
+    rates.loaded = false;
     const std::vector<DataFolder> folders = platform_.DataFolders();
-    const std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
+    std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
     if (!found)
         return;
-    const std::filesystem::path& path = found->file;
+    std::optional<std::string> content = ReadRatesFile(found->file);
+    if (!content)
+        return;
+    RatesFile file = ParseRatesFile(*content);
 
-    const std::optional<std::chrono::year_month_day> fileDate = platform_.FileDate(path);
-    if (fileDate && !rates.warned) {
-        const int age = AgeInDays(*fileDate, platform_.Today());
+    // The age of the rates: the date the caption names, else the file's date.
+    const auto ratesDate = RatesDate(file.caption, platform_.FileDate(found->file));
+    if (ratesDate && !rates.warned) {
+        const int age = AgeInDays(*ratesDate, platform_.Today());
         if (age > kRatesAgeLimitDays) {
             rates.warned = true;
             if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
-                if (!platform_.AskOkCancel(this, kTitle,
-                        NewerRatesOffer(FolderForEdits(
-                            *found, platform_.IsWritable(path), UserFolderOf(folders))),
-                        Platform::Icon::Information))
+                if (!RenewOldRates(*found, folders))
                     return;
-                if (!platform_.OpenDocument(std::string(kLatestRatesAddress)))
-                    platform_.Tell(this, kTitle,
-                        "The web address could not be opened:\n" + std::string(kLatestRatesAddress),
-                        Platform::Icon::Warning);
+                // An update or an import may have written a new file: read the one in use.
+                found = FindDataFile(platform_.DataFolders(), kRatesFileName);
+                content = found ? ReadRatesFile(found->file) : std::nullopt;
+                if (!content)
+                    return;
+                file = ParseRatesFile(*content);
             }
         }
     }
 
-    const std::optional<std::string> content = ReadRatesFile(path);
-    if (!content)
-        return;
-    const RatesFile file = ParseRatesFile(*content);
     rates.caption = file.caption;
+    rates.loaded = true;
+    if (file.misalignedLine && !rates.misalignmentTold) {
+        rates.misalignmentTold = true;
+        platform_.Tell(this, kTitle, MisalignedRatesMessage(found->file, *file.misalignedLine),
+            Platform::Icon::Warning);
+    }
 
     List2->clear();
     StoreCurrencies(unitTable, file);
@@ -60,7 +89,7 @@ void Form2::LoadCurrencyRates()
 
 void Form2::ShowRatesCaption()
 {
-    std::string caption = rates.caption;
+    std::string caption = rates.loaded ? rates.caption : std::string(kNoRatesFileCaption);
     if (caption.empty()) {
         const auto date = platform_.FileDate(platform_.ProgramFile());
         caption = date ? MonthRatesCaption(*date) : std::string("Rates");

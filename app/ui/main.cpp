@@ -1,5 +1,5 @@
-// Corrolab: corrosion-rate, unit and currency conversion for corrosion engineers.
-#include "app/command_line.h"
+// The windows of Corrolab. `corrolab` starts this program when it is run without
+// a subcommand; the arguments are the window options.
 #include "app/ui/form2.h"
 #include "app/ui/qt_platform.h"
 #include "app/ui/screenshots.h"
@@ -10,10 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <iostream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -45,27 +42,8 @@ void UseDesignFonts()
 
 } // namespace
 
-// The folder of the running executable, found without Qt so that the command
-// line never needs a display.
-std::filesystem::path ProgramFolder(const char* argv0)
-{
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path();
-    return std::filesystem::absolute(argv0, error).parent_path();
-}
-
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (corrolab::IsCommandLine(args)) {
-        std::ios::sync_with_stdio(false);
-        std::cin.tie(nullptr); // no flush of the results before every line read
-        return corrolab::RunCommandLine(
-            args, std::cin, std::cout, std::cerr, ProgramFolder(argv[0]));
-    }
-
     std::string screenshotFolder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {

@@ -1,5 +1,7 @@
 #include "app/ui/qt_platform.h"
 
+#include "app/ui/web_download.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -123,6 +125,20 @@ std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::files
 std::chrono::year_month_day QtPlatform::Today()
 {
     return ToYmd(QDate::currentDate());
+}
+
+std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(
+    QWidget* owner, const std::string& title, const std::string& filter)
+{
+    const QString file = QFileDialog::getOpenFileName(owner, ToQt(title), QString(), ToQt(filter));
+    if (file.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(file.toStdString());
+}
+
+DownloadResult QtPlatform::Download(QWidget* owner, const std::string& url)
+{
+    return DownloadWithProgress(owner, QString::fromStdString(url));
 }
 
 std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,

@@ -24,6 +24,9 @@ public:
     bool IsWritable(const std::filesystem::path& file) override;
     std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path& file) override;
     std::chrono::year_month_day Today() override;
+    std::optional<std::filesystem::path> ChooseFileToOpen(
+        QWidget* owner, const std::string& title, const std::string& filter) override;
+    DownloadResult Download(QWidget* owner, const std::string& url) override;
     std::optional<std::filesystem::path> AskSaveFile(QWidget* owner, const std::string& title,
         const std::string& suggestedName, const std::string& filter) override;
 };

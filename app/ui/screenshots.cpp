@@ -84,6 +84,7 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
     window.Combo1->setCurrentIndex(window.Combo1->findText("Length"));
     window.Combo1_Click();
     ok = Save(window, dir.filePath("corrolab-dictionary.png")) && ok;
+    ok = SaveBrowserScreenshots(window, folder) && ok;
     return SaveCalculatorPages(window, dir) && ok;
 }
 

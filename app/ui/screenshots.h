@@ -11,4 +11,8 @@ class Form2;
 // states worth reviewing (an alloy, a material that cannot be calculated).
 bool SaveScreenshots(Form2& window, const std::string& folder);
 
+// The periodic table (by family, and as a heat map of density) and the alloy
+// browser (all alloys, and those with at least 2 % molybdenum).
+bool SaveBrowserScreenshots(Form2& window, const std::string& folder);
+
 } // namespace corrolab

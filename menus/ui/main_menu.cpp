@@ -31,6 +31,9 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuEdit = bar->addMenu("&Edit");
     menu.mnuCurr = menu.mnuEdit->addAction("&Currencies.txt");
     menu.mnuUnitsList = menu.mnuEdit->addAction("&Units.txt");
+    menu.mnuEdit->addSeparator();
+    menu.mnuImportRates = menu.mnuEdit->addAction("&Import ECB rates…");
+    menu.mnuUpdateRates = menu.mnuEdit->addAction("Update &rates now");
 
     menu.mnuHelp = bar->addAction("&Help");
     menu.mnuHelp->setShortcut(QKeySequence::HelpContents);

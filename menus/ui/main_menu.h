@@ -23,6 +23,8 @@ struct MainMenu
     QMenu* mnuEdit = nullptr;
     QAction* mnuCurr = nullptr; // Currencies.txt
     QAction* mnuUnitsList = nullptr; // Units.txt
+    QAction* mnuImportRates = nullptr; // Import ECB rates…
+    QAction* mnuUpdateRates = nullptr; // Update rates now
     QAction* mnuHelp = nullptr;
 };
 

@@ -1,13 +1,16 @@
 // The main window's menu commands.
 #include "app/ui/form2.h"
 
+#include "alloys/ui/alloy_browser.h"
 #include "app/data_folders.h"
 #include "app/editable_data_file.h"
+#include "app/ui/window_place.h"
 #include "calculators/ui/corrosion_calculators.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/periodic_table_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +37,8 @@ void Form2::ConnectMenu()
     connect(menu.mnuSettings, &QAction::triggered, this, [this] { mnuSettings_Click(); });
     connect(menu.mnuCurr, &QAction::triggered, this, [this] { mnuCurr_Click(); });
     connect(menu.mnuUnitsList, &QAction::triggered, this, [this] { mnuUnitsList_Click(); });
+    connect(menu.mnuImportRates, &QAction::triggered, this, [this] { mnuImportRates_Click(); });
+    connect(menu.mnuUpdateRates, &QAction::triggered, this, [this] { mnuUpdateRates_Click(); });
     connect(menu.mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 }
 
@@ -123,10 +128,10 @@ void Form2::SwitchWindow(Target target)
         activateWindow();
         break;
     case Target::PeriodicTable:
-        EnsureTools().showMetals();
+        BringToFront(EnsurePeriodicTable());
         break;
     case Target::Alloys:
-        EnsureTools().showAlloys();
+        BringToFront(EnsureAlloyBrowser());
         break;
     case Target::ExpressionCalculator:
         if (!calculator_)
@@ -155,6 +160,7 @@ void Form2::SwitchWindow(Target target)
             calculator_->hide();
         if (auto* calculators = findChild<CorrosionCalculators*>())
             calculators->hide();
+        HideBrowsers();
         break;
     }
 }

@@ -140,14 +140,22 @@ TEST_F(Currencies, YesThenOkOpensTheWebAddressYesThenCancelReadsNothing)
     EXPECT_EQ(form->List2->count(), 5);
 }
 
-TEST_F(Currencies, MissingFileChangesNothingAndTheCaptionFallsBackToTheProgramDate)
+TEST_F(Currencies, MissingFileSaysSoAndAnEmptyCaptionFallsBackToTheProgramDate)
 {
     platform.fileDates[platform.programFile] = year_month_day {year(2026), month(12), day(1)};
     ChooseCurrencies();
     EXPECT_EQ(form->List2->count(), 49); // the catalogue's names
-    EXPECT_EQ(form->Label1->text(), "Dec 2026 Rates");
+    // No date as if rates were loaded: the label says there are none.
+    EXPECT_EQ(form->Label1->text(), "No rates file");
     Convert("1", "Euro", "US Dollar");
     EXPECT_EQ(Result(), "");
+
+    folder.Write("Currency.txt", "a,b,c,d,e,\nUS Dollar,1\nEuro,0.5\n");
+    ChooseCurrencies();
+    EXPECT_EQ(form->Label1->text(), "Dec 2026 Rates");
+    std::filesystem::remove(folder.path() / "Currency.txt");
+    ChooseCurrencies();
+    EXPECT_EQ(form->Label1->text(), "No rates file");
 }
 
 TEST_F(Currencies, MixedCaseNamesFoundWhateverTheFileNameCase)

@@ -499,8 +499,8 @@ TEST_F(ToolsWindow, TypedDensityOrAtomicWeightRecalculates)
     }
 }
 
-// Switching the tools window's mode from a menu keeps the main window's material,
-// and the grid where the mode allows it.
+// Switching the tools window's mode from outside it (showMetals, showAlloys) keeps
+// the main window's material, and the grid where the mode allows it.
 TEST_F(ToolsWindow, MenuModeSwitchKeepsTheMainWindowsMaterial)
 {
     const struct
@@ -508,7 +508,7 @@ TEST_F(ToolsWindow, MenuModeSwitchKeepsTheMainWindowsMaterial)
         const char* name;
         const char* composition; // in the Alloy mode; empty: a pure metal
         const char* metal;
-        bool periodicTable; // else "Alloys and Compositions"
+        bool periodicTable; // showMetals, else showAlloys
         const char* firstSymbol;
         int components;
     } cases[] = {
@@ -528,7 +528,10 @@ TEST_F(ToolsWindow, MenuModeSwitchKeepsTheMainWindowsMaterial)
         }
         const Frame before = MainFrame();
         const std::string mpy = Converted("1", "micro_amp/cm^2", "mpy");
-        (c.periodicTable ? form->menu.mnuPT : form->menu.mnuAC)->trigger();
+        if (c.periodicTable)
+            tools->showMetals();
+        else
+            tools->showAlloys();
         EXPECT_TRUE(tools->isVisible()) << c.name;
         EXPECT_EQ(tools->Option2[0]->isChecked(), c.periodicTable) << c.name;
         EXPECT_EQ(tools->Combo3->isEnabled(), !c.periodicTable) << c.name;
@@ -539,7 +542,7 @@ TEST_F(ToolsWindow, MenuModeSwitchKeepsTheMainWindowsMaterial)
     }
     // A catalogue alloy that gives way to the Metal mode leaves no alloy name behind.
     ChooseAlloy("Copper", kBrass.c_str());
-    form->menu.mnuPT->trigger();
+    tools->showMetals();
     EXPECT_EQ(tools->Combo4->currentText(), "");
 }
 

@@ -37,6 +37,9 @@ public:
     std::map<std::filesystem::path, std::chrono::year_month_day> fileDates;
     std::chrono::year_month_day today {
         std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+    std::deque<std::filesystem::path> chosenFiles; // next answers of open-file dialogs
+    std::deque<DownloadResult> downloads; // next downloads; an off-line failure when empty
+    std::vector<std::string> downloadedUrls;
     std::optional<std::filesystem::path> saveAnswer; // what a save dialog returns
     std::vector<std::string> saveRequests; // the suggested names asked for
 
@@ -94,6 +97,24 @@ public:
         return std::nullopt;
     }
     std::chrono::year_month_day Today() override { return today; }
+    std::optional<std::filesystem::path> ChooseFileToOpen(
+        QWidget*, const std::string&, const std::string&) override
+    {
+        if (chosenFiles.empty())
+            return std::nullopt;
+        auto file = chosenFiles.front();
+        chosenFiles.pop_front();
+        return file;
+    }
+    DownloadResult Download(QWidget*, const std::string& url) override
+    {
+        downloadedUrls.push_back(url);
+        if (downloads.empty())
+            return {false, "", "Host not found (test double)"};
+        DownloadResult result = downloads.front();
+        downloads.pop_front();
+        return result;
+    }
     std::optional<std::filesystem::path> AskSaveFile(
         QWidget*, const std::string&, const std::string& suggestedName, const std::string&) override
     {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 namespace corrolab {
 namespace {
@@ -68,6 +69,29 @@ TEST_F(Form2Start, ControlsKeepTheirDesignedLook)
     for (QAction* action : menus)
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     EXPECT_EQ(form->menu.mnuAT->text().remove('&'), "Always on Top");
+}
+
+TEST_F(Form2Start, ShowsNoBusyPointerUntilTheUserAsks)
+{
+    EXPECT_EQ(platform.busyCalls, 0);
+    struct Case
+    {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"Calculate", [this] { form->Command1->click(); }},
+        {"Enter in the value box", [this] { emit form->Text1->returnPressed(); }},
+        {"a unit picked", [this] { Pick(form->List4, "mpy"); }},
+        {"a category from the list", [this] { form->List1->setCurrentRow(3); }},
+        {"Swap", [this] { form->Command5->click(); }},
+    };
+    for (const Case& c : cases) {
+        platform.busyCalls = 0;
+        c.act();
+        EXPECT_GE(platform.busyCalls, 1) << c.name;
+        EXPECT_EQ(platform.busyDepth, 0) << c.name;
+    }
 }
 
 using Conversion = WindowTest;

@@ -1,10 +1,12 @@
 #include "temp_folder.h"
 #include "window_fixture.h"
 
+#include "alloys/ui/alloy_browser.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/hand_back_setting.h"
+#include "tools/ui/periodic_table_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -85,16 +87,22 @@ TEST_F(Menus, HelpWithoutTheHelpFileSaysSo)
 TEST_F(Menus, WindowSwitching)
 {
     form->menu.mnuAC->trigger();
+    ASSERT_NE(form->alloyBrowser(), nullptr);
+    EXPECT_TRUE(form->alloyBrowser()->isVisible());
+    EXPECT_EQ(form->tools(), nullptr); // made only when a window asks for it
+    form->Command6->click(); // "Material ..." still opens the tools window
     ASSERT_NE(form->tools(), nullptr);
     EXPECT_TRUE(form->tools()->isVisible());
-    EXPECT_TRUE(form->tools()->Option2[1]->isChecked());
-    EXPECT_TRUE(form->tools()->Combo3->isEnabled());
     form->menu.mnuCW->trigger();
     EXPECT_FALSE(form->tools()->isVisible());
+    EXPECT_FALSE(form->alloyBrowser()->isVisible());
     form->menu.mnuPT->trigger();
-    EXPECT_TRUE(form->tools()->isVisible());
-    EXPECT_TRUE(form->tools()->Option2[0]->isChecked());
+    ASSERT_NE(form->periodicTable(), nullptr);
+    EXPECT_TRUE(form->periodicTable()->isVisible());
+    EXPECT_FALSE(form->tools()->isVisible());
     EXPECT_EQ(form->Label2[3]->text(), "Iron");
+    form->menu.mnuCW->trigger();
+    EXPECT_FALSE(form->periodicTable()->isVisible());
     form->menu.mnuUC->trigger();
     EXPECT_TRUE(form->isVisible());
 }
@@ -163,10 +171,14 @@ TEST_F(Menus, AlwaysOnTopAgreesInMenuAndSettings)
 
 TEST_F(Menus, ExitClosesTheProgram)
 {
+    form->Command6->click();
     form->menu.mnuPT->trigger();
+    form->menu.mnuAC->trigger();
     form->menu.mnuExit->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->tools()->isVisible());
+    EXPECT_FALSE(form->periodicTable()->isVisible());
+    EXPECT_FALSE(form->alloyBrowser()->isVisible());
 }
 
 } // namespace

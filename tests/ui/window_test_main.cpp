@@ -1,7 +1,10 @@
 // Window tests run offscreen; a modal dialog left open fails the test instead of
 // hanging the run.
+#include "app/ui/window_place.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
@@ -45,6 +48,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Settings the windows keep between runs go to a test location, never the user's.
     QStandardPaths::setTestModeEnabled(true);
+    corrolab::ProgramSettings()->remove("PeriodicTable");
+    corrolab::ProgramSettings()->remove("AlloyBrowser");
     // A dialog that somehow runs its own event loop is closed at once.
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {

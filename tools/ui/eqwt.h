@@ -41,6 +41,16 @@ public:
     void showMetals();
     void showAlloys();
 
+    // Puts an element into the grid without calculating: row 0 in the Metal
+    // mode, the first row in use without a symbol (or one more row) in the Alloy
+    // mode. The results are emptied until the next calculation hands the new
+    // material back; nothing else changes. Returns why the element could not be
+    // used, or an empty text.
+    std::string useElement(const std::string& symbol);
+    // Loads a catalogue alloy in the Alloy mode as picking it in the base-metal
+    // and alloy choosers does, hand-back included; false for an unknown alloy.
+    bool loadAlloy(const std::string& baseMetal, const std::string& alloy);
+
     // Mode, count and catalogue.
     std::array<QRadioButton*, 2> Option2 {};
     std::array<QLabel*, 3> Label4 {};

@@ -1,0 +1,94 @@
+#include "app/ui/window_place.h"
+
+#include "app/on_screen.h"
+#include "tools/ui/hand_back_setting.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+namespace corrolab {
+
+namespace {
+
+bool remembered = true;
+
+ScreenBox Box(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The available area of the screen that holds most of the rectangle, or of the
+// primary screen when none does.
+QRect ScreenAreaFor(const QRect& rect)
+{
+    QScreen* best = QGuiApplication::primaryScreen();
+    int bestArea = 0;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect common = screen->availableGeometry().intersected(rect);
+        const int area = common.width() * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = screen;
+        }
+    }
+    return best ? best->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+std::unique_ptr<QSettings> ProgramSettings()
+{
+    // One settings file with the tools window's choice of figures.
+    return std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat);
+}
+
+void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight)
+{
+    QRect place;
+    if (remembered)
+        place = ProgramSettings()->value(key + "/geometry").toRect();
+    if (!place.isValid() || place.width() < 100 || place.height() < 100) {
+        const QRect screen = ScreenAreaFor(QRect());
+        place = QRect(0, 0, defaultWidth, defaultHeight);
+        place.moveCenter(screen.center());
+    }
+    const ScreenBox fitted = FitOnScreen(Box(place), Box(ScreenAreaFor(place)));
+    window.resize(fitted.width, fitted.height);
+    window.move(fitted.x, fitted.y);
+}
+
+void KeepOnScreen(QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const ScreenBox fitted = FitOnScreen(Box(frame), Box(ScreenAreaFor(frame)));
+    if (fitted == Box(frame))
+        return;
+    // The frame adds its margins to the client size.
+    window.resize(window.width() - (frame.width() - fitted.width),
+        window.height() - (frame.height() - fitted.height));
+    window.move(fitted.x, fitted.y);
+}
+
+void RememberWindowPlace(const QWidget& window, const QString& key)
+{
+    if (!remembered)
+        return;
+    ProgramSettings()->setValue(key + "/geometry", QRect(window.pos(), window.size()));
+}
+
+void BringToFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void SetWindowPlacesRemembered(bool on)
+{
+    remembered = on;
+}
+
+} // namespace corrolab

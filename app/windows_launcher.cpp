@@ -1,0 +1,51 @@
+#include "app/windows_launcher.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <unistd.h>
+
+namespace corrolab {
+
+std::filesystem::path ProgramFolder(const char* argv0)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return self.parent_path();
+    return std::filesystem::absolute(argv0, error).parent_path();
+}
+
+std::vector<std::filesystem::path> WindowsProgramPlaces(const std::filesystem::path& programFolder)
+{
+    return {programFolder / kWindowsProgramName,
+        (programFolder / ".." / "libexec" / "corrolab" / kWindowsProgramName).lexically_normal()};
+}
+
+int StartWindows(const std::filesystem::path& programFolder, const std::vector<std::string>& args,
+    std::ostream& err)
+{
+    const std::vector<std::filesystem::path> places = WindowsProgramPlaces(programFolder);
+    for (const std::filesystem::path& place : places) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(place, error) || ::access(place.c_str(), X_OK) != 0)
+            continue;
+        std::string program = place.string();
+        std::vector<std::string> texts = args;
+        std::vector<char*> argv {program.data()};
+        for (std::string& text : texts)
+            argv.push_back(text.data());
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        err << "corrolab: cannot start the windows (" << program << "): " << std::strerror(errno)
+            << '\n';
+        return 1;
+    }
+    err << "corrolab: cannot start the windows: " << kWindowsProgramName << " is neither in "
+        << places[0].parent_path().string() << " nor in " << places[1].parent_path().string()
+        << '\n';
+    return 1;
+}
+
+} // namespace corrolab

@@ -1,0 +1,191 @@
+// The two executables: `corrolab` runs the command line without Qt and starts
+// the windows program for everything else.
+#include "app/windows_launcher.h"
+#include "temp_folder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
+#include <vector>
+
+namespace corrolab {
+namespace {
+
+struct ProcessResult
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& arg)
+{
+    std::string quoted = "'";
+    for (char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string Slurp(const std::filesystem::path& file)
+{
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs a program with the arguments through `env ENVIRONMENT`, with no input.
+ProcessResult RunProgram(const std::string& environment, const std::filesystem::path& program,
+    const std::vector<std::string>& args = {})
+{
+    TempFolder scratch;
+    std::string command = "env " + environment + " " + Quoted(program.string());
+    for (const std::string& arg : args)
+        command += " " + Quoted(arg);
+    command += " </dev/null >" + Quoted((scratch.path() / "out").string()) + " 2>"
+        + Quoted((scratch.path() / "err").string());
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(scratch.path() / "out"),
+        Slurp(scratch.path() / "err")};
+}
+
+const char* kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+
+std::vector<std::string> NeededLibraries(const char* program)
+{
+    const ProcessResult run = RunProgram("", "/usr/bin/readelf", {"-d", program});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> needed;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t open = line.find("Shared library: [");
+        if (line.find("(NEEDED)") != std::string::npos && open != std::string::npos)
+            needed.push_back(line.substr(open + 17, line.find(']', open) - open - 17));
+    }
+    return needed;
+}
+
+TEST(Executables, OnlyTheWindowsProgramLoadsQt)
+{
+    struct Case
+    {
+        const char* name;
+        const char* program;
+        bool loadsQt;
+    };
+    const Case cases[] = {
+        {"corrolab", CORROLAB_EXE, false},
+        {"corrolab-windows", CORROLAB_WINDOWS_EXE, true},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> needed = NeededLibraries(c.program);
+        EXPECT_FALSE(needed.empty()) << c.name; // the dynamic section was read
+        const bool namesQt = std::any_of(needed.begin(), needed.end(),
+            [](const std::string& library) { return library.starts_with("libQt"); });
+        EXPECT_EQ(namesQt, c.loadsQt) << c.name;
+        // Nor through a library it loads.
+        const ProcessResult loaded = RunProgram("", "/usr/bin/ldd", {c.program});
+        EXPECT_EQ(loaded.status, 0) << c.name << loaded.err;
+        EXPECT_NE(loaded.out.find("libc.so"), std::string::npos) << c.name << loaded.out;
+        EXPECT_EQ(loaded.out.find("libQt") != std::string::npos, c.loadsQt) << loaded.out;
+    }
+}
+
+std::filesystem::path WriteScript(const std::filesystem::path& path, const std::string& body)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
+}
+
+// A copy of `corrolab` in FOLDER/bin, as an installation lays it out.
+std::filesystem::path InstalledCopy(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder / "bin");
+    const auto copy = folder / "bin" / "corrolab";
+    std::filesystem::copy_file(CORROLAB_EXE, copy);
+    std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
+    return copy;
+}
+
+TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
+{
+    enum Places { kNone, kBeside, kLibexec, kBoth, kBesideNotExecutable, kBesideAFolder };
+    struct Case
+    {
+        const char* name;
+        Places places;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"no arguments, both places", kBoth, {}, 0, "beside\n"},
+        {"window options passed through", kBoth, {"--screenshot", "a folder", "x'y", ""}, 0,
+            "beside\n--screenshot\na folder\nx'y\n\n"},
+        {"installed layout", kLibexec, {"--bogus"}, 3, "libexec\n--bogus\n"},
+        {"beside but not executable", kBesideNotExecutable, {}, 3, "libexec\n"},
+        {"a folder of that name beside", kBesideAFolder, {}, 3, "libexec\n"},
+        {"beside only", kBeside, {"-x"}, 0, "beside\n-x\n"},
+        {"a subcommand never starts the windows", kBoth, {"--version"}, 0, "corrolab 1.0.0\n"},
+        {"nowhere", kNone, {}, 1, ""},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        const auto program = InstalledCopy(folder.path());
+        const auto beside = folder.path() / "bin" / "corrolab-windows";
+        if (c.places == kBeside || c.places == kBoth || c.places == kBesideNotExecutable)
+            WriteScript(beside, "echo beside; for a in \"$@\"; do printf '%s\\n' \"$a\"; done");
+        if (c.places == kBesideNotExecutable)
+            std::filesystem::permissions(beside, std::filesystem::perms::owner_read);
+        if (c.places == kBesideAFolder)
+            std::filesystem::create_directories(beside);
+        if (c.places == kLibexec || c.places == kBoth || c.places == kBesideNotExecutable
+            || c.places == kBesideAFolder)
+            WriteScript(folder.path() / "libexec" / "corrolab" / "corrolab-windows",
+                "echo libexec; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; exit 3");
+        const ProcessResult run = RunProgram(kNoDisplay, program, c.args);
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.name;
+        if (c.places == kNone) {
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_NE(run.err.find("corrolab-windows"), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find((folder.path() / "bin").string()), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.err, "") << c.name;
+        }
+    }
+}
+
+TEST(Launcher, OpensTheRealWindows)
+{
+    TempFolder folder;
+    const auto installed = InstalledCopy(folder.path());
+    std::filesystem::create_directories(folder.path() / "libexec" / "corrolab");
+    std::filesystem::create_symlink(
+        CORROLAB_WINDOWS_EXE, folder.path() / "libexec" / "corrolab" / "corrolab-windows");
+    struct Case
+    {
+        const char* name;
+        std::filesystem::path program;
+    };
+    const Case cases[] = {
+        {"build folder", CORROLAB_EXE},
+        {"installed layout", installed},
+    };
+    for (const Case& c : cases) {
+        const auto pictures = folder.path() / (std::string("pictures of ") + c.name);
+        const ProcessResult run
+            = RunProgram(kNoDisplay, c.program, {"--screenshot", pictures.string()});
+        EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;
+        EXPECT_TRUE(std::filesystem::is_regular_file(pictures / "corrolab-main.png")) << c.name;
+        // No arguments: the main window opens (and, asked to, closes once shown).
+        const ProcessResult shown
+            = RunProgram("QT_QPA_PLATFORM=offscreen CORROLAB_QUIT_WHEN_SHOWN=1", c.program);
+        EXPECT_EQ(shown.status, 0) << c.name << ": " << shown.err;
+    }
+}
+
+} // namespace
+} // namespace corrolab

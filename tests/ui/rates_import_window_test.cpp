@@ -1,0 +1,363 @@
+#include "app/ui/web_download.h"
+#include "ecb_fixtures.h"
+#include "local_http_server.h"
+#include "temp_folder.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace corrolab {
+namespace {
+
+using namespace std::chrono;
+
+const std::string kOldRates = "\"h1\",\"h2\",\"h3\",\"h4\",\"h5\",\"Jan 2025 Rates\"\n"
+                              "\"US Dollar\",1\n\"Euro\",0.965\n\"Broken Crown\",abc\n";
+
+class RatesImportWindow : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        platform.folder = program.path();
+        platform.userFolder = data.path() / "corrolab";
+        std::filesystem::copy_file(std::filesystem::path(CORROLAB_DATA_DIR) / "Currency.txt",
+            program.path() / "Currency.txt");
+    }
+
+    void ChooseCurrencies() { Choose(form->Combo5, "Currencies"); }
+
+    std::optional<double> Factor(const std::string& key) const
+    {
+        for (int unit = 1; unit <= 100; ++unit)
+            if (form->unitTable.Name(unit, kCurrencyCategory) == key)
+                return form->unitTable.Factor(unit, kCurrencyCategory);
+        return std::nullopt;
+    }
+
+    std::filesystem::path Written() const { return platform.userFolder / "Currency.txt"; }
+    std::string LastTell() const
+    {
+        for (auto dialog = platform.dialogs.rbegin(); dialog != platform.dialogs.rend(); ++dialog)
+            if (dialog->kind == "Tell")
+                return dialog->text;
+        return {};
+    }
+
+    TempFolder program;
+    TempFolder data;
+};
+
+TEST_F(RatesImportWindow, ImportFromTheMenuIsUsedAtOnce)
+{
+    const std::string csv = EcbFixtureText("eurofxref.csv");
+    const std::pair<const char*, std::filesystem::path> cases[] = {
+        {"daily XML", EcbFixture("eurofxref-daily.xml")},
+        {"90-day XML", EcbFixture("eurofxref-hist-90d.xml")},
+        {"CSV", EcbFixture("eurofxref.csv")},
+        {"zip", data.Write("eurofxref.zip", ZipOf({{"eurofxref.csv", csv}}))},
+    };
+    for (const auto& [name, file] : cases) {
+        std::filesystem::remove_all(platform.userFolder);
+        ChooseCurrencies();
+        ASSERT_EQ(form->Label1->text(), "Jan 2025 Rates") << name;
+        platform.chosenFiles = {file};
+        platform.dialogs.clear();
+        form->menu.mnuImportRates->trigger();
+        // State: the lists, the table and the label show the new file without a restart.
+        EXPECT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates") << name;
+        EXPECT_EQ(form->List2->count(), 49) << name;
+        ASSERT_TRUE(Factor("EURO").has_value()) << name;
+        EXPECT_NEAR(*Factor("EURO"), 1 / 1.0412, 1e-9) << name;
+        EXPECT_NEAR(*Factor("JAPANESE YEN"), 162.63 / 1.0412, 1e-6) << name;
+        ASSERT_EQ(platform.Count("Tell"), 1u) << name;
+        EXPECT_EQ(platform.dialogs.back().icon, Platform::Icon::Information);
+        EXPECT_NE(LastTell().find("Updated 30 currencies, kept 19, added 0."), std::string::npos)
+            << name << ": " << LastTell();
+        EXPECT_TRUE(std::filesystem::exists(Written())) << name;
+    }
+}
+
+TEST_F(RatesImportWindow, ASecondImportKeepsTheFirstAsBak)
+{
+    platform.chosenFiles = {EcbFixture("eurofxref-daily.xml"),
+        data.Write("next.csv", "Date, USD, JPY\n23 January 2025, 1.05, 160\n")};
+    form->menu.mnuImportRates->trigger();
+    const std::string first = ReadWhole(Written());
+    form->menu.mnuImportRates->trigger();
+    EXPECT_EQ(ReadWhole(platform.userFolder / "Currency.txt.bak"), first);
+    ChooseCurrencies();
+    EXPECT_EQ(form->Label1->text(), "ECB 23 Jan 2025 Rates");
+}
+
+TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
+{
+    const std::string zip = ZipOf({{"eurofxref.csv", EcbFixtureText("eurofxref.csv")}});
+    const std::pair<std::filesystem::path, const char*> cases[] = {
+        {EcbFixture("other-columns.csv"), "currency columns"},
+        {data.Write("cut.zip", zip.substr(0, zip.size() / 3)), "truncated"},
+        {data.Write("empty.xml", ""), "empty"},
+        {data.Write("future.csv", "Date, USD\n9 December 2026, 1.05\n"), "after today"},
+        {data.path() / "absent.xml", "cannot be read"},
+        {[&] {
+             const auto huge = data.Write("huge.zip", "PK");
+             std::filesystem::resize_file(huge, 100 * 1024 * 1024);
+             return huge;
+         }(),
+            "too large"},
+    };
+    ChooseCurrencies();
+    for (const auto& [file, message] : cases) {
+        platform.dialogs.clear();
+        platform.chosenFiles = {file};
+        form->menu.mnuImportRates->trigger();
+        ASSERT_EQ(platform.Count("Tell"), 1u) << file;
+        EXPECT_EQ(platform.dialogs.back().icon, Platform::Icon::Warning) << file;
+        EXPECT_NE(LastTell().find(message), std::string::npos) << file << ": " << LastTell();
+        EXPECT_NE(LastTell().find("The rates file in use is untouched."), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(platform.userFolder)) << file;
+        EXPECT_EQ(form->Label1->text(), "Jan 2025 Rates") << file;
+    }
+    // Cancelling the file dialog does nothing.
+    platform.dialogs.clear();
+    form->menu.mnuImportRates->trigger();
+    EXPECT_TRUE(platform.dialogs.empty());
+}
+
+TEST_F(RatesImportWindow, AFailingWriteLeavesTheOldFile)
+{
+    platform.chosenFiles = {EcbFixture("eurofxref-daily.xml")};
+    form->menu.mnuImportRates->trigger();
+    const std::string before = ReadWhole(Written());
+
+    // Files may grow to 100 bytes only: the new file cannot be written whole.
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &tight);
+    platform.chosenFiles = {EcbFixture("eurofxref.csv")};
+    std::filesystem::remove(platform.userFolder / "Currency.txt.bak");
+    platform.dialogs.clear();
+    form->menu.mnuImportRates->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_NE(LastTell().find("cannot"), std::string::npos) << LastTell();
+    EXPECT_EQ(ReadWhole(Written()), before);
+
+    // A data folder that cannot be made.
+    std::filesystem::remove_all(platform.userFolder);
+    data.Write("corrolab", "a file where the folder should be");
+    platform.chosenFiles = {EcbFixture("eurofxref.csv")};
+    form->menu.mnuImportRates->trigger();
+    EXPECT_NE(LastTell().find("cannot be created"), std::string::npos) << LastTell();
+}
+
+TEST_F(RatesImportWindow, UpdateNowDownloadsTheDailyFile)
+{
+    ChooseCurrencies();
+    struct Case
+    {
+        const char* name;
+        DownloadResult download;
+        const char* message;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"off-line", {false, "", "Host not found"}, "Host not found", "Jan 2025 Rates"},
+        {"not found", {false, "", "the server answered with status 404"}, "status 404",
+            "Jan 2025 Rates"},
+        {"a web page", {true, "<html><body>Rates</body></html>", ""}, "not an ECB rates file",
+            "Jan 2025 Rates"},
+        {"the daily XML", {true, EcbFixtureText("eurofxref-daily.xml"), ""}, "Updated 30",
+            "ECB 22 Jan 2025 Rates"},
+    };
+    for (const Case& row : cases) {
+        platform.downloads = {row.download};
+        platform.downloadedUrls.clear();
+        form->menu.mnuUpdateRates->trigger();
+        ASSERT_EQ(platform.downloadedUrls.size(), 1u) << row.name;
+        EXPECT_EQ(platform.downloadedUrls[0].rfind("https://www.ecb.europa.eu/", 0), 0u);
+        EXPECT_NE(LastTell().find(row.message), std::string::npos)
+            << row.name << ": " << LastTell();
+        EXPECT_EQ(form->Label1->text(), row.label) << row.name;
+    }
+}
+
+TEST_F(RatesImportWindow, OldRatesYesOffersTheUpdateFirst)
+{
+    std::filesystem::remove(program.path() / "Currency.txt");
+    const auto file = program.Write("Currency.txt", kOldRates);
+    platform.fileDates[file] = year_month_day(sys_days(platform.today) - days(40));
+    platform.answers = {true};
+    platform.downloads = {{true, EcbFixtureText("eurofxref-daily.xml"), ""}};
+    ChooseCurrencies();
+    EXPECT_EQ(platform.downloadedUrls.size(), 1u);
+    EXPECT_EQ(platform.Count("OkCancel"), 0u);
+    EXPECT_TRUE(platform.openedDocuments.empty());
+    EXPECT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates");
+    // The old file's own currencies stay, with the published ones added.
+    EXPECT_EQ(form->List2->item(0)->text(), "US Dollar");
+    EXPECT_EQ(form->List2->item(2)->text(), "Broken Crown");
+    EXPECT_EQ(form->List2->count(), 31);
+
+    // When the update fails, the page is offered with the reason.
+    form.reset();
+    std::filesystem::remove_all(platform.userFolder);
+    form = std::make_unique<Form2>(platform);
+    form->show();
+    platform.dialogs.clear();
+    platform.answers = {true, true};
+    ChooseCurrencies();
+    ASSERT_EQ(platform.Count("OkCancel"), 1u);
+    const std::string offer = platform.dialogs[1].text;
+    EXPECT_NE(offer.find("Host not found"), std::string::npos) << offer;
+    EXPECT_NE(offer.find(program.path().string()), std::string::npos) << offer;
+    EXPECT_EQ(platform.openedDocuments.size(), 1u);
+    EXPECT_EQ(form->List2->count(), 3);
+
+    // After the page, a file saved from it is imported and used at once.
+    form.reset();
+    form = std::make_unique<Form2>(platform);
+    form->show();
+    platform.dialogs.clear();
+    platform.answers = {true, true, true};
+    platform.chosenFiles = {EcbFixture("eurofxref.csv")};
+    ChooseCurrencies();
+    ASSERT_EQ(platform.Count("YesNo"), 2u);
+    EXPECT_EQ(platform.dialogs[2].text, std::string(kImportSavedRatesQuestion));
+    EXPECT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates");
+    EXPECT_EQ(form->List2->count(), 31);
+    EXPECT_TRUE(platform.chosenFiles.empty());
+}
+
+struct AgeCase
+{
+    const char* caption;
+    int fileAgeDays;
+    bool asks;
+};
+
+TEST_F(RatesImportWindow, TheAgeIsTheCaptionsDateWhenItNamesOne)
+{
+    const AgeCase cases[] = {
+        {"ECB 22 Jan 2025 Rates", 1, true}, // an old file copied yesterday
+        {"ECB 1 Dec 2026 Rates", 100, false}, // fresh rates in a file touched long ago
+        {"Jan 2025 Rates", 1, false}, // a month alone: the file's date
+        {"Jan 2025 Rates", 31, true},
+    };
+    for (const AgeCase& row : cases) {
+        form.reset();
+        form = std::make_unique<Form2>(platform);
+        form->show();
+        platform.dialogs.clear();
+        const auto file = program.Write(
+            "Currency.txt", "a,b,c,d,e,\"" + std::string(row.caption) + "\"\n\"US Dollar\",1\n");
+        const auto fileDate = year_month_day(sys_days(platform.today) - days(row.fileAgeDays));
+        platform.fileDates[file] = fileDate;
+        ChooseCurrencies();
+        EXPECT_EQ(platform.Count("YesNo"), row.asks ? 1u : 0u) << row.caption;
+        if (row.asks) {
+            const auto date = RatesDate(row.caption, fileDate);
+            EXPECT_EQ(platform.dialogs[0].text, OldRatesQuestion(AgeInDays(*date, platform.today)))
+                << row.caption;
+        }
+    }
+}
+
+TEST_F(RatesImportWindow, AShiftedFileIsReportedOnceWithItsLine)
+{
+    const auto file = program.Write("Currency.txt",
+        "\xEF\xBB\xBF\"Rates, for estimates\",b,c,d,e,\"Jan 2025 Rates\"\n\"US Dollar\",1\n"
+        "\"Euro\",0,965\n\"Yen\",156\n");
+    ChooseCurrencies();
+    EXPECT_EQ(Items(form->List2), std::vector<std::string> {"US Dollar"});
+    EXPECT_EQ(form->Label1->text(), "Jan 2025 Rates");
+    ASSERT_EQ(platform.Count("Tell"), 1u);
+    EXPECT_EQ(LastTell(), MisalignedRatesMessage(file, 3));
+    ChooseCurrencies();
+    EXPECT_EQ(platform.Count("Tell"), 1u);
+}
+
+struct DownloadCase
+{
+    const char* path;
+    bool ok;
+    const char* error;
+};
+
+TEST(WebDownload, AgainstALocalServer)
+{
+    const std::string daily = EcbFixtureText("eurofxref-daily.xml");
+    LocalHttpServer server({
+        {"/daily.xml", {200, daily}},
+        {"/moved", {301, "", "/daily.xml"}},
+        {"/loop", {302, "", "/loop"}},
+        {"/error", {503, "busy"}},
+    });
+    const DownloadCase cases[] = {
+        {"/daily.xml", true, ""},
+        {"/moved", true, ""},
+        {"/absent.xml", false, "the server answered with status 404"},
+        {"/error", false, "the server answered with status 503"},
+        {"/loop", false, "the server redirects in a loop"},
+    };
+    for (const DownloadCase& row : cases) {
+        const DownloadResult result
+            = DownloadWithProgress(nullptr, QString::fromStdString(server.Url(row.path)));
+        EXPECT_EQ(result.ok, row.ok) << row.path << ": " << result.error;
+        EXPECT_EQ(result.error, row.error) << row.path;
+        EXPECT_EQ(result.body, row.ok ? daily : std::string()) << row.path;
+    }
+    EXPECT_FALSE(DownloadWithProgress(nullptr, "ftp://127.0.0.1/x").ok);
+    const auto refused = DownloadWithProgress(nullptr, "http://127.0.0.1:1/x");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_FALSE(refused.error.empty());
+}
+
+TEST(WebDownload, ASlowAnswerTimesOutAndCancelStops)
+{
+    LocalHttpServer server({{"/slow.xml", {200, EcbFixtureText("eurofxref-daily.xml"), "", true}}});
+    WebDownloadLimits limits;
+    limits.timeout = milliseconds(300);
+    const DownloadResult late
+        = DownloadWithProgress(nullptr, QString::fromStdString(server.Url("/slow.xml")), limits);
+    EXPECT_FALSE(late.ok);
+    EXPECT_EQ(late.error, "no complete answer within 300 ms");
+
+    // The user presses Cancel on the progress dialog.
+    LocalHttpServer again({{"/slow.xml", {200, EcbFixtureText("eurofxref-daily.xml"), "", true}}});
+    QWidget owner;
+    owner.show();
+    limits.timeout = milliseconds(5000);
+    bool ownerTookInput = true;
+    bool cancelUsable = false;
+    QTimer::singleShot(100, &owner, [&] {
+        ownerTookInput = owner.isEnabled();
+        if (auto* progress = owner.findChild<QProgressDialog*>()) {
+            auto* cancel = progress->findChild<QPushButton*>();
+            cancelUsable = progress->isVisible() && cancel && cancel->isEnabled();
+            if (cancel)
+                cancel->click();
+        }
+    });
+    const DownloadResult cancelled
+        = DownloadWithProgress(&owner, QString::fromStdString(again.Url("/slow.xml")), limits);
+    EXPECT_FALSE(cancelled.ok);
+    EXPECT_EQ(cancelled.error, "Cancelled");
+    EXPECT_FALSE(ownerTookInput);
+    EXPECT_TRUE(cancelUsable);
+    EXPECT_TRUE(owner.isEnabled());
+}
+
+} // namespace
+} // namespace corrolab

@@ -51,9 +51,11 @@ run_desktop() {
   DISPLAY="$display" QT_SCALE_FACTOR="$scale" "$program" &
   local app=$!
   sleep 2
-  # The tools window, opened from the keyboard: Alt+F, then Periodic Table.
+  # The tools window, opened from the keyboard: ten Tabs from the value box reach
+  # "Material ...", which Space presses.
   DISPLAY="$display" xdotool search --sync --name '^Corrolab$' windowactivate --sync
-  DISPLAY="$display" xdotool key alt+f p
+  DISPLAY="$display" xdotool key --delay 50 --repeat 10 Tab
+  DISPLAY="$display" xdotool key space
   sleep 1
   DISPLAY="$display" import -window root "$out/desktop-$name.png"
   echo "$out/desktop-$name.png"

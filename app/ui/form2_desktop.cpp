@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
+#include <cstdio>
 
 namespace corrolab {
 
@@ -124,11 +126,17 @@ void Form2::TieToolsToThisWindow()
     // gives it a new native window, so the tie is made again, which hides the
     // tools window: it comes back where it was.
     const bool shown = eqWt_->isVisible();
-    const QPoint place = eqWt_->pos();
+    const QRect place = eqWt_->geometry();
+    const QPoint framePlace = eqWt_->frameGeometry().topLeft();
     eqWt_->setParent(this, Qt::Tool);
     if (shown) {
-        eqWt_->move(place);
+        // A window mapped again at once under the same id can come back without
+        // its frame: it gets a new one.
+        if (QWindow* native = eqWt_->windowHandle())
+            native->destroy();
+        eqWt_->setGeometry(place);
         eqWt_->show();
+        eqWt_->move(framePlace);
         eqWt_->raise();
     }
 }

@@ -7,6 +7,7 @@
 #include "app/data_file_report.h"
 #include "app/lenient_number.h"
 #include "app/rates_command.h"
+#include "app/unit_resolution.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
@@ -33,7 +34,7 @@ constexpr const char* kUsage
       "       corrolab --screenshot DIR         a PNG of each window in DIR, without a display\n"
       "       corrolab convert [OPTIONS] VALUE FROM TO\n"
       "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
-      "       corrolab units [CATEGORY]\n"
+      "       corrolab units [CATEGORY [--definitions]]\n"
       "       corrolab alloys [BASE]\n"
       "       corrolab paths                    the data files in use and the folders searched\n"
       "       corrolab rates (import FILE | update [--url URL])\n"
@@ -41,14 +42,16 @@ constexpr const char* kUsage
       "       corrolab SUBCOMMAND --help       help on one subcommand\n";
 
 constexpr const char* kConvertHelp
-    = "Usage: corrolab convert [--scientific] [--metal SYMBOL | --alloy NAME |\n"
-      "                        --composition TEXT] [--method classic|g102]\n"
+    = "Usage: corrolab convert [--scientific] [--category CATEGORY]\n"
+      "                        [--metal SYMBOL | --alloy NAME | --composition TEXT]\n"
+      "                        [--method classic|g102]\n"
       "                        [--rates FILE] VALUE FROM TO\n"
       "\n"
       "Prints what the main window's result box shows for VALUE converted from the\n"
       "unit FROM to the unit TO, without its surrounding blanks.\n"
       "\n"
       "  --scientific        the result as 1.500 x E+03\n"
+      "  --category CATEGORY FROM and TO are units of CATEGORY\n"
       "  --metal SYMBOL      the material is a pure metal (Fe, Cu, ...)\n"
       "  --alloy NAME        the material is an alloy of the built-in catalogue\n"
       "  --composition TEXT  the material is a composition such as \"70Cu 30Zn\"\n"
@@ -58,15 +61,18 @@ constexpr const char* kConvertHelp
       "                      Currency.txt\n"
       "\n"
       "Without a material option the material is iron, as the main window opens.\n"
-      "Units are the corrosion-rate units (corrolab units \"Corrosion rate\" lists\n"
-      "the catalogue's; the convertible ones are micro_amp/cm^2, milli_amp/cm^2,\n"
-      "amp/cm^2, g/cm^2-s, mg/cm^2-s, mg/dm^2-s, mdd, mm/year, ipy, mpy) and the\n"
-      "currencies of the rates file.\n"
+      "Any two units of one category of the catalogue convert (corrolab units lists\n"
+      "them; \"Number formats\" converts whole numbers as text, FF to 255). Without\n"
+      "--category, the corrosion-rate units and the currencies of the rates file\n"
+      "convert as ever, and other names convert in the one category that holds\n"
+      "both; names that several categories hold are a usage error that lists them.\n"
+      "A value that gives no result prints the reason on standard error (status 1).\n"
       "\n"
       "VALUE - reads values from standard input, one per line, and writes one result\n"
       "per line in order. Each value is read as the window reads its value box: the\n"
       "leading number of the line, so a line without one counts as 0 and \"12abc\"\n"
-      "as 12; a number too large to hold gives an empty line.\n";
+      "as 12; a value that gives no result (too large to hold, below absolute zero,\n"
+      "a digit outside the base) gives an empty line.\n";
 
 constexpr const char* kMaterialHelp
     = "Usage: corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
@@ -81,11 +87,12 @@ constexpr const char* kMaterialHelp
       "Exit status 1 when the material cannot be calculated by either method.\n";
 
 constexpr const char* kUnitsHelp
-    = "Usage: corrolab units [CATEGORY]\n"
+    = "Usage: corrolab units [CATEGORY [--definitions]]\n"
       "\n"
       "Without CATEGORY, lists the category chooser's items; with it, the unit names\n"
       "that choosing CATEGORY lists, one per line (names match exactly).\n"
-      "\"Currencies\" lists the currencies of the rates file when there is one.\n";
+      "\"Currencies\" lists the currencies of the rates file when there is one.\n"
+      "With --definitions, each unit as name<TAB>definition.\n";
 
 constexpr const char* kAlloysHelp
     = "Usage: corrolab alloys [BASE]\n"
@@ -322,11 +329,34 @@ void RequireRatesFor(const UnitTable& table, const std::string& from, const std:
     }
 }
 
+// The conversion of FROM to TO: within --category when given; else as the names
+// tell, a usage error listing the categories when several hold both names.
+Conversion ResolveCommandLineUnits(const Parsed& parsed, const UnitTable& table,
+    const FrameMaterial& material, const std::string& from, const std::string& to)
+{
+    const auto category = parsed.options.find("--category");
+    const ConversionRequest request {
+        category == parsed.options.end() ? std::string_view() : category->second, from, to};
+    if (!request.category.empty() && !FindCategory(request.category))
+        throw Failure {"unknown category '" + std::string(request.category) + "'"};
+    Resolution resolution
+        = ResolveConversion(table, {material.equivalentWeight, material.ratio}, request);
+    if (!resolution.candidates.empty()) {
+        std::string categories;
+        for (const std::string_view name : resolution.candidates)
+            categories += (categories.empty() ? "" : ", ") + std::string(name);
+        throw UsageError {"'" + from + "' and '" + to + "' are units of several categories ("
+            + categories + "); choose one with --category"};
+    }
+    return std::move(resolution.conversion);
+}
+
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
     const std::filesystem::path& folder)
 {
-    const Parsed parsed = Parse(
-        args, {"--metal", "--alloy", "--composition", "--method", "--rates"}, {"--scientific"});
+    const Parsed parsed
+        = Parse(args, {"--metal", "--alloy", "--composition", "--method", "--rates", "--category"},
+            {"--scientific"});
     if (parsed.positional.size() != 3)
         throw UsageError {"convert takes VALUE FROM TO"};
     const std::string& value = parsed.positional[0];
@@ -342,7 +372,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
         StoreCurrencies(table, *rates);
 
     // Units are resolved once; every value then costs one read and one format.
-    const Conversion conversion = Conversion::FromUnitTable(table, from, to);
+    const Conversion conversion = ResolveCommandLineUnits(parsed, table, material, from, to);
     if (!conversion.resolved()) {
         if (!rates)
             RequireRatesFor(table, from, to);
@@ -351,7 +381,10 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     const auto convertOne
         = [&](std::string_view text) { return Trimmed(conversion.Format(text, scientific)); };
     if (value != "-") {
-        out << convertOne(value) << '\n';
+        const ConversionOutcome outcome = conversion.Apply(value, scientific);
+        if (outcome.text.empty() && !outcome.reason.empty())
+            throw Failure {outcome.reason};
+        out << Trimmed(outcome.text) << '\n';
         return 0;
     }
     std::string line;
@@ -388,9 +421,12 @@ int Material(const std::vector<std::string>& args, std::ostream& out)
 int Units(
     const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
 {
-    const Parsed parsed = Parse(args, {}, {});
+    const Parsed parsed = Parse(args, {}, {"--definitions"});
     if (parsed.positional.size() > 1)
         throw UsageError {"units takes at most one CATEGORY"};
+    const bool definitions = parsed.flags.contains("--definitions");
+    if (definitions && parsed.positional.empty())
+        throw UsageError {"--definitions needs a CATEGORY"};
     if (parsed.positional.empty()) {
         for (const std::string& item : CategoryChooserItems())
             out << item << '\n';
@@ -400,6 +436,11 @@ int Units(
     const auto chooser = CategoryChooserItems();
     if (std::ranges::find(chooser, category) == chooser.end())
         throw Failure {"unknown category '" + category + "'"};
+    if (definitions) {
+        for (const CatalogueEntry& entry : EntriesForSelection(category))
+            out << entry.unit->name << '\t' << DefinitionOf(entry) << '\n';
+        return 0;
+    }
     if (category == kCurrencies)
         if (const auto rates = Rates(parsed, folder)) {
             for (const CurrencyRate& currency : rates->currencies)

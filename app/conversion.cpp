@@ -2,6 +2,7 @@
 
 #include "app/lenient_number.h"
 #include "app/number_format.h"
+#include "catalogue/refusal.h"
 
 #include <cmath>
 
@@ -22,11 +23,11 @@ public:
     {
         const auto number = LenientValue(value);
         if (!number)
-            return {};
+            return {{}, std::nullopt, ValueOutOfRange(value)};
         const double x = *number * static_cast<double>(ratio_);
         if (!std::isfinite(x))
-            return {};
-        return {ResultText(x, scientific, ratioError_), x};
+            return {{}, std::nullopt, "the result is out of range"};
+        return {ResultText(x, scientific, ratioError_), x, {}};
     }
 
 private:
@@ -94,7 +95,16 @@ std::string Conversion::Format(std::string_view value, bool scientific) const
 
 ConversionOutcome Conversion::Apply(std::string_view value, bool scientific) const
 {
-    return rule_ ? rule_->Apply(value, scientific) : ConversionOutcome {};
+    return rule_ ? rule_->Apply(value, scientific) : ConversionOutcome {{}, std::nullopt, reason_};
+}
+
+std::string ValueOutOfRange(std::string_view value)
+{
+    const size_t first = value.find_first_not_of(" \t");
+    const std::string_view typed = first == std::string_view::npos
+        ? std::string_view()
+        : value.substr(first, value.find_last_not_of(" \t") - first + 1);
+    return Message("'", typed, "' is out of range");
 }
 
 bool TableHoldsUnit(const UnitTable& table, std::string_view name)

@@ -14,7 +14,11 @@ struct ConversionOutcome
 {
     std::string text; // the result box's text; empty when there is no result
     std::optional<double> number; // the converted number, when the result is one
+    std::string reason; // why there is no result, in words for the user
 };
+
+// Why a typed value gives no result: its number is too large to hold ("1e400").
+std::string ValueOutOfRange(std::string_view value);
 
 // How a resolved pair of units turns a typed value into a result. The unit
 // table's ratio of factors is one such rule; a conversion keyed by category and

@@ -36,17 +36,47 @@ std::vector<std::string> CategoryChooserItems()
     return items;
 }
 
-std::vector<std::string_view> UnitsForSelection(std::string_view selected)
+std::vector<CatalogueEntry> EntriesForSelection(std::string_view selected)
 {
-    std::vector<std::string_view> units;
+    std::vector<CatalogueEntry> entries;
     for (const Category& category : UnitCatalogue()) {
         const bool listed = ListedOnlyByOwnName(category)
             ? Names(category, selected)
             : Names(category, selected) || selected == kAllCategories;
         if (listed)
-            units.insert(units.end(), category.units.begin(), category.units.end());
+            for (const UnitDefinition& unit : category.units)
+                entries.push_back({&category, &unit});
     }
+    return entries;
+}
+
+std::vector<std::string_view> UnitsForSelection(std::string_view selected)
+{
+    std::vector<std::string_view> units;
+    for (const CatalogueEntry& entry : EntriesForSelection(selected))
+        units.push_back(entry.unit->name);
     return units;
+}
+
+const Category* FindCategory(std::string_view name)
+{
+    for (const Category& category : UnitCatalogue())
+        if (Names(category, name))
+            return &category;
+    return nullptr;
+}
+
+const UnitDefinition* FindUnit(const Category& category, std::string_view name)
+{
+    for (const UnitDefinition& unit : category.units)
+        if (unit.name == name)
+            return &unit;
+    return nullptr;
+}
+
+std::string DefinitionOf(const CatalogueEntry& entry)
+{
+    return DefinitionText(*entry.unit, entry.category->coherentUnit);
 }
 
 std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit)
@@ -54,15 +84,14 @@ std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit)
     std::vector<UnitMatch> exact;
     std::vector<UnitMatch> otherCase;
     for (const Category& category : UnitCatalogue()) {
-        const auto& units = category.units;
-        if (std::ranges::find(units, unit) != units.end()) {
-            exact.push_back({category.name, unit, true});
+        if (const UnitDefinition* same = FindUnit(category, unit)) {
+            exact.push_back({category.name, same->name, true, {&category, same}});
             continue;
         }
-        const auto similar = std::ranges::find_if(
-            units, [unit](std::string_view name) { return SameIgnoringCase(name, unit); });
-        if (similar != units.end())
-            otherCase.push_back({category.name, *similar, false});
+        const auto similar = std::ranges::find_if(category.units,
+            [unit](const UnitDefinition& defined) { return SameIgnoringCase(defined.name, unit); });
+        if (similar != category.units.end())
+            otherCase.push_back({category.name, similar->name, false, {&category, &*similar}});
     }
     exact.insert(exact.end(), otherCase.begin(), otherCase.end());
     return exact;
@@ -76,8 +105,8 @@ std::string UnitsListing()
         if (!category.alias.empty())
             text += std::string(" or ") + std::string(category.alias);
         text += " (" + std::to_string(category.units.size()) + ")\n";
-        for (std::string_view unit : category.units)
-            text += "    " + std::string(unit) + "\n";
+        for (const UnitDefinition& unit : category.units)
+            text += "    " + std::string(unit.name) + "\n";
         text += "\n";
     }
     return text;

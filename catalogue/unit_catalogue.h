@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/unit_definition.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,12 +10,15 @@
 namespace corrolab {
 
 // One family of units: its name, a second name for the same list where there is
-// one ("Pressure" and "Stress"), and its unit names in list order.
+// one ("Pressure" and "Stress"), and its units in list order. `coherentUnit` names
+// the coherent unit in definitions where the family writes it its own way ("N-m"
+// for a moment rather than "J").
 struct Category
 {
     std::string_view name;
     std::string_view alias;
-    std::span<const std::string_view> units;
+    std::span<const UnitDefinition> units;
+    std::string_view coherentUnit = {};
 };
 
 // The chooser item that lists the units of every ordinary category.
@@ -33,6 +38,27 @@ std::vector<std::string> CategoryChooserItems();
 // never under the all-categories item. Text that names no category lists nothing.
 std::vector<std::string_view> UnitsForSelection(std::string_view selected);
 
+// The category a chooser text names (either name of a category with two); null
+// when it names none. The all-categories item names no category.
+const Category* FindCategory(std::string_view name);
+
+// The first unit of a category written exactly `name`; null when there is none.
+const UnitDefinition* FindUnit(const Category& category, std::string_view name);
+
+// A row of a unit list: the unit and the category it belongs to, which tells
+// "s" under Angle (an arcsecond) from "s" under Time.
+struct CatalogueEntry
+{
+    const Category* category;
+    const UnitDefinition* unit;
+};
+
+// The rows choosing `selected` lists, as UnitsForSelection names them.
+std::vector<CatalogueEntry> EntriesForSelection(std::string_view selected);
+
+// The definition line of a catalogue entry: "furlong, 660 ft = 201.168 m".
+std::string DefinitionOf(const CatalogueEntry& entry);
+
 // The categories that hold a unit name: those holding it exactly first, then
 // those holding it with other letter case. Each category appears once.
 struct UnitMatch
@@ -40,6 +66,7 @@ struct UnitMatch
     std::string_view category;
     std::string_view unit; // as the catalogue writes it
     bool exact;
+    CatalogueEntry entry;
 };
 std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit);
 

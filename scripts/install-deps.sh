@@ -12,7 +12,7 @@ packages=(
   fonts-liberation2
   locales
   file librsvg2-bin desktop-file-utils appstream lintian
-  units # GNU units: the command line is measured against it
+  units # GNU units: checks every catalogue definition; the command line is measured against it
 )
 packages+=("$@")
 

@@ -189,6 +189,7 @@ void Form2::Option1_Click(int)
         Combo1->setVisible(false);
         Text1->setVisible(true);
         Text3->setFont(DesignFont("MS Sans Serif", 8.25, true));
+        Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
         SetTextColour(Text3, QColor(128, 0, 0));
         Command5->setEnabled(true);
         Combo5->setFocus();
@@ -202,6 +203,8 @@ void Form2::Option1_Click(int)
             control->setVisible(false);
         SetTextColour(Text3, Qt::black);
         Text3->setFont(DesignFont("Courier New", 9));
+        // Definitions are long: the listing wraps them rather than cutting them off.
+        Text3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         Command5->setEnabled(false);
         Text3->setGeometry(
             Text2->x(), Text3->y(), static_cast<int>(2.5 * Text2->width()), Text3->height());
@@ -234,6 +237,7 @@ void Form2::List1_Click()
     SetBusyPointer(true);
     List2->clear();
     List4->clear();
+    listedEntries_.clear();
     LoadCorrosionRateUnits();
     for (int u = 1; u <= unitTable.unitCount; ++u)
         List2->addItem(QString::fromStdString(unitTable.Name(u, kCorrosionRateCategory)));
@@ -246,7 +250,7 @@ void Form2::List1_Click()
         LoadCurrencyRates();
         ShowRatesCaption();
     } else {
-        ShowLabel1("Error !");
+        ShowLabel1({});
     }
 
     // 5. The first units are chosen, which converts; the converter's chooser
@@ -287,7 +291,10 @@ void Form2::Command5_Click()
     SetListIndex(List4, oldIndex2);
     Text2->setText(oldText4);
     Text4->setText(oldText2);
-    if (Combo5->currentText() == QString::fromUtf8(kNumberFormats.data(), kNumberFormats.size()))
+    // Number formats: the result becomes the value, so the typed value comes back
+    // as the result; with no result the typed value stays.
+    if (Combo5->currentText() == QString::fromUtf8(kNumberFormats.data(), kNumberFormats.size())
+        && !oldText3.isEmpty())
         Text1->setText(oldText3);
     Command1_Click();
 }

@@ -4,6 +4,7 @@
 #include "app/platform.h"
 #include "app/unit_table.h"
 #include "calculators/rate_units.h"
+#include "catalogue/catalogue_conversion.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
 #include "menus/ui/main_menu.h"
@@ -168,6 +169,8 @@ private:
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void HideBrowsers();
+    void ShowStatus(const ConversionOutcome& outcome);
+    const CatalogueEntry* ListedEntry(const QListWidget* list) const;
     void OpenProgramFile(const char* name);
     bool RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders);
     void ImportChosenRatesFile(bool reload);
@@ -179,6 +182,8 @@ private:
     Platform& platform_;
     Conversion lastConversion_ = Conversion::Refused({}); // of the last Calculate
     std::string lastValue_; // the value text of the last Calculate
+    CorrosionMaterial corrosionMaterial_; // as the frame last read
+    std::vector<CatalogueEntry> listedEntries_; // the catalogue rows the unit lists show
     bool alwaysOnTop_ = false;
     bool activated_ = false;
     // Until the window has been shown the first time: its own start-up work

@@ -3,10 +3,14 @@
 
 #include "app/conversion.h"
 #include "app/ui/vb_controls.h"
+#include "app/unit_resolution.h"
+#include "catalogue/unit_catalogue.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace corrolab {
@@ -28,9 +32,33 @@ void Form2::Command1_Click()
 std::string Form2::GetResult(
     const std::string& value, const std::string& from, const std::string& to)
 {
-    lastConversion_ = Conversion::FromUnitTable(unitTable, from, to);
+    // The units are looked up in the category the lists show; rows of the
+    // all-categories listing stand for their own categories.
+    const std::string category = Combo5->currentText().toStdString();
+    const ConversionRequest request {category, from, to, ListedEntry(List2), ListedEntry(List4)};
+    lastConversion_ = ResolveConversion(unitTable, corrosionMaterial_, request).conversion;
     lastValue_ = value;
-    return lastConversion_.Format(lastValue_, Check1->isChecked());
+    const ConversionOutcome outcome = lastConversion_.Apply(lastValue_, Check1->isChecked());
+    ShowStatus(outcome);
+    return outcome.text;
+}
+
+const CatalogueEntry* Form2::ListedEntry(const QListWidget* list) const
+{
+    const int row = list->currentRow();
+    if (row < 0 || static_cast<size_t>(row) >= listedEntries_.size())
+        return nullptr;
+    return &listedEntries_[static_cast<size_t>(row)];
+}
+
+void Form2::ShowStatus(const ConversionOutcome& outcome)
+{
+    // The status line: empty while the result is sound, else why there is none;
+    // the currencies keep the date of their rates there.
+    if (Combo5->currentText().toStdString() == kCurrencies)
+        ShowRatesCaption();
+    else
+        ShowLabel1(outcome.text.empty() ? QString::fromStdString(outcome.reason) : QString());
 }
 
 void Form2::Check1_Click()

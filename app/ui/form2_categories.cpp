@@ -3,6 +3,8 @@
 
 #include "catalogue/unit_catalogue.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +27,10 @@ void Form2::Combo5_Click()
     // Each step goes on whatever the one before it did.
     const QString selected = Combo5->currentText();
     List2->clear();
-    for (std::string_view unit : UnitsForSelection(selected.toStdString()))
-        List2->addItem(QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size())));
+    listedEntries_ = EntriesForSelection(selected.toStdString());
+    for (const CatalogueEntry& entry : listedEntries_)
+        List2->addItem(QString::fromUtf8(
+            entry.unit->name.data(), static_cast<qsizetype>(entry.unit->name.size())));
     if (Is(selected, kCurrencies))
         LoadCurrencyRates();
     SetListIndex(List2, 0);
@@ -34,7 +38,7 @@ void Form2::Combo5_Click()
     if (Is(selected, kCurrencies))
         ShowRatesCaption();
     else
-        ShowLabel1("Error !");
+        ShowLabel1({});
     List4->clear();
     for (int i = 0; i < List2->count(); ++i)
         List4->addItem(List2->item(i)->text());
@@ -45,9 +49,18 @@ void Form2::Combo5_Click()
 
 void Form2::Combo1_Click()
 {
+    // Each unit beside its definition, the names padded to one column.
+    const std::vector<CatalogueEntry> entries
+        = EntriesForSelection(Combo1->currentText().toStdString());
+    size_t width = 0;
+    for (const CatalogueEntry& entry : entries)
+        width = std::max(width, entry.unit->name.size());
     QStringList lines;
-    for (std::string_view unit : UnitsForSelection(Combo1->currentText().toStdString()))
-        lines << QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
+    for (const CatalogueEntry& entry : entries) {
+        std::string line(entry.unit->name);
+        line.resize(width + 2, ' ');
+        lines << QString::fromStdString(line + DefinitionOf(entry));
+    }
     Text3->setPlainText(lines.join('\n'));
 }
 
@@ -68,9 +81,12 @@ void Form2::Define()
     QStringList lines;
     lines << QString("\"%1\" is a unit of:").arg(QString::fromStdString(wanted));
     for (const UnitMatch& match : matches) {
+        // "  Length: furlong, 660 ft = 201.168 m", and how the category writes
+        // the name when only its letter case differs.
         QString line = "  "
             + QString::fromUtf8(
-                match.category.data(), static_cast<qsizetype>(match.category.size()));
+                match.category.data(), static_cast<qsizetype>(match.category.size()))
+            + ": " + QString::fromStdString(DefinitionOf(match.entry));
         if (!match.exact)
             line += QString("  (as \"%1\")")
                         .arg(QString::fromUtf8(

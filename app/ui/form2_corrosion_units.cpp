@@ -15,6 +15,7 @@ void Form2::LoadCorrosionRateUnits()
         {Text6->text().toStdString(), Text5->text().toStdString(), Text10->text().toStdString()});
     material.equivalentWeight = frame.equivalentWeight;
     material.density = frame.density;
+    corrosionMaterial_ = {frame.equivalentWeight, frame.ratio};
     corrolab::LoadCorrosionRateUnits(unitTable, frame.equivalentWeight, frame.ratio);
 }
 

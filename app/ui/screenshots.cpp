@@ -85,6 +85,14 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
     window.Combo1_Click();
     ok = Save(window, dir.filePath("corrolab-dictionary.png")) && ok;
     ok = SaveBrowserScreenshots(window, folder) && ok;
+    // A conversion the status line explains.
+    window.Option1[0]->setChecked(true);
+    window.Option1_Click(0);
+    window.SetComboIndex(window.Combo5, window.Combo5->findText("Angular velocity"));
+    window.Text2->setText("m/s");
+    window.Text4->setText("rad/s");
+    window.Command1_Click();
+    ok = Save(window, dir.filePath("corrolab-status.png")) && ok;
     return SaveCalculatorPages(window, dir) && ok;
 }
 

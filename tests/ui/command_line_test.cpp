@@ -126,7 +126,7 @@ TEST(CommandLine, ReportsMaterials)
 TEST(CommandLine, ListsUnitsAndAlloys)
 {
     EXPECT_EQ(Lines(Corrolab({"units"}).out), 49u);
-    EXPECT_EQ(Lines(Corrolab({"units", "- Miscellaneous -"}).out), 535u);
+    EXPECT_EQ(Lines(Corrolab({"units", "- Miscellaneous -"}).out), 542u);
     EXPECT_EQ(Corrolab({"units", "Temperature"}).out, "K\nC\nF\nR\n");
     EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 21u);
     const std::string aluminum = Corrolab({"alloys", "Aluminum"}).out;

@@ -1,6 +1,5 @@
 // Window tests run offscreen; a modal dialog left open fails the test instead of
 // hanging the run.
-#include "app/ui/window_place.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,7 +9,9 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -41,15 +42,29 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const QStrin
 
 } // namespace
 
+// A home folder of this test process's own: settings and data the windows keep
+// between runs never touch the user's, and test processes running side by side
+// never see each other's window places or choices.
+std::filesystem::path PrivateHome()
+{
+    std::string pattern
+        = (std::filesystem::temp_directory_path() / "corrolab-home-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        return {};
+    setenv("HOME", pattern.c_str(), 1);
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_DATA_HOME");
+    return pattern;
+}
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const std::filesystem::path home = PrivateHome();
     qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
     // Settings the windows keep between runs go to a test location, never the user's.
     QStandardPaths::setTestModeEnabled(true);
-    corrolab::ProgramSettings()->remove("PeriodicTable");
-    corrolab::ProgramSettings()->remove("AlloyBrowser");
     // A dialog that somehow runs its own event loop is closed at once.
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {
@@ -61,5 +76,8 @@ int main(int argc, char** argv)
     watchdog.start(200);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new NoModalDialogs);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return status;
 }

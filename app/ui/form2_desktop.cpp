@@ -24,7 +24,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
-#include <cstdio>
 
 namespace corrolab {
 

@@ -170,6 +170,38 @@ TEST_F(Desktop, AVeryLargeResultShowsZerosPastTheSeventeenthDigit)
     EXPECT_EQ(Result(), " 1000000000000000000000000000000.000");
 }
 
+struct StatusCase
+{
+    const char* value;
+    const char* status;
+};
+
+TEST_F(Desktop, TheStatusLineSaysWhichNumberWasReadWhenTextFollowsIt)
+{
+    const StatusCase cases[] = {
+        {"70,5", "read as 70"}, {"12abc", "read as 12"}, {"2.5 mA", "read as 2.5"}, {"70.5", ""},
+        {" 70 ", ""}, {"abc", "read as 0"}, {"70,5", "read as 70"},
+        {"1", ""}, // a sound value again clears the note
+    };
+    for (const StatusCase& c : cases) {
+        Convert(c.value, "amp/cm^2", "mm/year");
+        EXPECT_FALSE(Result().empty()) << c.value;
+        EXPECT_EQ(form->Label1->text().toStdString(), c.status) << "value \"" << c.value << "\"";
+    }
+    // Number formats read their own digits: "FF" is not read as 0.
+    Choose(form->Combo5, "Number formats");
+    Convert("FF", "Hexadecimal", "Decimal");
+    EXPECT_EQ(Result(), "255");
+    EXPECT_EQ(form->Label1->text().toStdString(), "");
+    Choose(form->Combo5, "Corrosion rate");
+    // A refused conversion keeps saying why, whatever the value.
+    Convert("70,5", "amp/cm^2", "mm/year");
+    form->Text4->setText("no such unit");
+    form->Command1->click();
+    EXPECT_TRUE(Result().empty());
+    EXPECT_EQ(form->Label1->text().toStdString().find("read as"), std::string::npos);
+}
+
 struct MenuCase
 {
     QMenu* MainMenu::*menu;

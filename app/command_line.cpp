@@ -7,6 +7,7 @@
 #include "app/data_file_report.h"
 #include "app/lenient_number.h"
 #include "app/rates_command.h"
+#include "app/text.h"
 #include "app/unit_resolution.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
@@ -118,14 +119,6 @@ struct Failure
 {
     std::string message;
 };
-
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A message quotes what the user typed: control characters in it are written as
 // escapes, so that the message stays on one line.
@@ -378,8 +371,9 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
             RequireRatesFor(table, from, to);
         throw Failure {conversion.reason()};
     }
-    const auto convertOne
-        = [&](std::string_view text) { return Trimmed(conversion.Format(text, scientific)); };
+    const auto convertOne = [&](std::string_view text) {
+        return std::string(Trimmed(conversion.Format(text, scientific)));
+    };
     if (value != "-") {
         const ConversionOutcome outcome = conversion.Apply(value, scientific);
         if (outcome.text.empty() && !outcome.reason.empty())

@@ -2,6 +2,7 @@
 
 #include "app/lenient_number.h"
 #include "app/number_format.h"
+#include "app/text.h"
 #include "catalogue/refusal.h"
 
 #include <cmath>
@@ -130,15 +131,6 @@ std::optional<UnitPair> FindUnitPair(
         }
     }
     return std::nullopt;
-}
-
-std::string AsciiCapitals(std::string_view text)
-{
-    std::string capitals(text);
-    for (char& c : capitals)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return capitals;
 }
 
 std::string ResultText(double x, bool scientific, double ratioError)

@@ -84,9 +84,6 @@ struct UnitPair
 std::optional<UnitPair> FindUnitPair(
     const UnitTable& table, std::string_view from, std::string_view to);
 
-// ASCII letters in capitals, the form the currency row keeps its names in.
-std::string AsciiCapitals(std::string_view text);
-
 // A number as the result box shows it: fixed with 3 significant decimals for
 // small values, or the scientific form. Digits that only stand for the rounding
 // of a single-precision ratio (ratioError, relative) are not cut away: 100 x

@@ -1,5 +1,7 @@
 #include "app/lenient_number.h"
 
+#include "app/text.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -11,11 +13,6 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 // Length of the longest prefix of `text` that forms a decimal number, or 0.
@@ -91,7 +88,7 @@ long long DecimalMagnitude(std::string_view number)
 std::optional<double> LenientValue(std::string_view text)
 {
     size_t start = 0;
-    while (start < text.size() && IsBlank(text[start]))
+    while (start < text.size() && (IsBlank(text[start]) || IsLineBreak(text[start])))
         ++start;
     text.remove_prefix(start);
     const size_t length = LeadingNumberLength(text);

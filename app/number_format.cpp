@@ -179,10 +179,6 @@ std::string FormatScientific(double x)
     return scientific;
 }
 
-} // namespace corrolab
-
-namespace corrolab {
-
 std::string PlainText(double value)
 {
     if (!std::isfinite(value))

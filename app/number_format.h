@@ -34,10 +34,6 @@ std::string FormatFixed(double& x, int width, int d, double tolerance = 0);
 // "-2.500 x E-07", "1.000 x E-300"). Empty for a value that is not finite.
 std::string FormatScientific(double x);
 
-} // namespace corrolab
-
-namespace corrolab {
-
 // A value as plain decimal text with up to 15 significant digits and no leading
 // blank ("110", "99.6", "3.5526", "7.86"), never in exponent form; empty for a
 // value that is not finite.

@@ -1,21 +1,8 @@
 #include "app/program_files.h"
 
-#include <algorithm>
-#include <cctype>
-#include <string>
+#include "app/text.h"
 
 namespace corrolab {
-
-namespace {
-
-std::string Lowered(std::string text)
-{
-    std::ranges::transform(
-        text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-} // namespace
 
 std::optional<std::filesystem::path> FindFileIgnoringCase(
     const std::filesystem::path& folder, std::string_view name)
@@ -24,10 +11,10 @@ std::optional<std::filesystem::path> FindFileIgnoringCase(
     const std::filesystem::path exact = folder / name;
     if (std::filesystem::is_regular_file(exact, error))
         return exact;
-    const std::string wanted = Lowered(std::string(name));
+    const std::string wanted = AsciiCapitals(name);
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
-        if (Lowered(it->path().filename().string()) == wanted
+        if (AsciiCapitals(it->path().filename().string()) == wanted
             && std::filesystem::is_regular_file(it->path(), error))
             return it->path();
     }

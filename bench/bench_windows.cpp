@@ -1,6 +1,8 @@
-// The tools window measured through the real window classes, offscreen.
+// The tools window measured through the real window classes, offscreen, with the
+// tests' platform double (no dialog, no file, no editor).
 #include "alloys/ui/alloy_browser.h"
 #include "app/ui/form2.h"
+#include "tests/ui/fake_platform.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/periodic_table_window.h"
 
@@ -17,43 +19,6 @@ namespace {
 
 using namespace corrolab;
 
-// A platform that answers nothing and shows nothing.
-class QuietPlatform final : public Platform
-{
-public:
-    bool AskYesNo(QWidget*, const std::string&, const std::string&, Icon) override { return true; }
-    bool AskOkCancel(QWidget*, const std::string&, const std::string&, Icon) override
-    {
-        return false;
-    }
-    void Tell(QWidget*, const std::string&, const std::string&, Icon) override { }
-    void SetBusyPointer(bool) override { }
-    bool OpenDocument(const std::string&) override { return true; }
-    bool StartTextEditor(const std::filesystem::path&) override { return true; }
-    void SetTopmost(QWidget*, bool) override { }
-    std::filesystem::path ProgramFolder() override { return "/nonexistent"; }
-    std::filesystem::path ProgramFile() override { return "/nonexistent/corrolab"; }
-    std::vector<DataFolder> DataFolders() override
-    {
-        return {{"/nonexistent", DataFolderKind::Program}};
-    }
-    bool IsWritable(const std::filesystem::path&) override { return false; }
-    std::optional<std::chrono::year_month_day> FileDate(const std::filesystem::path&) override
-    {
-        return std::nullopt;
-    }
-    std::chrono::year_month_day Today() override
-    {
-        return std::chrono::year_month_day {
-            std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
-    }
-    std::optional<std::filesystem::path> AskSaveFile(
-        QWidget*, const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-};
-
 const char* kNineComponents = "60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti";
 
 // The tools window in the Alloy mode with nine components loaded.
@@ -69,7 +34,7 @@ EqWt& NineComponentTools(Form2& form)
 // One Calculate with 9 components, including its hand-back to the main window.
 void CalculateNineComponents(benchmark::State& state)
 {
-    QuietPlatform platform;
+    FakePlatform platform;
     Form2 form(platform);
     EqWt& tools = NineComponentTools(form);
     for (auto _ : state)
@@ -82,7 +47,7 @@ BENCHMARK(CalculateNineComponents)->Unit(benchmark::kMicrosecond);
 // and handing back to the main window.
 void CascadeNineRows(benchmark::State& state)
 {
-    QuietPlatform platform;
+    FakePlatform platform;
     Form2 form(platform);
     EqWt& tools = NineComponentTools(form);
     int percent = 50;

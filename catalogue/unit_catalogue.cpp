@@ -1,7 +1,8 @@
 #include "catalogue/unit_catalogue.h"
 
+#include "app/text.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace corrolab {
 
@@ -15,12 +16,6 @@ bool ListedOnlyByOwnName(const Category& category)
 bool Names(const Category& category, std::string_view text)
 {
     return category.name == text || (!category.alias.empty() && category.alias == text);
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 } // namespace
@@ -88,8 +83,11 @@ std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit)
             exact.push_back({category.name, same->name, true, {&category, same}});
             continue;
         }
-        const auto similar = std::ranges::find_if(category.units,
-            [unit](const UnitDefinition& defined) { return SameIgnoringCase(defined.name, unit); });
+        const std::string capitals = AsciiCapitals(unit);
+        const auto similar
+            = std::ranges::find_if(category.units, [&capitals](const UnitDefinition& defined) {
+                  return AsciiCapitals(defined.name) == capitals;
+              });
         if (similar != category.units.end())
             otherCase.push_back({category.name, similar->name, false, {&category, &*similar}});
     }

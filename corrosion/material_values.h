@@ -4,14 +4,6 @@
 
 namespace corrolab {
 
-// The material of the main window's corrosion-rate frame, as last read or handed
-// back by the tools window.
-struct MaterialValues
-{
-    double density = 0; // g/cm^3
-    double equivalentWeight = 0; // g
-};
-
 // The texts of the corrosion-rate frame: equivalent weight (g), density (g/cm^3)
 // and their ratio, as the boxes show them.
 struct FrameTexts

@@ -1,7 +1,7 @@
 #include "corrosion/rates_reader.h"
 
-#include "app/conversion.h"
 #include "app/program_files.h"
+#include "app/text.h"
 
 #include <algorithm>
 #include <array>
@@ -14,24 +14,6 @@
 namespace corrolab {
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-bool IsLineBreak(char c)
-{
-    return c == '\n' || c == '\r';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Moves past one separator: a comma, or a line break (CR LF counts once).
 size_t SkipSeparator(std::string_view content, size_t pos)
@@ -324,10 +306,6 @@ std::string NewerRatesOffer(const std::filesystem::path& programFolder)
            "it as 'Currency.txt' in the folder "
         + programFolder.string();
 }
-
-} // namespace corrolab
-
-namespace corrolab {
 
 void StoreCurrencies(UnitTable& table, const RatesFile& file)
 {

@@ -11,6 +11,7 @@
 #include "app/lenient_number.h"
 #include "app/number_format.h"
 #include "fuzz/fuzz_check.h"
+#include "tests/support/classic_symbol_length.h"
 #include "tools/composition.h"
 #include "tools/element_table.h"
 #include "tools/equivalent_weight.h"

@@ -1,6 +1,8 @@
 #include "tools/composition.h"
 
 #include "alloys/alloy_catalogue.h"
+#include "tests/support/classic_symbol_length.h"
+#include "tools/component_row.h"
 #include "tools/element_table.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +68,37 @@ TEST(SplitComposition, AgreesWithTheClassicRuleOnEveryCatalogueString)
         }
     }
     EXPECT_GT(checked, 400);
+}
+
+// The grid holds nine components: a composition with more gives no rows at all,
+// never nine of them.
+TEST(CompositionRows, AsManyRowsAsComponentsUpToTheGridSize)
+{
+    const ElementTable elements;
+    struct Row
+    {
+        const char* composition;
+        int rows; // -1: refused
+    };
+    const Row rows[] = {
+        {"100Fe", 1},
+        {"60Cu 40Zn", 2},
+        {"1Fe 1Ni 1Cr 1Mo 1Cu 1Al 1Zn 1Sn", 8},
+        {"1Fe 1Ni 1Cr 1Mo 1Cu 1Al 1Zn 1Sn 1Pb", 9},
+        {"1Fe 1Ni 1Cr 1Mo 1Cu 1Al 1Zn 1Sn 1Pb 1Ag", -1},
+        {"1Fe 1Ni 1Cr 1Mo 1Cu 1Al 1Zn 1Sn 1Pb  ", -1}, // blanks count as components
+        {"1Fe 1Ni 1Cr 1Mo 1Cu 1Al 1Zn 1Sn 1Pb 1Ag 1Co 1Ti 1W 1V 1Nb 1Ta 1Zr 1Hf 1Re 1Os "
+         "1Ir 1Pt 1Au 1Ru 1Rh 1Pd",
+            -1},
+    };
+    for (const Row& row : rows) {
+        const auto grid = CompositionRows(elements, row.composition);
+        EXPECT_EQ(grid ? static_cast<int>(grid->size()) : -1, row.rows) << row.composition;
+    }
+    const auto nine = CompositionRows(elements, rows[3].composition);
+    ASSERT_TRUE(nine);
+    EXPECT_EQ(nine->back().percentage, "1");
+    EXPECT_EQ(nine->back().atomicWeight, FillElementRow(elements, "Pb").atomicWeight);
 }
 
 } // namespace

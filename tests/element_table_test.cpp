@@ -1,5 +1,6 @@
 #include "tools/element_table.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace corrolab {
@@ -29,6 +30,25 @@ TEST(ElementTable, LoadsOnlyElementsOneToHundredAndFieldsOneToTwentyOne)
     EXPECT_EQ(table.Field(26, 22), "");
     EXPECT_NE(table.Field(26, 21), "");
     EXPECT_EQ(table.Field(26, 21), "[Ar] 4s2 3d6");
+}
+
+// Every place outside elements 1..100 and fields 1..21 reads as empty, however
+// far outside it lies; the edges inside still read their fields.
+TEST(ElementTable, PlacesOutsideTheTableReadEmpty)
+{
+    const ElementTable table;
+    struct Place
+    {
+        int z;
+        int k;
+    };
+    const Place outside[] = {{101, 1}, {110, 2}, {111, 1}, {1000, 1}, {INT_MAX, 1}, {-1, 1},
+        {INT_MIN, 1}, {26, 22}, {26, 23}, {26, 1000}, {26, INT_MAX}, {26, -1}, {101, 22}, {-1, -1}};
+    for (const Place& place : outside)
+        EXPECT_EQ(table.Field(place.z, place.k), "") << place.z << ", " << place.k;
+    EXPECT_EQ(table.Field(1, ElementTable::kName), "Hydrogen");
+    EXPECT_EQ(table.Field(100, ElementTable::kSymbol), "Fm");
+    EXPECT_NE(table.Field(100, ElementTable::kLastField), "");
 }
 
 TEST(ElementTable, KeepsFieldsInPlaceAfterAnEmptyOne)

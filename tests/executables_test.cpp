@@ -39,7 +39,9 @@ ProcessResult RunProgram(const std::string& environment, const std::filesystem::
     const std::vector<std::string>& args = {})
 {
     TempFolder scratch;
-    std::string command = "env " + environment + " " + Quoted(program.string());
+    // A program that waits for a person (a message box, say) fails the test
+    // after a minute instead of hanging the run.
+    std::string command = "timeout -k 5 60 env " + environment + " " + Quoted(program.string());
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
     command += " </dev/null >" + Quoted((scratch.path() / "out").string()) + " 2>"

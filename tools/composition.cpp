@@ -1,7 +1,5 @@
 #include "tools/composition.h"
 
-#include "app/lenient_number.h"
-
 namespace corrolab {
 
 namespace {
@@ -34,12 +32,6 @@ std::vector<Component> SplitComposition(std::string_view composition)
         start = space + 1;
     }
     return components;
-}
-
-size_t ClassicSymbolLength(std::string_view token)
-{
-    const std::string_view lastTwo = token.size() >= 2 ? token.substr(token.size() - 2) : token;
-    return LenientValueOrZero(lastTwo) == 0 ? 2 : 1;
 }
 
 } // namespace corrolab

@@ -22,10 +22,4 @@ struct Component
 // trailing run of letters, so that "1C", "10C" and a bare "C" all name carbon.
 std::vector<Component> SplitComposition(std::string_view composition);
 
-// The symbol length the classic rule gives a token: two characters when its last
-// two read as the number 0 ("Al", "Si"), otherwise one ("1C"). The trailing-letters
-// rule above agrees with it on every token that has no 0 before a one-letter
-// symbol and is longer than one character.
-size_t ClassicSymbolLength(std::string_view token);
-
 } // namespace corrolab

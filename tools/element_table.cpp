@@ -30,7 +30,7 @@ const std::string& ElementTable::Field(int z, int k) const
     static const std::string empty;
     if (z < 0 || z > kLastElement || k < 0 || k > kLastField)
         return empty;
-    return fields_[static_cast<size_t>(z)][static_cast<size_t>(k)];
+    return fields_.at(static_cast<size_t>(z)).at(static_cast<size_t>(k));
 }
 
 int ElementTable::FindSymbol(std::string_view symbol) const

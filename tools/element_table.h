@@ -38,7 +38,8 @@ public:
     std::vector<std::string> SortedSymbols() const;
 
 private:
-    std::array<std::array<std::string, 23>, 111> fields_ {};
+    // Exactly the loaded range: a place outside it is never a stored cell.
+    std::array<std::array<std::string, kLastField + 1>, kLastElement + 1> fields_ {};
 };
 
 } // namespace corrolab

@@ -29,10 +29,6 @@ namespace corrolab {
 namespace {
 
 constexpr int kLoadHeightTwips = 4900;
-
-// The designed window height in twips includes the title bar and borders,
-// which the window system adds outside the client area here.
-constexpr int kNonClientTwips = 370;
 constexpr int kClientHeightTwips = 4530;
 
 } // namespace
@@ -117,21 +113,21 @@ bool Form2::DictionaryMode() const
 
 void Form2::Form_Load()
 {
-    // 1. Centred across, a fifth of the way down.
-    const QRect screen = QApplication::primaryScreen()->availableGeometry();
-    move(screen.left() + (screen.width() - frameGeometry().width()) / 2,
-        screen.top() + static_cast<int>(screen.height() * 0.2));
-
     // 2. A calculation with the designed contents.
     Command1_Click();
 
     // 3. The window height.
     // The designed height counts the title bar and borders, which the window
     // system adds here; the client area keeps the rest, plus the menu bar and strip.
-    windowHeights.fill(kLoadHeightTwips);
     resize(centralWidget()->width(),
-        menuBar()->sizeHint().height() + TwipsToPixels(kLoadHeightTwips - kNonClientTwips)
+        menuBar()->sizeHint().height() + TwipsToPixels(kLoadHeightTwips - kNonClientHeightTwips)
             + (centralWidget()->height() - TwipsToPixels(kClientHeightTwips)));
+
+    // 1. Centred across, a fifth of the way down: placed once the window has its
+    // designed size, so that the centring uses its real width.
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    move(screen.left() + (screen.width() - frameGeometry().width()) / 2,
+        screen.top() + static_cast<int>(screen.height() * 0.2));
 
     // 4. The corrosion-rate units.
     LoadCorrosionRateUnits();
@@ -241,10 +237,9 @@ void Form2::List1_Click()
     LoadCorrosionRateUnits();
     for (int u = 1; u <= unitTable.unitCount; ++u)
         List2->addItem(QString::fromStdString(unitTable.Name(u, kCorrosionRateCategory)));
-    for (int i = 0; i < List2->count(); ++i)
-        List4->addItem(List2->item(i)->text());
 
-    // 4. Currencies come from the rates file.
+    // 4. Currencies come from the rates file. The "to" list then copies the
+    // "from" list, so that both offer the same units.
     const QListWidgetItem* current = List1->currentItem();
     if (current && current->text() == QString::fromUtf8(kCurrencies.data(), kCurrencies.size())) {
         LoadCurrencyRates();
@@ -252,6 +247,8 @@ void Form2::List1_Click()
     } else {
         ShowLabel1({});
     }
+    for (int i = 0; i < List2->count(); ++i)
+        List4->addItem(List2->item(i)->text());
 
     // 5. The first units are chosen, which converts; the converter's chooser
     // names what the lists now hold.
@@ -261,9 +258,22 @@ void Form2::List1_Click()
         const QSignalBlocker blocker(Combo5);
         Combo5->setCurrentIndex(Combo5->findText("Corrosion rate"));
     }
-    SetListIndex(List2, 0);
-    SetListIndex(List4, 0);
+    if (DictionaryMode()) {
+        // Calculate is Define here: the unit boxes follow the lists, but the
+        // category's listing stays in the result box.
+        SelectFirstUnitsQuietly();
+    } else {
+        SetListIndex(List2, 0);
+        SetListIndex(List4, 0);
+    }
     SetBusyPointer(false);
+}
+
+void Form2::SelectFirstUnitsQuietly()
+{
+    for (const auto& [list, box] : {std::pair {List2, Text2}, std::pair {List4, Text4}})
+        if (SelectFromCode(list, 0))
+            box->setText(list->item(0)->text());
 }
 
 void Form2::List2_Click()

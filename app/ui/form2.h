@@ -130,8 +130,6 @@ public:
 
     // Window-level state.
     UnitTable unitTable;
-    MaterialValues material;
-    std::array<int, 4> windowHeights {};
     RatesState rates;
 
     Platform& platform() { return platform_; }
@@ -165,7 +163,7 @@ private:
     void ConnectMenu();
     void ShowDictionaryListing(const QString& text);
     void Define();
-    void FillUnitLists(const std::vector<std::string>& names);
+    void SelectFirstUnitsQuietly();
     void ShowRatesCaption();
     void ShowLabel1(const QString& text);
     void HideBrowsers();

@@ -85,17 +85,3 @@ void Form2::Text1_KeyPress(int key)
 }
 
 } // namespace corrolab
-
-namespace corrolab {
-
-void Form2::ShowLabel1(const QString& text)
-{
-    // The label keeps its right edge and grows to the left to hold a longer caption.
-    const int right = Label1->geometry().right();
-    const int width
-        = std::max(Label1->fontMetrics().horizontalAdvance(text) + 10, TwipsToPixels(540));
-    Label1->setText(text);
-    Label1->setGeometry(right - width + 1, Label1->y(), width, Label1->height());
-}
-
-} // namespace corrolab

@@ -13,8 +13,6 @@ void Form2::LoadCorrosionRateUnits()
 {
     const FrameMaterial frame = ReadFrame(
         {Text6->text().toStdString(), Text5->text().toStdString(), Text10->text().toStdString()});
-    material.equivalentWeight = frame.equivalentWeight;
-    material.density = frame.density;
     corrosionMaterial_ = {frame.equivalentWeight, frame.ratio};
     corrolab::LoadCorrosionRateUnits(unitTable, frame.equivalentWeight, frame.ratio);
 }

@@ -80,11 +80,9 @@ void Form2::LoadCurrencyRates()
 
     List2->clear();
     StoreCurrencies(unitTable, file);
-    for (const CurrencyRate& currency : file.currencies) {
-        const QString name = QString::fromStdString(currency.name);
-        List2->addItem(name);
-        List4->addItem(name);
-    }
+    // The "to" list is left to the caller, which copies the "from" list into it.
+    for (const CurrencyRate& currency : file.currencies)
+        List2->addItem(QString::fromStdString(currency.name));
 }
 
 void Form2::ShowRatesCaption()

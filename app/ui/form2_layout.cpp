@@ -2,6 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "app/ui/vb_controls.h"
+#include "corrosion/material_values.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -190,6 +191,16 @@ void Form2::BuildFrame(QWidget* area)
     Text5 = MakeMaterialBox(Frame1, kStartFrame.density.c_str(), Twips(375, 2190, 1230, 330));
     heading("Eq. wt. / density (cm^3)", 2610);
     Text10 = MakeMaterialBox(Frame1, kStartFrame.ratio.c_str(), Twips(375, 2820, 1230, 330));
+}
+
+void Form2::ShowLabel1(const QString& text)
+{
+    // The label keeps its right edge and grows to the left to hold a longer caption.
+    const int right = Label1->geometry().right();
+    const int width
+        = std::max(Label1->fontMetrics().horizontalAdvance(text) + 10, TwipsToPixels(540));
+    Label1->setText(text);
+    Label1->setGeometry(right - width + 1, Label1->y(), width, Label1->height());
 }
 
 } // namespace corrolab

@@ -20,6 +20,10 @@ constexpr int TwipsToPixels(int twips)
 }
 QRect Twips(int left, int top, int width, int height);
 
+// A designed window height counts the title bar and borders, which the window
+// system adds outside the client area here: this much of it is not client area.
+constexpr int kNonClientHeightTwips = 370;
+
 // Fonts the windows were designed with, with sensible stand-ins where missing.
 QFont DesignFont(const char* family, double pointSize, bool bold = false);
 

@@ -29,7 +29,6 @@ namespace {
 
 constexpr const char* kTitle = "Material Properties";
 constexpr int kIronItem = 30; // "Fe" in the sorted symbol list
-constexpr int kNonClientTwips = 370;
 
 QString Q(std::string_view text)
 {
@@ -254,7 +253,7 @@ void EqWt::Combo1_Click()
     const int frameTop = lastTop + 315 + 250 + 255;
     Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
     const int g102Height = PlaceG102Controls(frameTop + 900);
-    setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientTwips));
+    setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientHeightTwips));
     // 4. One component is iron at 100 %.
     if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
         const GridFill fill(fillingGrid_);

@@ -32,6 +32,7 @@ constexpr const char* kVersion = "corrolab 1.0.0";
 
 constexpr const char* kUsage
     = "Usage: corrolab                          start the windows\n"
+      "       corrolab --screenshot DIR         a PNG of each window in DIR, without a display\n"
       "       corrolab convert [OPTIONS] VALUE FROM TO\n"
       "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
       "       corrolab units [CATEGORY [--definitions]]\n"

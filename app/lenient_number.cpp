@@ -116,6 +116,15 @@ std::optional<double> LenientValue(std::string_view text)
     return negative ? -value : value;
 }
 
+std::string_view LeadingNumberText(std::string_view text)
+{
+    size_t start = 0;
+    while (start < text.size() && IsBlank(text[start]))
+        ++start;
+    text.remove_prefix(start);
+    return text.substr(0, LeadingNumberLength(text));
+}
+
 double LenientValueOrZero(std::string_view text)
 {
     return LenientValue(text).value_or(0.0);

@@ -16,6 +16,11 @@ namespace corrolab {
 // A number too small for a double reads as 0 (or the nearest subnormal).
 std::optional<double> LenientValue(std::string_view text);
 
+// The part of a text that the read above takes as the number, without the
+// leading blanks ("70" of "70,5", "1e3" of " 1e3 kg"); empty when the text has no
+// leading number.
+std::string_view LeadingNumberText(std::string_view text);
+
 // The same read for callers that have no use for a refused value: a number too
 // large for a double reads as 0.
 double LenientValueOrZero(std::string_view text);

@@ -30,12 +30,45 @@ constexpr double kNoFractionAbove = 9007199254740992.0; // 2^53
 using DigitBuffer = std::array<char, 1500>;
 
 // Shortest text of |value| in plain decimals that reads back as the same double,
-// written into `buffer`; no allocation.
+// written into `buffer`; no allocation. The digits are the shortest that
+// round-trip (never more than 17 significant ones), and a large value shows zeros
+// after them: 1e30 is "1000000000000000000000000000000", not the binary value's
+// exact "1000000000000000019884624838656".
 std::string_view ShortestFixed(double value, DigitBuffer& buffer)
 {
-    const auto result = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::fixed);
-    return {buffer.data(), static_cast<size_t>(result.ptr - buffer.data())};
+    // "d.ddde+XX" in the tail of the buffer, expanded into plain decimals at its head.
+    constexpr size_t kScientificRoom = 32;
+    char* const scientific = buffer.data() + buffer.size() - kScientificRoom;
+    const auto written = std::to_chars(
+        scientific, scientific + kScientificRoom, std::fabs(value), std::chars_format::scientific);
+    const std::string_view text(scientific, static_cast<size_t>(written.ptr - scientific));
+    const size_t e = text.find('e');
+    int exponent = 0;
+    std::from_chars(
+        text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    std::array<char, 20> digits {};
+    size_t count = 0;
+    for (size_t i = 0; i < e; ++i)
+        if (text[i] != '.')
+            digits[count++] = text[i];
+
+    char* out = buffer.data();
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::copy_n(digits.data(), count, out);
+    } else {
+        const size_t integerDigits = static_cast<size_t>(exponent) + 1;
+        out = std::copy_n(digits.data(), std::min(count, integerDigits), out);
+        if (count > integerDigits) {
+            *out++ = '.';
+            out = std::copy_n(digits.data() + integerDigits, count - integerDigits, out);
+        } else {
+            out = std::fill_n(out, integerDigits - count, '0');
+        }
+    }
+    return {buffer.data(), static_cast<size_t>(out - buffer.data())};
 }
 
 std::string ShortestFixed(double value)

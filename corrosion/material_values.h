@@ -13,8 +13,9 @@ struct FrameTexts
     std::string ratio;
 };
 
-// The frame as the main window opens: iron.
-inline const FrameTexts kStartFrame {" 27.92", " 7.86", "3.5526"};
+// The frame as the main window opens: iron, in the form the tools window's
+// hand-back writes (3 decimals).
+inline const FrameTexts kStartFrame {" 27.920", " 7.860", "3.5526"};
 
 // What the corrosion-rate units read from the frame: the equivalent weight and the
 // ratio. A number too large for a double reads as infinity, which no conversion

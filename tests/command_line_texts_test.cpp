@@ -105,7 +105,9 @@ TEST(CommandLineTexts, ListsUnitsAndAlloys)
 TEST(CommandLineTexts, HelpAndVersion)
 {
     EXPECT_EQ(Corrolab({"--version"}).out, "corrolab 1.0.0\n");
-    EXPECT_NE(Corrolab({"--help"}).out.find("corrolab convert"), std::string::npos);
+    const std::string help = Corrolab({"--help"}).out;
+    EXPECT_NE(help.find("corrolab convert"), std::string::npos);
+    EXPECT_NE(help.find("corrolab --screenshot DIR"), std::string::npos) << help;
     for (const char* command : {"convert", "material", "units", "alloys"}) {
         const ProcessResult run = Corrolab({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;

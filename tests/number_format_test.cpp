@@ -37,6 +37,13 @@ TEST(FormatFixed, ShowsCutValuesAlignedOnThePoint)
         {12, 5, 2, "   12.00"},
         {2.5e-7, 1, 10, " .0000002500"},
         {1e20, 1, 3, " 100000000000000000000.000"},
+        // Past the 17th significant digit a large value shows zeros, not the
+        // digits of its binary representation.
+        {1e30, 1, 3, " 1000000000000000000000000000000.000"},
+        {-1e30, 1, 3, "-1000000000000000000000000000000.000"},
+        {1180591620717411303424.0, 1, 3, " 1180591620717411300000.000"}, // 2^70
+        {1e30, 34, 3, "   1000000000000000000000000000000.000"},
+        {123456789012345678.0, 1, 3, " 123456789012345680.000"},
         {-0.0, 1, 3, " 0.000"},
     };
     for (const FixedCase& c : cases) {
@@ -117,6 +124,9 @@ TEST(NumberText, HasABlankOrSignAndNoZeroBeforeThePoint)
     EXPECT_EQ(NumberText(12), " 12");
     EXPECT_EQ(NumberText(0), " 0");
     EXPECT_EQ(NumberText(2.5e-7), " .00000025");
+    EXPECT_EQ(NumberText(0.1 + 0.2), " .30000000000000004");
+    EXPECT_EQ(NumberText(1e30), " 1000000000000000000000000000000");
+    EXPECT_EQ(NumberText(4.9e-324), " ." + std::string(323, '0') + "5");
 }
 
 TEST(FormatScientific, WritesMantissaAndAtLeastTwoExponentDigits)
@@ -138,6 +148,7 @@ TEST(PlainText, ShowsFifteenSignificantDigitsWithoutExponent)
     EXPECT_EQ(PlainText(3.5526), "3.5526");
     EXPECT_EQ(PlainText(-2.5), "-2.5");
     EXPECT_EQ(PlainText(1e-7), "0.0000001");
+    EXPECT_EQ(PlainText(1e30), "1000000000000000000000000000000");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "tools/ui/eqwt.h"
+#include "tools/ui/eqwt_desktop.h"
 #include "tools/ui/periodic_table_window.h"
 
 #include <QApplication>
@@ -41,12 +42,14 @@ Form2::Form2(Platform& platform, QWidget* parent)
     ConnectControls();
     ConnectMenu();
     Form_Load();
+    SetUpDesktop();
 }
 
 Form2::~Form2()
 {
-    // The tools and calculator windows have no parent: they are top-level windows
-    // of their own that live as long as the main window.
+    // The tools window is a tool window of this one; the calculator, the periodic
+    // table and the alloy browser are top-level windows of their own. All live as
+    // long as the main window.
     delete periodicTable_;
     delete alloyBrowser_;
     delete eqWt_;
@@ -154,6 +157,8 @@ void Form2::Form_Activate()
     activated_ = true;
     Option1[0]->setChecked(true);
     Option1_Click(0);
+    // Typing goes to the value from the start.
+    Text1->setFocus();
     startingUp_ = false;
 }
 
@@ -321,9 +326,12 @@ EqWt& Form2::EnsureTools(bool handBackStart)
 {
     if (!eqWt_) {
         eqWt_ = new EqWt(platform_);
+        TieToolsToThisWindow();
+        SetUpToolsDesktop(*eqWt_);
         connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
         const QSignalBlocker quiet(handBackStart ? nullptr : eqWt_);
         eqWt_->Form_Load();
+        PlaceTools(*eqWt_);
     }
     return *eqWt_;
 }

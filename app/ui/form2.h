@@ -87,6 +87,9 @@ public:
     void Check1_Click();
     void Text1_KeyPress(int key);
 
+    // Puts the result, without its padding, on the clipboard (Ctrl+C).
+    void CopyResult();
+
     // Takes the material the tools window computed into the frame and recalculates.
     void applyMaterial(const ChosenMaterial& chosen);
 
@@ -149,6 +152,13 @@ private:
     void BuildControls();
     void BuildStrip(QWidget* client);
     void BuildFrame(QWidget* client);
+    // Keyboard, focus, fixed size and the mode's controls on the desktop.
+    void SetUpDesktop();
+    // Opens the tools window beside this one, clear of the result and Calculate.
+    void PlaceTools(EqWt& tools);
+    // Makes the tools window a tool window of this one again, where it stands;
+    // needed after this window's own window was made anew ("Always on Top").
+    void TieToolsToThisWindow();
     void ConnectControls();
     void ConnectMenu();
     void ShowDictionaryListing(const QString& text);

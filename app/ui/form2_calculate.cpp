@@ -2,6 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "app/conversion.h"
+#include "app/read_note.h"
 #include "app/ui/vb_controls.h"
 #include "app/unit_resolution.h"
 #include "catalogue/unit_catalogue.h"
@@ -54,8 +55,16 @@ const CatalogueEntry* Form2::ListedEntry(const QListWidget* list) const
 void Form2::ShowStatus(const ConversionOutcome& outcome)
 {
     // The status line: empty while the result is sound, else why there is none;
-    // the currencies keep the date of their rates there.
-    if (Combo5->currentText().toStdString() == kCurrencies)
+    // the currencies keep the date of their rates there. A value box whose text
+    // goes on after its number ("70,5") says which number was converted.
+    // (Number formats read their own digits, not a decimal number.)
+    const std::string category = Combo5->currentText().toStdString();
+    const std::string readAs = outcome.text.empty() || category == kNumberFormats
+        ? std::string()
+        : ReadAsNote(lastValue_);
+    if (!readAs.empty())
+        ShowLabel1(QString::fromStdString(readAs));
+    else if (category == kCurrencies)
         ShowRatesCaption();
     else
         ShowLabel1(outcome.text.empty() ? QString::fromStdString(outcome.reason) : QString());

@@ -92,8 +92,9 @@ void Form2::BuildControls()
     Text4 = MakeTextBox(area, "Text4", Twips(2580, 855, 2565, 345));
     Text4->setFont(DesignFont("Courier New", 9));
 
-    List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2580));
-    List4 = MakeUnitList(area, Twips(2580, 1275, 2565, 2580));
+    // The lists end just above the separator line, so that it never cuts their frame.
+    List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2520));
+    List4 = MakeUnitList(area, Twips(2580, 1275, 2565, 2520));
     List1 = MakeUnitList(area, Twips(-2000, 405, 1965, 3630));
     List1->addItem("Corrosion Rate");
 
@@ -137,7 +138,13 @@ void Form2::BuildStrip(QWidget* client)
     for (int i = 0; i < 2; ++i) {
         Option1[i] = new QRadioButton(captions[i], strip);
         Option1[i]->setGeometry(TwipsToPixels(lefts[i]), 8, TwipsToPixels(widths[i]), 17);
-        SetTextColour(Option1[i], Qt::white);
+        // White captions on the grey strip; the round mark keeps the light field
+        // and dark dot of the style, so that the chosen mode stays readable.
+        QPalette palette = Option1[i]->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        Option1[i]->setPalette(palette);
     }
 
     const QRect chooser(TwipsToPixels(3600), 4, TwipsToPixels(3780), 24);
@@ -159,24 +166,31 @@ void Form2::BuildStrip(QWidget* client)
 
 void Form2::BuildFrame(QWidget* area)
 {
+    // The frame takes the free column right of the units, from under the status
+    // line down to the separator, so that the material's name, equivalent weight,
+    // density and ratio all show with their units.
     Frame1 = new QGroupBox(area);
-    Frame1->setGeometry(Twips(5355, 1305, 1995, 2175));
+    Frame1->setGeometry(Twips(5355, 405, 1995, 3375));
 
     Command6 = new QPushButton("Material ...", Frame1);
-    Command6->setGeometry(Twips(240, 360, 1500, 375));
-    Label2[3] = MakeLabel(Frame1, "Iron", Twips(120, 855, 1800, 195));
+    Command6->setGeometry(Twips(240, 240, 1500, 375));
+    Label2[3] = MakeLabel(Frame1, "Iron", Twips(120, 690, 1800, 600));
     // An alloy's name ("Al/Cu/Mg/Mn alloy") may need a second and third line.
     Label2[3]->setWordWrap(true);
     Label2[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2[3]->resize(Label2[3]->width(), TwipsToPixels(520));
     SetTextColour(Label2[3], kRed);
-    Label2[1] = MakeLabel(Frame1, "Equivalent weight (g)", Twips(45, 1395, 1905, 195));
-    Label2[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const auto heading = [this](const char* caption, int top) {
+        QLabel* label = MakeLabel(Frame1, caption, Twips(45, top, 1905, 195));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    };
+    Label2[1] = heading("Equivalent weight (g)", 1350);
     Text6 = MakeMaterialBox(
-        Frame1, kStartFrame.equivalentWeight.c_str(), Twips(375, 1665, 1230, 330));
-    Label2[0] = MakeLabel(Frame1, "Density (g/cm^3)", Twips(-825, 2250, 2250, 195));
-    Text5 = MakeMaterialBox(Frame1, kStartFrame.density.c_str(), Twips(-840, 2520, 1230, 330));
-    Text10 = MakeMaterialBox(Frame1, kStartFrame.ratio.c_str(), Twips(585, 2430, 1230, 330));
+        Frame1, kStartFrame.equivalentWeight.c_str(), Twips(375, 1560, 1230, 330));
+    Label2[0] = heading("Density (g/cm^3)", 1980);
+    Text5 = MakeMaterialBox(Frame1, kStartFrame.density.c_str(), Twips(375, 2190, 1230, 330));
+    heading("Eq. wt. / density (cm^3)", 2610);
+    Text10 = MakeMaterialBox(Frame1, kStartFrame.ratio.c_str(), Twips(375, 2820, 1230, 330));
 }
 
 void Form2::ShowLabel1(const QString& text)

@@ -54,6 +54,11 @@ void SetBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
+void MarkFocus(QListWidget* list)
+{
+    list->setStyleSheet("QListWidget:focus { border: 2px solid palette(highlight); }");
+}
+
 bool SelectFromCode(QListWidget* list, int index)
 {
     const QSignalBlocker blocker(list);

@@ -34,6 +34,9 @@ QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place);
 void SetTextColour(QWidget* widget, const QColor& colour);
 void SetBackground(QWidget* widget, const QColor& colour);
 
+// A frame in the highlight colour while the control has the focus.
+void MarkFocus(QListWidget* list);
+
 // Sets a selection from code without the control's own signal, so that the
 // window runs the control's click handler itself, once and synchronously.
 // True when a row is selected afterwards (the handler should run).

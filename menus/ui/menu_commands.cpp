@@ -51,6 +51,7 @@ void Form2::setAlwaysOnTop(bool on)
 {
     alwaysOnTop_ = on;
     platform_.SetTopmost(this, on);
+    TieToolsToThisWindow();
     menu.mnuAT->setChecked(on);
     if (auto* settings = findChild<SettingsDialog*>())
         settings->Refresh();

@@ -32,8 +32,8 @@ TEST_F(Form2Start, OpensInConverterModeWithTheCorrosionUnits)
     EXPECT_EQ(form->Combo5->currentText(), "Corrosion rate");
     EXPECT_EQ(form->List1->count(), 48);
     EXPECT_EQ(form->Label2[3]->text(), "Iron");
-    EXPECT_EQ(form->Text6->text(), " 27.92");
-    EXPECT_EQ(form->Text5->text(), " 7.86");
+    EXPECT_EQ(form->Text6->text(), " 27.920"); // the hand-back's 3 decimals
+    EXPECT_EQ(form->Text5->text(), " 7.860");
     EXPECT_EQ(form->Text10->text(), "3.5526");
     EXPECT_EQ(form->Label1->text(), ""); // the status line: nothing wrong
     // The window opens just tall enough for its bottom row of buttons.
@@ -72,7 +72,7 @@ TEST_F(Form2Start, ControlsKeepTheirDesignedLook)
         form->menu.mnuCurr, form->menu.mnuUnitsList, form->menu.mnuHelp};
     for (QAction* action : menus)
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-    EXPECT_EQ(form->menu.mnuAT->text(), "Always on Top");
+    EXPECT_EQ(form->menu.mnuAT->text().remove('&'), "Always on Top");
 }
 
 TEST_F(Form2Start, ShowsNoBusyPointerUntilTheUserAsks)

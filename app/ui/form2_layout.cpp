@@ -201,6 +201,8 @@ void Form2::ShowLabel1(const QString& text)
         = std::max(Label1->fontMetrics().horizontalAdvance(text) + 10, TwipsToPixels(540));
     Label1->setText(text);
     Label1->setGeometry(right - width + 1, Label1->y(), width, Label1->height());
+    // An empty status line is not drawn as an empty coloured box.
+    Label1->setAutoFillBackground(!text.isEmpty());
 }
 
 } // namespace corrolab

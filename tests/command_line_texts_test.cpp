@@ -1,6 +1,7 @@
 // The command line's texts and exit statuses, run in process with string streams.
 #include "app/command_line.h"
 #include "temp_folder.h"
+#include "tests/support/process_result.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,13 +9,6 @@
 
 namespace corrolab {
 namespace {
-
-struct ProcessResult
-{
-    int status;
-    std::string out;
-    std::string err;
-};
 
 // Runs the command line with the arguments and standard input; the program folder
 // holds no data files.
@@ -25,11 +19,6 @@ ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& 
     std::ostringstream err;
     const int status = RunCommandLine(args, in, out, err, "/nonexistent-corrolab-folder");
     return {status, out.str(), err.str()};
-}
-
-size_t Lines(const std::string& text)
-{
-    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 TEST(CommandLineTexts, ConvertsCorrosionRatesForEachMaterial)

@@ -2,6 +2,7 @@
 // the windows program for everything else.
 #include "app/windows_launcher.h"
 #include "temp_folder.h"
+#include "tests/support/process_result.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,27 +14,6 @@
 namespace corrolab {
 namespace {
 
-struct ProcessResult
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& arg)
-{
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string Slurp(const std::filesystem::path& file)
-{
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Runs a program with the arguments through `env ENVIRONMENT`, with no input.
 ProcessResult RunProgram(const std::string& environment, const std::filesystem::path& program,
     const std::vector<std::string>& args = {})
@@ -44,11 +24,7 @@ ProcessResult RunProgram(const std::string& environment, const std::filesystem::
     std::string command = "timeout -k 5 60 env " + environment + " " + Quoted(program.string());
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
-    command += " </dev/null >" + Quoted((scratch.path() / "out").string()) + " 2>"
-        + Quoted((scratch.path() / "err").string());
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(scratch.path() / "out"),
-        Slurp(scratch.path() / "err")};
+    return RunShellCommand(command, "/dev/null", scratch.path());
 }
 
 const char* kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";

@@ -1,5 +1,6 @@
 // End-to-end tests of the command line: they run the built executable.
 #include "temp_folder.h"
+#include "tests/support/process_result.h"
 #include "window_fixture.h"
 
 #include "tools/ui/eqwt.h"
@@ -13,27 +14,6 @@
 
 namespace corrolab {
 namespace {
-
-struct ProcessResult
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& arg)
-{
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string Slurp(const std::filesystem::path& file)
-{
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Runs corrolab with the arguments and standard input, with no display. Its data
 // files come from the build folder only: the user's and the system's data folders
@@ -51,16 +31,7 @@ ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& 
     command += " " + Quoted(CORROLAB_EXE);
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
-    command += " <" + Quoted(in.string()) + " >" + Quoted((scratch.path() / "out").string()) + " 2>"
-        + Quoted((scratch.path() / "err").string());
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(scratch.path() / "out"),
-        Slurp(scratch.path() / "err")};
-}
-
-size_t Lines(const std::string& text)
-{
-    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    return RunShellCommand(command, in, scratch.path());
 }
 
 // What only a process shows: the exit status the shell sees, and which stream

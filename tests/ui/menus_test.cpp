@@ -1,4 +1,5 @@
 #include "temp_folder.h"
+#include "tests/support/process_result.h"
 #include "window_fixture.h"
 
 #include "alloys/ui/alloy_browser.h"
@@ -204,11 +205,7 @@ protected:
         platform.sharedFolders = {{Installed(), DataFolderKind::Installed}};
     }
     fs::path Installed() const { return root.path() / "share" / "corrolab"; }
-    static std::string Content(const fs::path& file)
-    {
-        std::ifstream in(file);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Content(const fs::path& file) { return Slurp(file); }
     static void MakeReadOnly(const fs::path& file)
     {
         fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);

@@ -2,6 +2,7 @@
 
 #include "alloys/alloy_figures.h"
 #include "app/lenient_number.h"
+#include "app/text.h"
 #include "tools/composition.h"
 #include "tools/element_facts.h"
 
@@ -15,29 +16,12 @@ namespace {
 
 constexpr std::string_view kGreaterOrEqual = "\xE2\x89\xA5"; // "≥"
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 // The symbol as the records write it, for a symbol in any case; empty if none.
 std::string RecordedSymbol(std::string_view symbol)
 {
     for (int z = 1; z <= LastRecordedElement(); ++z) {
         const std::string recorded = RecordOf(z)[1];
-        if (Lower(recorded) == Lower(symbol))
+        if (AsciiLowerCase(recorded) == AsciiLowerCase(symbol))
             return recorded;
     }
     return "";
@@ -68,13 +52,13 @@ std::optional<ShareCondition> ParseCondition(std::string_view piece, std::string
         problem = "no element symbol at \"" + std::string(piece) + "\"";
         return std::nullopt;
     }
-    std::string_view rest = Trim(piece.substr(letters));
+    std::string_view rest = TrimmedWhiteSpace(piece.substr(letters));
     if (rest.empty())
         return condition;
     TakeComparison(rest, condition.strict);
-    rest = Trim(rest);
+    rest = TrimmedWhiteSpace(rest);
     if (rest.ends_with("%"))
-        rest = Trim(rest.substr(0, rest.size() - 1));
+        rest = TrimmedWhiteSpace(rest.substr(0, rest.size() - 1));
     const auto [end, error]
         = std::from_chars(rest.data(), rest.data() + rest.size(), condition.minimum);
     if (rest.empty() || error != std::errc() || end != rest.data() + rest.size()) {
@@ -91,9 +75,9 @@ std::optional<std::vector<ShareCondition>> ParseShareConditions(
 {
     std::vector<ShareCondition> conditions;
     problem.clear();
-    while (!Trim(text).empty()) {
+    while (!TrimmedWhiteSpace(text).empty()) {
         const size_t comma = text.find(',');
-        const std::string_view piece = Trim(text.substr(0, comma));
+        const std::string_view piece = TrimmedWhiteSpace(text.substr(0, comma));
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
         if (piece.empty())
             continue;
@@ -123,11 +107,11 @@ bool MeetsConditions(std::string_view composition, const std::vector<ShareCondit
 
 bool MatchesText(const AlloyFigures& alloy, std::string_view text)
 {
-    const std::string wanted = Lower(Trim(text));
+    const std::string wanted = AsciiLowerCase(TrimmedWhiteSpace(text));
     if (wanted.empty())
         return true;
     for (const std::string* field : {&alloy.name, &alloy.baseMetal, &alloy.composition})
-        if (Lower(*field).find(wanted) != std::string::npos)
+        if (AsciiLowerCase(*field).find(wanted) != std::string::npos)
             return true;
     return false;
 }

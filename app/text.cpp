@@ -11,6 +11,15 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
+std::string_view TrimmedWhiteSpace(std::string_view text)
+{
+    while (!text.empty() && IsWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::string AsciiCapitals(std::string_view text)
 {
     std::string capitals(text);
@@ -18,6 +27,15 @@ std::string AsciiCapitals(std::string_view text)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return capitals;
+}
+
+std::string AsciiLowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
 }
 
 } // namespace corrolab

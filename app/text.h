@@ -20,11 +20,23 @@ constexpr bool IsLineBreak(char c)
     return c == '\n' || c == '\r';
 }
 
+// ASCII white space: blanks, line breaks, vertical tab and form feed.
+constexpr bool IsWhiteSpace(char c)
+{
+    return IsBlank(c) || IsLineBreak(c) || c == '\v' || c == '\f';
+}
+
 // The text without the blanks at either end.
 std::string_view Trimmed(std::string_view text);
+
+// The text without white space, line breaks included, at either end.
+std::string_view TrimmedWhiteSpace(std::string_view text);
 
 // ASCII letters in capitals. Names that differ only in the case of ASCII letters
 // have the same capitals, so comparing capitals compares ignoring case.
 std::string AsciiCapitals(std::string_view text);
+
+// ASCII letters in small letters; every other byte as it is.
+std::string AsciiLowerCase(std::string_view text);
 
 } // namespace corrolab

@@ -1,10 +1,10 @@
 #include "calculators/coupon_table.h"
 
+#include "app/text.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <numeric>
 
@@ -42,18 +42,9 @@ std::vector<std::string> SplitTabs(const std::string& line)
     }
 }
 
-std::string Lower(std::string text)
-{
-    std::ranges::transform(
-        text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    const size_t first = text.find_first_not_of(' ');
-    const size_t last = text.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
 std::optional<bool> BlankMark(const std::string& field)
 {
-    const std::string mark = Lower(field);
+    const std::string mark = AsciiLowerCase(Trimmed(field));
     for (const char* yes : {"blank", "yes", "y", "x", "1"})
         if (mark == yes)
             return true;

@@ -21,6 +21,21 @@ TEST(Trimmed, DropsBlanksAtEitherEndOnly)
         EXPECT_EQ(Trimmed(row.text), row.trimmed) << '"' << row.text << '"';
 }
 
+TEST(TrimmedWhiteSpace, DropsBlanksAndLineBreaksAtEitherEndOnly)
+{
+    struct Row
+    {
+        const char* text;
+        const char* trimmed;
+    };
+    const Row rows[] = {
+        {"\n1\r\n", "1"}, {" \t\v\fFe \f", "Fe"}, {"a \n b", "a \n b"}, {"\r\n\t ", ""}, {"", ""},
+        {"\xc2\xa0x", "\xc2\xa0x"}, // non-ASCII kept
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(TrimmedWhiteSpace(row.text), row.trimmed) << '"' << row.text << '"';
+}
+
 TEST(AsciiCapitals, CapitalisesAsciiLettersAndKeepsEveryOtherByte)
 {
     struct Row
@@ -38,6 +53,24 @@ TEST(AsciiCapitals, CapitalisesAsciiLettersAndKeepsEveryOtherByte)
     };
     for (const Row& row : rows)
         EXPECT_EQ(AsciiCapitals(row.text), row.capitals) << row.text;
+}
+
+TEST(AsciiLowerCase, LowersAsciiLettersAndKeepsEveryOtherByte)
+{
+    struct Row
+    {
+        const char* text;
+        const char* lower;
+    };
+    const Row rows[] = {
+        {"Stainless Steel", "stainless steel"},
+        {"FE Ni", "fe ni"},
+        {"az AZ @[`{", "az az @[`{"},
+        {"\xc3\x89MAIL", "\xc3\x89mail"}, // UTF-8 bytes untouched
+        {"", ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(AsciiLowerCase(row.text), row.lower) << row.text;
 }
 
 } // namespace

@@ -1,38 +1,17 @@
 #include "tools/element_search.h"
 
+#include "app/text.h"
 #include "tools/element_facts.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <string>
 
 namespace corrolab {
 
-namespace {
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
-
 std::vector<int> SearchElements(std::string_view text)
 {
-    const std::string query = Lower(Trim(text));
+    const std::string query = AsciiLowerCase(TrimmedWhiteSpace(text));
     if (query.empty())
         return {};
     const int last = LastRecordedElement();
@@ -49,7 +28,7 @@ std::vector<int> SearchElements(std::string_view text)
     const auto pass = [&](auto matches) {
         for (int z = 1; z <= last; ++z) {
             const std::vector<std::string> record = RecordOf(z);
-            if (matches(Lower(record[0]), Lower(record[1])))
+            if (matches(AsciiLowerCase(record[0]), AsciiLowerCase(record[1])))
                 add(z);
         }
     };

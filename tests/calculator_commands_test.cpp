@@ -1,25 +1,14 @@
 #include "app/command_line.h"
+#include "tests/support/in_process_command_line.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace corrolab {
 namespace {
 
-struct CommandRun
+ProcessResult Corrolab(const std::vector<std::string>& args)
 {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Corrolab(const std::vector<std::string>& args)
-{
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, in, out, err, "/nonexistent-corrolab-folder");
-    return {status, out.str(), err.str()};
+    return RunCommandLineInProcess(args, "", "/nonexistent-corrolab-folder");
 }
 
 struct OutputCase
@@ -75,7 +64,7 @@ TEST(CalculatorCommands, PrintLabelledLinesAndTheSeverity)
             "severity: moderate (general corrosion, carbon steel)\n"},
     };
     for (const OutputCase& c : cases) {
-        const CommandRun run = Corrolab(c.args);
+        const ProcessResult run = Corrolab(c.args);
         EXPECT_EQ(run.status, 0) << c.args[0] << ": " << run.err;
         EXPECT_EQ(run.out, c.out) << c.args[0] << " " << c.args[1] << " " << c.args[2];
         EXPECT_EQ(run.err, "");
@@ -123,7 +112,7 @@ TEST(CalculatorCommands, ErrorsAreOneLineWithTheirStatus)
         {{"life", "--thickness"}, 2, "--thickness needs a value"},
     };
     for (const ErrorCase& c : cases) {
-        const CommandRun run = Corrolab(c.args);
+        const ProcessResult run = Corrolab(c.args);
         EXPECT_EQ(run.status, c.status) << c.says;
         EXPECT_EQ(run.out, "") << c.says;
         const std::string firstLine = run.err.substr(0, run.err.find('\n'));
@@ -140,7 +129,7 @@ TEST(CalculatorCommands, ListedInTheHelpAndHelpful)
     EXPECT_NE(Corrolab({"--help"}).out.find("corrolab massloss"), std::string::npos);
     EXPECT_TRUE(IsCommandLine({"lpr"}));
     for (const char* command : {"massloss", "lpr", "life"}) {
-        const CommandRun run = Corrolab({command, "--help"});
+        const ProcessResult run = Corrolab({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_NE(run.out.find(std::string("Usage: corrolab ") + command), std::string::npos);
     }

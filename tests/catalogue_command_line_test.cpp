@@ -1,27 +1,15 @@
 // The command line converting catalogue units, in process.
-#include "app/command_line.h"
+#include "tests/support/in_process_command_line.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace corrolab {
 namespace {
 
-struct CommandRun
+ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& input = "")
 {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Corrolab(const std::vector<std::string>& args, const std::string& input = "")
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, in, out, err, "/nonexistent");
-    return {status, out.str(), err.str()};
+    return RunCommandLineInProcess(args, input, "/nonexistent");
 }
 
 struct CommandCase
@@ -82,7 +70,7 @@ TEST(CatalogueCommandLine, ConvertsWithinACategoryOrAsTheNamesTell)
         {{"convert", "1", "furlong", "parsec"}, 1, "", "corrolab: unknown unit 'parsec'"},
     };
     for (const CommandCase& row : cases) {
-        const CommandRun run = Corrolab(row.args);
+        const ProcessResult run = Corrolab(row.args);
         std::string call;
         for (const std::string& arg : row.args)
             call += " " + arg;
@@ -105,13 +93,13 @@ TEST(CatalogueCommandLine, StreamsEveryKindOfCategory)
 
 TEST(CatalogueCommandLine, ListsDefinitions)
 {
-    const CommandRun run = Corrolab({"units", "Length", "--definitions"});
+    const ProcessResult run = Corrolab({"units", "Length", "--definitions"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("furlong\tfurlong, 660 ft = 201.168 m\n"), std::string::npos);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 35);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\t'), 35);
     EXPECT_EQ(Corrolab({"units", "--definitions"}).status, 2);
-    const CommandRun corrosion = Corrolab({"units", "Corrosion rate", "--definitions"});
+    const ProcessResult corrosion = Corrolab({"units", "Corrosion rate", "--definitions"});
     EXPECT_EQ(FirstLine(corrosion.out),
         "micro_amp/cm^2\tmicroampere per cm^2 (corrosion current density) = 0.01 A/m^2");
 }

@@ -1,27 +1,14 @@
 // The ASTM G102 lines of `corrolab material` and `corrolab convert --method`.
-#include "app/command_line.h"
+#include "tests/support/in_process_command_line.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace corrolab {
 namespace {
 
-struct Outcome
+ProcessResult Corrolab(const std::vector<std::string>& args)
 {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Corrolab(const std::vector<std::string>& args)
-{
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, in, out, err, std::filesystem::path("/nonexistent"));
-    return {status, out.str(), err.str()};
+    return RunCommandLineInProcess(args, "", "/nonexistent");
 }
 
 // The text after "name: " on its line, or "<missing>".
@@ -58,7 +45,7 @@ TEST(CommandLineG102, MaterialPrintsTheG102LinesAfterTheClassicOnes)
         {{"material", "--metal", "P"}, "", "", "", "", "", 1},
     };
     for (const auto& row : rows) {
-        const Outcome run = Corrolab(row.args);
+        const ProcessResult run = Corrolab(row.args);
         const std::string& label = row.args.back();
         EXPECT_EQ(run.status, row.status) << label;
         EXPECT_EQ(Line(run.out, "equivalent weight"), row.classic) << label;
@@ -90,7 +77,7 @@ TEST(CommandLineG102, ConvertUsesTheChosenMethod)
             ".0003377\n"},
     };
     for (const auto& row : rows) {
-        const Outcome run = Corrolab(row.args);
+        const ProcessResult run = Corrolab(row.args);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, row.out) << run.err;
     }
@@ -111,7 +98,7 @@ TEST(CommandLineG102, MethodErrors)
             "cannot be calculated"},
     };
     for (const auto& row : rows) {
-        const Outcome run = Corrolab(row.args);
+        const ProcessResult run = Corrolab(row.args);
         EXPECT_EQ(run.status, row.status) << row.culprit;
         EXPECT_NE(run.err.find(row.culprit), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "") << row.culprit;

@@ -1,11 +1,10 @@
 // The command line's texts and exit statuses, run in process with string streams.
-#include "app/command_line.h"
 #include "temp_folder.h"
+#include "tests/support/in_process_command_line.h"
 #include "tests/support/process_result.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace corrolab {
 namespace {
@@ -14,11 +13,7 @@ namespace {
 // holds no data files.
 ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, in, out, err, "/nonexistent-corrolab-folder");
-    return {status, out.str(), err.str()};
+    return RunCommandLineInProcess(args, input, "/nonexistent-corrolab-folder");
 }
 
 TEST(CommandLineTexts, ConvertsCorrosionRatesForEachMaterial)

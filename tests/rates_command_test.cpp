@@ -4,11 +4,10 @@
 #include "ecb_fixtures.h"
 #include "local_http_server.h"
 #include "temp_folder.h"
+#include "tests/support/file_size_limit.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace corrolab {
 namespace {
@@ -120,15 +119,10 @@ TEST_F(RatesCommand, AFailingWriteLeavesTheOldFileIntact)
     ASSERT_EQ(Run({"import", EcbFixture("eurofxref-daily.xml").string()}), 0) << err.str();
     const std::string before = ReadWhole(Written());
     // Files may grow to 100 bytes only: the new file cannot be written whole.
-    rlimit saved {};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = 100;
-    ::setrlimit(RLIMIT_FSIZE, &tight);
-    const auto failure = ReplaceRatesFile(UserFolder(), std::string(5000, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    const auto failure = [this] {
+        const FileSizeLimit limit(100);
+        return ReplaceRatesFile(UserFolder(), std::string(5000, 'x'));
+    }();
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("cannot be written"), std::string::npos) << *failure;
     EXPECT_EQ(ReadWhole(Written()), before);

@@ -2,6 +2,7 @@
 #include "ecb_fixtures.h"
 #include "local_http_server.h"
 #include "temp_folder.h"
+#include "tests/support/file_size_limit.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -9,8 +10,6 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace corrolab {
 namespace {
@@ -138,18 +137,13 @@ TEST_F(RatesImportWindow, AFailingWriteLeavesTheOldFile)
     const std::string before = ReadWhole(Written());
 
     // Files may grow to 100 bytes only: the new file cannot be written whole.
-    rlimit saved {};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = 100;
-    ::setrlimit(RLIMIT_FSIZE, &tight);
-    platform.chosenFiles = {EcbFixture("eurofxref.csv")};
-    std::filesystem::remove(platform.userFolder / "Currency.txt.bak");
-    platform.dialogs.clear();
-    form->menu.mnuImportRates->trigger();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    {
+        const FileSizeLimit limit(100);
+        platform.chosenFiles = {EcbFixture("eurofxref.csv")};
+        std::filesystem::remove(platform.userFolder / "Currency.txt.bak");
+        platform.dialogs.clear();
+        form->menu.mnuImportRates->trigger();
+    }
 
     EXPECT_NE(LastTell().find("cannot"), std::string::npos) << LastTell();
     EXPECT_EQ(ReadWhole(Written()), before);

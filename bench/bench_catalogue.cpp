@@ -1,25 +1,15 @@
 // Conversions of catalogue units: one resolved conversion per value, resolving
 // a pair, and the command line streaming a catalogue category.
-#include "app/command_line.h"
 #include "app/unit_resolution.h"
-#include "corrosion/corrosion_rate_units.h"
+#include "bench/command_line_stream.h"
 
 #include <benchmark/benchmark.h>
-#include <sstream>
-#include <string>
 
 namespace {
 
 using namespace corrolab;
 
 constexpr CorrosionMaterial kIron {27.92, 3.5526};
-
-UnitTable IronTable()
-{
-    UnitTable table;
-    LoadCorrosionRateUnits(table, kIron.equivalentWeight, kIron.ratio);
-    return table;
-}
 
 Conversion Resolved(const char* category, const char* from, const char* to)
 {
@@ -55,18 +45,7 @@ BENCHMARK(ResolvePair);
 // `corrolab convert --category Length - furlong m` over a million values, in process.
 void StreamMillionLengthValues(benchmark::State& state)
 {
-    std::string input;
-    for (int i = 0; i < 1'000'000; ++i)
-        input += std::to_string(i % 997) + "." + std::to_string(i % 89) + "\n";
-    for (auto _ : state) {
-        std::istringstream in(input);
-        std::ostringstream out;
-        std::ostringstream err;
-        RunCommandLine(
-            {"convert", "--category", "Length", "-", "furlong", "m"}, in, out, err, "/nonexistent");
-        benchmark::DoNotOptimize(out.str().size());
-    }
-    state.SetItemsProcessed(state.iterations() * 1'000'000);
+    StreamMillionValuesThrough(state, {"convert", "--category", "Length", "-", "furlong", "m"});
 }
 BENCHMARK(StreamMillionLengthValues)->Unit(benchmark::kMillisecond);
 

@@ -2,22 +2,27 @@
 
 namespace corrolab {
 
-std::string_view Trimmed(std::string_view text)
+namespace {
+
+std::string_view TrimmedOf(std::string_view text, bool (*drops)(char))
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && drops(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && drops(text.back()))
         text.remove_suffix(1);
     return text;
 }
 
+} // namespace
+
+std::string_view Trimmed(std::string_view text)
+{
+    return TrimmedOf(text, IsBlank);
+}
+
 std::string_view TrimmedWhiteSpace(std::string_view text)
 {
-    while (!text.empty() && IsWhiteSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsWhiteSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimmedOf(text, IsWhiteSpace);
 }
 
 std::string AsciiCapitals(std::string_view text)

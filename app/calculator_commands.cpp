@@ -87,7 +87,8 @@ using Options = std::map<std::string, std::string>;
 Options ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known)
 {
     Options options;
-    for (size_t i = 1; i < args.size(); ++i) {
+    // Every option is followed by its value.
+    for (size_t i = 1; i < args.size(); i += 2) {
         const std::string& arg = args[i];
         if (!known.contains(arg))
             throw UsageError {arg.starts_with("-") ? "unknown option " + arg
@@ -96,7 +97,6 @@ Options ParseOptions(const std::vector<std::string>& args, const std::set<std::s
             throw UsageError {arg + " needs a value"};
         if (!options.emplace(arg, args[i + 1]).second)
             throw UsageError {arg + " given twice"};
-        ++i;
     }
     return options;
 }

@@ -128,6 +128,7 @@ void CheckCalculation(const std::vector<ComponentTexts>& grid)
     bool readable = true; // every cell reads as a number
     bool ordinary = true; // and every one is ordinary
     bool nonNegative = true;
+    bool anyNegative = false; // a cell, read leniently, below 0
     bool zeroDivisor = false;
     double lowWeight = INFINITY, highWeight = -INFINITY;
     double lowDensity = INFINITY, highDensity = -INFINITY;
@@ -140,6 +141,9 @@ void CheckCalculation(const std::vector<ComponentTexts>& grid)
         const std::optional<double> n = LenientValue(row.valence);
         const std::optional<double> d = LenientValue(row.density);
         total += p.value_or(0);
+        for (const std::string* text :
+            {&row.percentage, &row.atomicWeight, &row.valence, &row.density})
+            anyNegative = anyNegative || LenientValueOrZero(*text) < 0;
         if (row.valence == "--" && !valenceMarker)
             valenceMarker = static_cast<int>(i);
         if (LenientValueOrZero(row.density) == 0 && !densityMarker)
@@ -158,10 +162,16 @@ void CheckCalculation(const std::vector<ComponentTexts>& grid)
     }
 
     FUZZ_CHECK(SameDouble(calculation.total, total));
-    FUZZ_CHECK(calculation.totalMarker == (calculation.total != 100));
+    // The marker compares the total as it is shown.
+    FUZZ_CHECK(calculation.totalMarker == (PlainText(calculation.total) != "100"));
     FUZZ_CHECK(calculation.valenceMarkerRow == valenceMarker);
     FUZZ_CHECK(calculation.densityMarkerRow == densityMarker);
 
+    if (anyNegative) {
+        // No material has a negative share, weight, valence or density.
+        FUZZ_CHECK(!calculation.results && calculation.checkInputs);
+        return;
+    }
     const bool calculable = readable && std::isfinite(total) && total != 0 && !zeroDivisor;
     if (!calculation.results) {
         FUZZ_CHECK(calculation.checkInputs == (calculation.total != 0));

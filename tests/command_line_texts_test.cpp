@@ -74,6 +74,14 @@ TEST(CommandLineTexts, ReportsMaterials)
     EXPECT_EQ(phosphorus.status, 1);
     EXPECT_NE(phosphorus.out.find("warnings: missing valence, zero density, check inputs"),
         std::string::npos);
+    // A negative share is refused here as in the tools window.
+    const ProcessResult negative = Corrolab({"material", "--composition", "150Cu -50Zn"});
+    EXPECT_EQ(negative.status, 1);
+    EXPECT_NE(negative.out.find("equivalent weight: \n"), std::string::npos) << negative.out;
+    EXPECT_NE(negative.out.find("warnings: check inputs"), std::string::npos) << negative.out;
+    EXPECT_EQ(
+        Corrolab({"convert", "--composition", "150Cu -50Zn", "1", "micro_amp/cm^2", "mpy"}).status,
+        1);
 }
 
 TEST(CommandLineTexts, ListsUnitsAndAlloys)

@@ -95,7 +95,8 @@ TEST(CalculateMaterial, AbandonsOnEveryArithmeticFault)
         {"all percentages empty", {Row("Fe", ""), Row("Cu", "")}, false, std::nullopt,
             std::nullopt},
         {"zero density", {{"100", "55.8", "2", "0"}}, true, std::nullopt, 0},
-        {"percentages cancel", {Row("Fe", "50"), Row("Cu", "-50")}, false, std::nullopt,
+        // A negative share is refused with the marker, even where the total is 0.
+        {"percentages cancel", {Row("Fe", "50"), Row("Cu", "-50")}, true, std::nullopt,
             std::nullopt},
         {"percentage too large", {Row("Fe", "1e400")}, false, std::nullopt, std::nullopt},
         {"overflowing sum", {{"1e300", "1e300", "1e-300", "1"}}, true, std::nullopt, std::nullopt},

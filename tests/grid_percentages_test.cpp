@@ -36,7 +36,7 @@ TEST(LastRowPercentage, TakesUpTheDifferenceButNeverANegativeOne)
     }
 }
 
-TEST(CalculateGrid, RefusesANegativeInput)
+TEST(CalculateMaterial, RefusesANegativeInput)
 {
     const struct
     {
@@ -54,7 +54,7 @@ TEST(CalculateGrid, RefusesANegativeInput)
         {{{"100", "55.847", "2", "7.86"}, {"0", "-1", "1", "1"}}, false},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
-        const MaterialCalculation calculation = CalculateGrid(cases[i].rows);
+        const MaterialCalculation calculation = CalculateMaterial(cases[i].rows);
         EXPECT_EQ(calculation.results.has_value(), cases[i].calculated) << "case " << i;
         EXPECT_EQ(calculation.checkInputs, !cases[i].calculated) << "case " << i;
     }

@@ -55,6 +55,19 @@ void FindMarkers(std::span<const ComponentTexts> rows, MaterialCalculation& calc
 
 } // namespace
 
+namespace {
+
+// A negative percentage, atomic weight, valence or density: no material has one.
+bool HasNegative(const ComponentTexts& row)
+{
+    for (const std::string* text : {&row.percentage, &row.atomicWeight, &row.valence, &row.density})
+        if (LenientValueOrZero(*text) < 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
 MaterialCalculation CalculateMaterial(std::span<const ComponentTexts> rows)
 {
     MaterialCalculation calculation;
@@ -69,6 +82,13 @@ MaterialCalculation CalculateMaterial(std::span<const ComponentTexts> rows)
     calculation.totalMarker = PlainText(calculation.total) != "100";
     FindMarkers(rows, calculation);
 
+    // A negative input is refused like any other that cannot be calculated, so
+    // that no negative figure reaches the main window or the command line.
+    for (const ComponentTexts& row : rows)
+        if (HasNegative(row)) {
+            calculation.checkInputs = true;
+            return calculation;
+        }
     const std::optional<Sums> sums = readable && std::isfinite(calculation.total)
         ? Accumulate(rows, calculation.total)
         : std::nullopt;

@@ -42,7 +42,8 @@ struct MaterialCalculation
 
 // Equivalent weight and density of a material from the rows in use: the
 // mass-fraction means of a_i/n_i and of d_i with fractions of the actual total,
-// and the ratio as the sum of (p_i/100) a_i/(n_i d_i).
+// and the ratio as the sum of (p_i/100) a_i/(n_i d_i). A negative percentage,
+// atomic weight, valence or density is refused ("Check Inputs !", no results).
 MaterialCalculation CalculateMaterial(std::span<const ComponentTexts> rows);
 
 } // namespace corrolab

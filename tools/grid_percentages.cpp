@@ -5,18 +5,6 @@
 
 namespace corrolab {
 
-namespace {
-
-bool HasNegative(const ComponentTexts& row)
-{
-    for (const std::string* text : {&row.percentage, &row.atomicWeight, &row.valence, &row.density})
-        if (LenientValueOrZero(*text) < 0)
-            return true;
-    return false;
-}
-
-} // namespace
-
 std::optional<std::string> LastRowPercentage(std::span<const std::string> percentages, int edited)
 {
     const int last = static_cast<int>(percentages.size()) - 1;
@@ -29,17 +17,6 @@ std::optional<std::string> LastRowPercentage(std::span<const std::string> percen
     if (last > 1 && !(rest >= 0))
         return std::nullopt;
     return PlainText(rest);
-}
-
-MaterialCalculation CalculateGrid(std::span<const ComponentTexts> rows)
-{
-    MaterialCalculation calculation = CalculateMaterial(rows);
-    for (const ComponentTexts& row : rows)
-        if (HasNegative(row)) {
-            calculation.results.reset();
-            calculation.checkInputs = true;
-        }
-    return calculation;
 }
 
 } // namespace corrolab

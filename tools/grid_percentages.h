@@ -16,10 +16,4 @@ namespace corrolab {
 // never receives a negative percentage (the total marker then tells the user).
 std::optional<std::string> LastRowPercentage(std::span<const std::string> percentages, int edited);
 
-// The calculation of the grid's rows in use: as CalculateMaterial, but a
-// negative percentage (or a typed negative atomic weight, valence or density) is
-// refused like any other input that cannot be calculated ("Check Inputs !", no
-// results), so that no negative figure reaches the main window.
-MaterialCalculation CalculateGrid(std::span<const ComponentTexts> rows);
-
 } // namespace corrolab

@@ -339,7 +339,7 @@ void EqWt::Text7_GotFocus(int)
 bool EqWt::Calculate()
 {
     Label1[2]->hide();
-    const MaterialCalculation calculation = CalculateGrid(ClassicRows());
+    const MaterialCalculation calculation = CalculateMaterial(ClassicRows());
     ShowG102Line(calculation);
     Label1[0]->setVisible(calculation.totalMarker);
     ShowMarkers(calculation);

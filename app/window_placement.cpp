@@ -19,6 +19,13 @@ Box KeptOnScreen(Box box, const Box& screen)
 
 } // namespace
 
+Box FitOnScreen(Box window, const Box& screen)
+{
+    window.width = std::min(window.width, screen.width);
+    window.height = std::min(window.height, screen.height);
+    return KeptOnScreen(window, screen);
+}
+
 long long OverlapArea(const Box& a, const Box& b)
 {
     const long long width = std::min(a.right(), b.right()) - std::max(a.left, b.left);

@@ -17,6 +17,10 @@ struct Box
     bool operator==(const Box&) const = default;
 };
 
+// The window shrunk to the screen where it is larger, then moved so that it lies
+// fully on the screen's available area; unchanged when it already does.
+Box FitOnScreen(Box window, const Box& screen);
+
 // The area two boxes share (0 when they do not meet).
 long long OverlapArea(const Box& a, const Box& b);
 

@@ -2,7 +2,7 @@
 #include "alloys/alloy_figures.h"
 #include "alloys/alloy_filter.h"
 #include "app/command_line.h"
-#include "app/on_screen.h"
+#include "app/window_placement.h"
 #include "tools/element_table.h"
 
 #include <gtest/gtest.h>
@@ -154,11 +154,11 @@ TEST(AlloyFigures, GiveBothEquivalentWeightsForTheStainlessSteels)
 struct FitCase
 {
     const char* name;
-    ScreenBox window;
-    ScreenBox fitted;
+    Box window;
+    Box fitted;
 };
 
-constexpr ScreenBox kScreen {0, 30, 1280, 770};
+constexpr Box kScreen {0, 30, 1280, 770};
 
 constexpr FitCase kFits[] = {
     {"inside stays", {100, 100, 400, 300}, {100, 100, 400, 300}},

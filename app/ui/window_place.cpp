@@ -1,6 +1,6 @@
 #include "app/ui/window_place.h"
 
-#include "app/on_screen.h"
+#include "app/window_placement.h"
 #include "tools/ui/hand_back_setting.h"
 
 #include <QGuiApplication>
@@ -15,7 +15,7 @@ namespace {
 
 bool remembered = true;
 
-ScreenBox Box(const QRect& rect)
+Box BoxOf(const QRect& rect)
 {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
@@ -55,21 +55,21 @@ void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, i
         place = QRect(0, 0, defaultWidth, defaultHeight);
         place.moveCenter(screen.center());
     }
-    const ScreenBox fitted = FitOnScreen(Box(place), Box(ScreenAreaFor(place)));
+    const Box fitted = FitOnScreen(BoxOf(place), BoxOf(ScreenAreaFor(place)));
     window.resize(fitted.width, fitted.height);
-    window.move(fitted.x, fitted.y);
+    window.move(fitted.left, fitted.top);
 }
 
 void KeepOnScreen(QWidget& window)
 {
     const QRect frame = window.frameGeometry();
-    const ScreenBox fitted = FitOnScreen(Box(frame), Box(ScreenAreaFor(frame)));
-    if (fitted == Box(frame))
+    const Box fitted = FitOnScreen(BoxOf(frame), BoxOf(ScreenAreaFor(frame)));
+    if (fitted == BoxOf(frame))
         return;
     // The frame adds its margins to the client size.
     window.resize(window.width() - (frame.width() - fitted.width),
         window.height() - (frame.height() - fitted.height));
-    window.move(fitted.x, fitted.y);
+    window.move(fitted.left, fitted.top);
 }
 
 void RememberWindowPlace(const QWidget& window, const QString& key)

@@ -431,6 +431,9 @@ std::optional<std::string> Mixed(
     result.limitingCurrent = Estimate {il, il * kLn10 * fit.errors[3]};
     if (options.freeEcorr)
         result.ecorr = {fit.parameters[4], fit.errors[4]};
+    if (il > 2 * limit)
+        result.warnings.push_back("the fitted iL lies beyond the largest cathodic current: the "
+                                  "window shows no limiting current");
     FitFigures(result, points, fit.sumOfSquares, scale);
     WarnBounds(result);
     SetSternGeary(result);

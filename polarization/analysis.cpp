@@ -264,33 +264,46 @@ ActivationFit FitActivation(const Points& points, double ecorr, bool freeEcorr)
     LeastSquaresProblem problem;
     problem.points = n;
     problem.parameters = freeEcorr ? 4 : 3;
-    problem.residuals = [&](const double* p, double* r) {
+    // The residuals keep both exponential terms of the last parameters; the
+    // Jacobian, asked for at the same parameters, uses them again.
+    std::vector<double> anodic(n);
+    std::vector<double> cathodic(n);
+    std::array<double, 4> last {NAN, NAN, NAN, NAN};
+    const std::size_t count = problem.parameters;
+    const auto terms = [&, count](const double* p) {
+        if (std::equal(p, p + count, last.begin()))
+            return;
+        std::copy(p, p + count, last.begin());
         const double amplitude = std::pow(10.0, p[0]);
-        const double ba = std::exp(p[1]);
-        const double bc = std::exp(p[2]);
+        const double ka = kLn10 / std::exp(p[1]);
+        const double kc = kLn10 / std::exp(p[2]);
         const double e0 = freeEcorr ? p[3] : ecorr;
         for (std::size_t k = 0; k < n; ++k) {
             const double eta = points.e[k] - e0;
-            r[k] = amplitude * (SafeExp(kLn10 * eta / ba) - SafeExp(-kLn10 * eta / bc))
-                - points.i[k] / scale;
+            anodic[k] = amplitude * SafeExp(ka * eta);
+            cathodic[k] = amplitude * SafeExp(-kc * eta);
         }
     };
-    problem.jacobian = [&](const double* p, double* j) {
-        const double amplitude = std::pow(10.0, p[0]);
-        const double ba = std::exp(p[1]);
-        const double bc = std::exp(p[2]);
+    problem.residuals = [&](const double* p, double* r) {
+        terms(p);
+        for (std::size_t k = 0; k < n; ++k)
+            r[k] = anodic[k] - cathodic[k] - points.i[k] / scale;
+    };
+    problem.jacobian = [&, count](const double* p, double* j) {
+        terms(p);
+        const double ka = kLn10 / std::exp(p[1]);
+        const double kc = kLn10 / std::exp(p[2]);
         const double e0 = freeEcorr ? p[3] : ecorr;
-        const std::size_t columns = problem.parameters;
         for (std::size_t k = 0; k < n; ++k) {
             const double eta = points.e[k] - e0;
-            const double a = amplitude * SafeExp(kLn10 * eta / ba);
-            const double c = amplitude * SafeExp(-kLn10 * eta / bc);
-            double* row = j + k * columns;
+            const double a = anodic[k];
+            const double c = cathodic[k];
+            double* row = j + k * count;
             row[0] = kLn10 * (a - c);
-            row[1] = -a * kLn10 * eta / ba;
-            row[2] = -c * kLn10 * eta / bc;
+            row[1] = -a * ka * eta;
+            row[2] = -c * kc * eta;
             if (freeEcorr)
-                row[3] = -a * kLn10 / ba - c * kLn10 / bc;
+                row[3] = -a * ka - c * kc;
         }
     };
     const double icorr0 = StartingIcorr(points, ecorr, scale);

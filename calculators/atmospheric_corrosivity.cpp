@@ -79,34 +79,26 @@ constexpr double kPowerLawYears = 20;
 
 constexpr double kMaxYears = 100;
 
-const DoseResponseFunction& FunctionOf(AtmosphereMetal metal)
+// Everything the standards give for one metal.
+struct MetalData
 {
-    switch (metal) {
-    case AtmosphereMetal::Zinc:
-        return kZincFunction;
-    case AtmosphereMetal::Copper:
-        return kCopperFunction;
-    case AtmosphereMetal::Aluminium:
-        return kAluminiumFunction;
-    case AtmosphereMetal::Steel:
-        break;
-    }
-    return kSteelFunction;
-}
+    std::string_view key;
+    std::string_view name;
+    double density; // g/cm^3: ISO 9226 turns a mass loss into a thickness with it
+    DoseResponseFunction function;
+    Bands bands;
+    TimeExponents exponents;
+};
+constexpr MetalData kMetals[] = {
+    {"steel", "carbon steel", 7.86, kSteelFunction, kSteelBands, kSteelExponents},
+    {"zinc", "zinc", 7.14, kZincFunction, kZincBands, kZincExponents},
+    {"copper", "copper", 8.96, kCopperFunction, kCopperBands, kCopperExponents},
+    {"aluminium", "aluminium", 2.70, kAluminiumFunction, kAluminiumBands, kAluminiumExponents},
+};
 
-const Bands& BandsOf(AtmosphereMetal metal)
+const MetalData& DataOf(AtmosphereMetal metal)
 {
-    switch (metal) {
-    case AtmosphereMetal::Zinc:
-        return kZincBands;
-    case AtmosphereMetal::Copper:
-        return kCopperBands;
-    case AtmosphereMetal::Aluminium:
-        return kAluminiumBands;
-    case AtmosphereMetal::Steel:
-        break;
-    }
-    return kSteelBands;
+    return kMetals[static_cast<size_t>(metal)];
 }
 
 Corrosivity Classify(const std::array<double, 6>& edges, double loss)
@@ -173,17 +165,7 @@ std::vector<double> TableYears(double years)
 
 std::string_view AtmosphereMetalKey(AtmosphereMetal metal)
 {
-    switch (metal) {
-    case AtmosphereMetal::Steel:
-        return "steel";
-    case AtmosphereMetal::Zinc:
-        return "zinc";
-    case AtmosphereMetal::Copper:
-        return "copper";
-    case AtmosphereMetal::Aluminium:
-        return "aluminium";
-    }
-    return {};
+    return DataOf(metal).key;
 }
 
 std::optional<AtmosphereMetal> AtmosphereMetalFromKey(std::string_view key)
@@ -196,28 +178,17 @@ std::optional<AtmosphereMetal> AtmosphereMetalFromKey(std::string_view key)
 
 std::string_view AtmosphereMetalName(AtmosphereMetal metal)
 {
-    return metal == AtmosphereMetal::Steel ? "carbon steel" : AtmosphereMetalKey(metal);
+    return DataOf(metal).name;
 }
 
 double AtmosphereMetalDensity(AtmosphereMetal metal)
 {
-    // ISO 9226 turns mass losses into thickness with the metal's density.
-    switch (metal) {
-    case AtmosphereMetal::Steel:
-        return 7.86;
-    case AtmosphereMetal::Zinc:
-        return 7.14;
-    case AtmosphereMetal::Copper:
-        return 8.96;
-    case AtmosphereMetal::Aluminium:
-        return 2.70;
-    }
-    return 1;
+    return DataOf(metal).density;
 }
 
 double DoseResponse(AtmosphereMetal metal, const Climate& climate)
 {
-    const DoseResponseFunction& f = FunctionOf(metal);
+    const DoseResponseFunction& f = DataOf(metal).function;
     const double t = climate.temperature;
     const double temperatureTerm = (t <= 10 ? f.cold : f.warm) * (t - 10);
     return f.a * std::pow(climate.so2, f.p) * std::exp(f.h * climate.humidity + temperatureTerm)
@@ -245,20 +216,21 @@ std::string_view CorrosivityName(Corrosivity category)
 
 Corrosivity CategoryFromMass(AtmosphereMetal metal, double grams)
 {
-    return Classify(BandsOf(metal).mass, grams);
+    return Classify(DataOf(metal).bands.mass, grams);
 }
 
 Corrosivity CategoryFromThickness(AtmosphereMetal metal, double micrometres)
 {
     if (MassOnly(metal))
         return CategoryFromMass(metal, micrometres * AtmosphereMetalDensity(metal));
-    return Classify(BandsOf(metal).thickness, micrometres);
+    return Classify(DataOf(metal).bands.thickness, micrometres);
 }
 
 std::string CategoryBand(AtmosphereMetal metal, Corrosivity category, bool byMass)
 {
     byMass = byMass || MassOnly(metal);
-    const std::array<double, 6>& edges = byMass ? BandsOf(metal).mass : BandsOf(metal).thickness;
+    const std::array<double, 6>& edges
+        = byMass ? DataOf(metal).bands.mass : DataOf(metal).bands.thickness;
     const std::string unit = byMass ? " g/m^2 per year" : " um/year";
     const int i = static_cast<int>(category);
     if (edges[i] == 0)
@@ -307,17 +279,7 @@ TypicalEnvironment TypicalEnvironmentOf(Corrosivity category)
 
 TimeExponents TimeExponentsOf(AtmosphereMetal metal)
 {
-    switch (metal) {
-    case AtmosphereMetal::Zinc:
-        return kZincExponents;
-    case AtmosphereMetal::Copper:
-        return kCopperExponents;
-    case AtmosphereMetal::Aluminium:
-        return kAluminiumExponents;
-    case AtmosphereMetal::Steel:
-        break;
-    }
-    return kSteelExponents;
+    return DataOf(metal).exponents;
 }
 
 double LongTermLoss(double rate, double b, double years)

@@ -126,8 +126,9 @@ void AtmospherePage::Recalculate()
         const LossPoint& point = result->losses[static_cast<size_t>(r)];
         const double cells[] = {point.years, point.mean, point.upper};
         for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(
-                QString::fromStdString(ResultNumber(cells[column], column == 0 ? 4 : 3)));
+            auto* item = new QTableWidgetItem(column == 0
+                    ? QString::number(cells[column])
+                    : QString::fromStdString(ResultNumber(cells[column], 3)));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             losses->setItem(r, column, item);
         }

@@ -3,6 +3,7 @@
 #include "calculators/atmospheric_corrosivity.h"
 #include "calculators/field_number.h"
 #include "calculators/ui/loss_plot.h"
+#include "calculators/ui/result_table.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -34,9 +35,19 @@ AtmospherePage::AtmospherePage(QWidget* parent)
     AddField("mass", "First-year mass loss", "g/m^2", "300");
     AddField("thickness", "First-year thickness loss", "um", "40");
     AddField("years", "Years", "", "20");
-    AddField("allowance", "Corrosion allowance", "um (optional)", "500");
+    AddField("allowance", "Corrosion allowance", "um (optional)", "200");
     for (QComboBox* combo : {metal, source})
         WatchForEdits(combo);
+
+    // The typical environments are sentences: their rows wrap.
+    ShareWidth(2, 3);
+    QHeaderView* header = results->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->resizeSection(
+        0, fontMetrics().horizontalAdvance("Allowance used after (upper)") * 3 / 4);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    results->setWordWrap(true);
+    results->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     losses = new QTableWidget(0, 3, this);
     losses->setHorizontalHeaderLabels({"Years", "Mean loss (um)", "Upper loss (um)"});
@@ -47,9 +58,9 @@ AtmospherePage::AtmospherePage(QWidget* parent)
     auto* below = new QWidget(this);
     auto* row = new QHBoxLayout(below);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(losses, 2);
+    row->addWidget(losses, 1);
     plot = new LossPlot(this);
-    row->addWidget(plot, 3);
+    row->addWidget(plot, 2);
     AddBelow(below);
     AddLifeButton();
     Recalculate();

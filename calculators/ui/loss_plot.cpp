@@ -28,13 +28,15 @@ void LossPlot::Draw(QPainter& painter, QSize size)
         return;
     }
     const Curve& c = *curve_;
-    const double top
-        = std::max(LongTermLoss(c.rate, c.exponents.upper, c.years), c.allowance.value_or(0) * 0.5);
+    // An allowance far above the curves would flatten them: it is drawn when it
+    // lies within three times the upper loss.
+    const double upperLoss = LongTermLoss(c.rate, c.exponents.upper, c.years);
+    const bool showAllowance = c.allowance && *c.allowance <= 3 * upperLoss;
+    const double top = showAllowance ? std::max(upperLoss, *c.allowance) : upperLoss;
     const Axes axes = DrawGrid(painter, area, c.years, 10, top * 1.1, 6);
     const int lineHeight = painter.fontMetrics().height();
 
-    // The curves are clipped to the frame: an allowance above them is drawn at
-    // its height only when it lies inside.
+    // The curves are clipped to the frame.
     painter.save();
     painter.setClipRect(area);
     const auto curve = [&](double exponent, const QColor& colour, Qt::PenStyle style) {
@@ -49,7 +51,7 @@ void LossPlot::Draw(QPainter& painter, QSize size)
     };
     curve(c.exponents.mean, QColor(20, 70, 180), Qt::SolidLine);
     curve(c.exponents.upper, QColor(200, 110, 20), Qt::DashLine);
-    if (c.allowance && *c.allowance <= axes.yEnd) {
+    if (showAllowance) {
         painter.setPen(QPen(QColor(200, 30, 30), 1.5, Qt::DotLine));
         painter.drawLine(axes.Point(0, *c.allowance), axes.Point(axes.xEnd, *c.allowance));
         if (c.yearsToAllowance && *c.yearsToAllowance <= axes.xEnd) {
@@ -62,7 +64,7 @@ void LossPlot::Draw(QPainter& painter, QSize size)
 
     // The key, top left inside the frame.
     const QString keys[] = {"mean (b1)", "upper (b2)",
-        c.allowance ? "allowance " + Number(*c.allowance) + " um" : QString()};
+        showAllowance ? "allowance " + QString::number(*c.allowance) + " um" : QString()};
     const QColor colours[] = {QColor(20, 70, 180), QColor(200, 110, 20), QColor(200, 30, 30)};
     const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine};
     double y = area.top() + 4;

@@ -20,7 +20,9 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // in um/year for carbon steel, zinc and copper and in g/(m^2 a) for aluminium.
 // The carbon steel function as published with the ISO 9223 steel corrosion map
 // of engineeringdirector.com and in the ISO 9223/9224 model of the CorWiz
-// project (Institute of Surface Science).
+// project (Institute of Surface Science). The zinc, copper and aluminium
+// coefficients, aluminium's unit and the one set of limits below for all four
+// metals have not yet been checked against a copy of the standard.
 struct DoseResponseFunction
 {
     double a, p, h, cold, warm; // the SO2 term
@@ -57,7 +59,8 @@ constexpr Range kRanges[] = {
 // mass column: C1 is "negligible", CX is open above 10. The steel mass column
 // as the CorWiz project tabulates it from DIN EN ISO 9223:2012-05; the steel
 // thickness column as cotes.com lists it; zinc's thickness column as
-// galv-est.ee lists it after ISO 14713 (rounded there to 2, 4 and 8).
+// galv-est.ee lists it after ISO 14713 (rounded there to 2, 4 and 8). The zinc
+// mass, copper and aluminium columns still want checking against the standard.
 struct Bands
 {
     std::array<double, 6> mass;

@@ -41,7 +41,7 @@ protected:
     PolarizationWindow& Open()
     {
         for (QAction* action : form->menu.mnuFile->actions())
-            if (action->text() == QString::fromUtf8("Polarization Curve\xE2\x80\xA6"))
+            if (action->text().remove(QChar('&')) == QString::fromUtf8("Polarization Curve\xE2\x80\xA6"))
                 action->trigger();
         EXPECT_NE(form->polarization(), nullptr);
         return *form->polarization();

@@ -1,6 +1,6 @@
 // The two executables: `corrolab` runs the command line without Qt and starts
 // the windows program for everything else.
-#include "app/windows_launcher.h"
+#include "cli/windows_launcher.h"
 #include "temp_folder.h"
 #include "tests/support/process_result.h"
 

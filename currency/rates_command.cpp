@@ -1,7 +1,7 @@
-#include "app/rates_command.h"
+#include "currency/rates_command.h"
 
-#include "corrosion/rates_file_writer.h"
-#include "corrosion/rates_import.h"
+#include "currency/rates_file_writer.h"
+#include "currency/rates_import.h"
 
 #include <ctime>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "app/program_files.h"
+#include "datafiles/program_files.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace corrolab {
 

@@ -1,4 +1,4 @@
-#include "corrosion/rates_import.h"
+#include "currency/rates_import.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "app/ui/window_place.h"
+#include "base/ui/window_place.h"
 
-#include "app/window_placement.h"
-#include "tools/ui/hand_back_setting.h"
+#include "base/ui/program_settings.h"
+#include "base/window_placement.h"
 
 #include <QGuiApplication>
 #include <QRect>
@@ -38,12 +38,6 @@ QRect ScreenAreaFor(const QRect& rect)
 }
 
 } // namespace
-
-std::unique_ptr<QSettings> ProgramSettings()
-{
-    // One settings file with the tools window's choice of figures.
-    return std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat);
-}
 
 void RestoreWindowPlace(QWidget& window, const QString& key, int defaultWidth, int defaultHeight)
 {

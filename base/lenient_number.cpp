@@ -1,6 +1,6 @@
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 #include <charconv>
 #include <cmath>

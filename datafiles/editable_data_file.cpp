@@ -1,4 +1,4 @@
-#include "app/editable_data_file.h"
+#include "datafiles/editable_data_file.h"
 
 namespace corrolab {
 

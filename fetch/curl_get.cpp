@@ -1,4 +1,4 @@
-#include "app/http_get.h"
+#include "currency/http_get.h"
 
 #include <curl/curl.h>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "corrosion/ecb_rates.h"
+#include "currency/ecb_rates.h"
 
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 
 #include <charconv>
 #include <cmath>

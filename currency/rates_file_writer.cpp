@@ -1,6 +1,6 @@
-#include "corrosion/rates_file_writer.h"
+#include "currency/rates_file_writer.h"
 
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 
 #include <QComboBox>
 #include <QEvent>

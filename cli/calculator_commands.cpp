@@ -1,4 +1,4 @@
-#include "app/calculator_commands.h"
+#include "cli/calculator_commands.h"
 
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"

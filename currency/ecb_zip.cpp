@@ -1,5 +1,5 @@
 // Reading the rates out of a zip such as the ECB's eurofxref.zip, with libzip.
-#include "corrosion/ecb_rates.h"
+#include "currency/ecb_rates.h"
 
 #include <memory>
 #include <zip.h>

@@ -2,11 +2,11 @@
 #include "app/ui/form2.h"
 
 #include "alloys/ui/alloy_browser.h"
-#include "app/data_folders.h"
-#include "app/editable_data_file.h"
-#include "app/ui/window_place.h"
+#include "base/ui/window_place.h"
 #include "calculators/ui/corrosion_calculators.h"
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
+#include "datafiles/data_folders.h"
+#include "datafiles/editable_data_file.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
@@ -108,7 +108,7 @@ void Form2::mnuSettings_Click()
 {
     auto* settings = findChild<SettingsDialog*>();
     if (!settings)
-        settings = new SettingsDialog(*this);
+        settings = new SettingsDialog(this, *this);
     settings->Refresh();
     settings->show();
     settings->raise();

@@ -1,4 +1,4 @@
-#include "app/windows_launcher.h"
+#include "cli/windows_launcher.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 
-#include "app/program_files.h"
-#include "app/text.h"
+#include "base/text.h"
+#include "datafiles/program_files.h"
 
 #include <algorithm>
 #include <array>

@@ -1,17 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <memory>
-
-class QSettings;
 
 class QWidget;
 
 namespace corrolab {
-
-// The program's settings file (~/.config/Corrolab/corrolab.ini, or the file
-// tests point the settings at), whatever the executable is called.
-std::unique_ptr<QSettings> ProgramSettings();
 
 // Restores a window's size and position from the user's settings under `key`,
 // or gives it `defaultWidth` x `defaultHeight` centred on the primary screen;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "corrosion/ecb_rates.h"
-#include "corrosion/rates_reader.h"
+#include "currency/ecb_rates.h"
+#include "currency/rates_reader.h"
 
 #include <chrono>
 #include <optional>

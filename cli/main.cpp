@@ -1,8 +1,8 @@
 // Corrolab: corrosion-rate, unit and currency conversion for corrosion engineers.
 // This program runs the command line; it starts the windows program for
 // everything else, so that a conversion never loads the window libraries.
-#include "app/command_line.h"
-#include "app/windows_launcher.h"
+#include "cli/command_line.h"
+#include "cli/windows_launcher.h"
 
 #include <algorithm>
 #include <iostream>

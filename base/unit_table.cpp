@@ -1,4 +1,4 @@
-#include "app/unit_table.h"
+#include "base/unit_table.h"
 
 namespace corrolab {
 

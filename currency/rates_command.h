@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/data_folders.h"
-#include "app/http_get.h"
+#include "currency/http_get.h"
+#include "datafiles/data_folders.h"
 
 #include <chrono>
 #include <filesystem>

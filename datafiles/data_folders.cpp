@@ -1,6 +1,6 @@
-#include "app/data_folders.h"
+#include "datafiles/data_folders.h"
 
-#include "app/program_files.h"
+#include "datafiles/program_files.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,11 @@ std::string AsciiCapitals(std::string_view text);
 
 // ASCII letters in small letters; every other byte as it is.
 std::string AsciiLowerCase(std::string_view text);
+
+// A message for one line of standard error: control characters written as
+// escapes (\n, \t, \x1b), so that what the user typed or a server sent cannot
+// break the line or move the cursor, and no longer than `longest` bytes (cut
+// with "...").
+std::string OneLine(std::string_view message, std::size_t longest = 400);
 
 } // namespace corrolab

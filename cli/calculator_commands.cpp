@@ -1,5 +1,6 @@
 #include "cli/calculator_commands.h"
 
+#include "base/text.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 #include "calculators/material_lookup.h"
@@ -7,19 +8,14 @@
 #include "calculators/remaining_life.h"
 #include "calculators/severity.h"
 #include "calculators/stern_geary.h"
+#include "cli/subcommand.h"
 
 #include <algorithm>
-#include <ctime>
 #include <map>
 #include <ostream>
 #include <set>
 
 namespace corrolab {
-
-const char* const kCalculatorUsage
-    = "       corrolab massloss --mass-loss G --area CM2 --hours H [MATERIAL] [--unit U]\n"
-      "       corrolab lpr --rp OHM_CM2 (--b MV | --ba MV --bc MV) [MATERIAL] [--unit U]\n"
-      "       corrolab life --thickness MM --minimum MM --rate R [--rate-unit U]\n";
 
 namespace {
 
@@ -53,67 +49,21 @@ constexpr const char* kLifeHelp
       "reached, counted from the measuring date (today without --measured); with\n"
       "--design-life, the corrosion allowance rate * design life.\n";
 
-const std::map<std::string, std::pair<const char*, std::set<std::string>>>& Commands()
-{
-    static const std::set<std::string> material {
-        "--metal", "--alloy", "--composition", "--density", "--ew"};
-    const auto with = [&](std::set<std::string> options) {
-        options.insert(material.begin(), material.end());
-        return options;
-    };
-    static const std::map<std::string, std::pair<const char*, std::set<std::string>>> commands {
-        {"massloss",
-            {kMassLossHelp, with({"--mass-loss", "--area", "--hours", "--days", "--unit"})}},
-        {"lpr", {kLprHelp, with({"--rp", "--electrode-area", "--b", "--ba", "--bc", "--unit"})}},
-        {"life",
-            {kLifeHelp,
-                with({"--thickness", "--minimum", "--rate", "--rate-unit", "--measured",
-                    "--design-life"})}},
-    };
-    return commands;
-}
-
-struct UsageError
-{
-    std::string message;
-};
-struct Failure
-{
-    std::string message;
-};
-
 using Options = std::map<std::string, std::string>;
-
-Options ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known)
-{
-    Options options;
-    // Every option is followed by its value.
-    for (size_t i = 1; i < args.size(); i += 2) {
-        const std::string& arg = args[i];
-        if (!known.contains(arg))
-            throw UsageError {arg.starts_with("-") ? "unknown option " + arg
-                                                   : "unexpected argument '" + arg + "'"};
-        if (i + 1 >= args.size())
-            throw UsageError {arg + " needs a value"};
-        if (!options.emplace(arg, args[i + 1]).second)
-            throw UsageError {arg + " given twice"};
-    }
-    return options;
-}
 
 // The value of a required option as a number above 0 (or not negative).
 double Number(const Options& options, const std::string& name, bool positive = true)
 {
     const auto found = options.find(name);
     if (found == options.end())
-        throw UsageError {name + " is required"};
+        ThrowUsage(name + " is required");
     const auto value = StrictNumber(found->second);
     if (!value)
-        throw Failure {name + " '" + found->second + "' is not a number"};
+        ThrowFailure(name + " '" + found->second + "' is not a number");
     if (positive && *value <= 0)
-        throw Failure {name + " must be above 0"};
+        ThrowFailure(name + " must be above 0");
     if (!positive && *value < 0)
-        throw Failure {name + " must not be negative"};
+        ThrowFailure(name + " must not be negative");
     return *value;
 }
 
@@ -135,10 +85,10 @@ CalculatorMaterial Material(const Options& options)
         if (found == options.end())
             continue;
         if (++given > 1)
-            throw UsageError {"give one of --metal, --alloy and --composition"};
+            ThrowUsage("give one of --metal, --alloy and --composition");
         const Checked<CalculatorMaterial> looked = LookUpMaterial(kind, found->second);
         if (!looked)
-            throw Failure {looked.error().message};
+            ThrowFailure(looked.error().message);
         material = *looked;
     }
     if (const auto density = OptionalNumber(options, "--density"))
@@ -154,14 +104,14 @@ std::string Unit(const Options& options, const std::string& name)
     if (found == options.end())
         return std::string(kMillimetresPerYear);
     if (!IsRateUnit(found->second))
-        throw Failure {"unknown corrosion-rate unit '" + found->second + "'"};
+        ThrowFailure("unknown corrosion-rate unit '" + found->second + "'");
     return found->second;
 }
 
 double Value(const Checked<double>& checked)
 {
     if (!checked)
-        throw Failure {checked.error().message};
+        ThrowFailure(checked.error().message);
     return *checked;
 }
 
@@ -170,8 +120,7 @@ double InMillimetresPerYear(
 {
     const auto converted = ConvertRate(rate, unit, kMillimetresPerYear, material);
     if (!converted)
-        throw Failure {
-            "the rate in " + unit + " needs the material's equivalent weight and density"};
+        ThrowFailure("the rate in " + unit + " needs the material's equivalent weight and density");
     return *converted;
 }
 
@@ -188,7 +137,7 @@ int MassLoss(const Options& options, std::ostream& out)
     const double massLoss = Number(options, "--mass-loss", false);
     const double area = Number(options, "--area");
     if (options.contains("--hours") == options.contains("--days"))
-        throw UsageError {"give one of --hours and --days"};
+        ThrowUsage("give one of --hours and --days");
     const double hours
         = options.contains("--hours") ? Number(options, "--hours") : Number(options, "--days") * 24;
     const CalculatorMaterial material = Material(options);
@@ -207,15 +156,15 @@ int Lpr(const Options& options, std::ostream& out)
     double b = 0;
     if (options.contains("--b")) {
         if (options.contains("--ba") || options.contains("--bc"))
-            throw UsageError {"give --b or the Tafel slopes --ba and --bc, not both"};
+            ThrowUsage("give --b or the Tafel slopes --ba and --bc, not both");
         b = Number(options, "--b");
     } else {
         if (!options.contains("--ba") || !options.contains("--bc"))
-            throw UsageError {"give --b, or both Tafel slopes --ba and --bc"};
+            ThrowUsage("give --b, or both Tafel slopes --ba and --bc");
         const auto slope = [&](const char* name) {
             const auto value = StrictNumber(options.at(name));
             if (!value)
-                throw Failure {std::string(name) + " '" + options.at(name) + "' is not a number"};
+                ThrowFailure(std::string(name) + " '" + options.at(name) + "' is not a number");
             return *value;
         };
         b = Value(SternGearyCoefficient(slope("--ba"), slope("--bc")));
@@ -227,19 +176,11 @@ int Lpr(const Options& options, std::ostream& out)
     const auto rate = ConvertRate(current, kMicroampsPerCm2, unit, material);
     const auto mmPerYear = ConvertRate(current, kMicroampsPerCm2, kMillimetresPerYear, material);
     if (!rate || !mmPerYear)
-        throw Failure {"the material needs an equivalent weight and a density above 0"};
+        ThrowFailure("the material needs an equivalent weight and a density above 0");
     out << "B: " << ResultNumber(b) << " mV\n"
         << "corrosion current density: " << ResultNumber(current) << " micro_amp/cm^2\n";
     PrintRate(out, *rate, unit, *mmPerYear);
     return 0;
-}
-
-std::chrono::year_month_day LocalToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local {};
-    localtime_r(&now, &local);
-    return std::chrono::year(local.tm_year + 1900) / (local.tm_mon + 1) / local.tm_mday;
 }
 
 int Life(const Options& options, std::ostream& out, std::chrono::year_month_day today)
@@ -253,13 +194,13 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
     if (const auto date = options.find("--measured"); date != options.end()) {
         const auto parsed = ParseIsoDate(date->second);
         if (!parsed)
-            throw Failure {"--measured '" + date->second + "' is not a date YYYY-MM-DD"};
+            ThrowFailure("--measured '" + date->second + "' is not a date YYYY-MM-DD");
         measured = *parsed;
     }
     const Checked<RemainingLife> life
         = CalculateRemainingLife({thickness, minimum, rate}, measured);
     if (!life)
-        throw Failure {life.error().message};
+        ThrowFailure(life.error().message);
     out << "remaining life: " << ResultNumber(life->years) << " years\n"
         << "minimum reached: " << (life->date ? IsoDate(*life->date) : "after 9999-12-31") << '\n';
     if (const auto design = OptionalNumber(options, "--design-life"))
@@ -269,44 +210,57 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
     return 0;
 }
 
-std::string OneLine(std::string text)
+const std::set<std::string> kMaterialOptions {
+    "--metal", "--alloy", "--composition", "--density", "--ew"};
+
+Options CalculatorOptions(const std::vector<std::string>& args, std::set<std::string> known)
 {
-    std::ranges::replace_if(
-        text, [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
-    return text;
+    known.insert(kMaterialOptions.begin(), kMaterialOptions.end());
+    return ParseArguments(args, {known, {}, false}).options;
+}
+
+int RunMassLoss(const std::vector<std::string>& args, CommandContext& context)
+{
+    return MassLoss(
+        CalculatorOptions(args, {"--mass-loss", "--area", "--hours", "--days", "--unit"}),
+        context.out);
+}
+
+int RunLpr(const std::vector<std::string>& args, CommandContext& context)
+{
+    return Lpr(
+        CalculatorOptions(args, {"--rp", "--electrode-area", "--b", "--ba", "--bc", "--unit"}),
+        context.out);
+}
+
+int RunLife(const std::vector<std::string>& args, CommandContext& context)
+{
+    return Life(
+        CalculatorOptions(args,
+            {"--thickness", "--minimum", "--rate", "--rate-unit", "--measured", "--design-life"}),
+        context.out, context.today);
 }
 
 } // namespace
 
-bool IsCalculatorCommand(const std::string& name)
+std::vector<Subcommand> CalculatorSubcommands()
 {
-    return Commands().contains(name);
+    const auto help = [](const char* text) { return std::string(text) + '\n' + kMaterialHelp; };
+    return {
+        {"massloss",
+            "       corrolab massloss --mass-loss G --area CM2 --hours H [MATERIAL] [--unit U]\n",
+            help(kMassLossHelp), RunMassLoss, true},
+        {"lpr",
+            "       corrolab lpr --rp OHM_CM2 (--b MV | --ba MV --bc MV) [MATERIAL] [--unit U]\n",
+            help(kLprHelp), RunLpr, true},
+        {"life", "       corrolab life --thickness MM --minimum MM --rate R [--rate-unit U]\n",
+            help(kLifeHelp), RunLife, true},
+    };
 }
 
-int RunCalculatorCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-    std::optional<std::chrono::year_month_day> today)
+bool IsCalculatorCommand(std::string_view name)
 {
-    const std::string& command = args.at(0);
-    const auto& [help, known] = Commands().at(command);
-    if (std::ranges::find(args, "--help") != args.end()
-        || std::ranges::find(args, "-h") != args.end()) {
-        out << help << '\n' << kMaterialHelp;
-        return 0;
-    }
-    try {
-        const Options options = ParseOptions(args, known);
-        if (command == "massloss")
-            return MassLoss(options, out);
-        if (command == "lpr")
-            return Lpr(options, out);
-        return Life(options, out, today.value_or(LocalToday()));
-    } catch (const UsageError& error) {
-        err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help;
-        return 2;
-    } catch (const Failure& failure) {
-        err << "corrolab " << command << ": " << OneLine(failure.message) << '\n';
-        return 1;
-    }
+    return name == "massloss" || name == "lpr" || name == "life";
 }
 
 } // namespace corrolab

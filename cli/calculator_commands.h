@@ -1,23 +1,16 @@
 #pragma once
 
-#include <chrono>
-#include <iosfwd>
-#include <optional>
-#include <string>
+#include "cli/subcommand.h"
+
+#include <string_view>
 #include <vector>
 
 namespace corrolab {
 
-// The corrosion calculators on the command line: massloss, lpr and life.
-bool IsCalculatorCommand(const std::string& name);
-
-// The usage lines the program's --help lists for them.
-extern const char* const kCalculatorUsage;
-
-// Runs `args` (the subcommand first). Prints labelled lines; a bad value prints
-// one line on `err` and returns 1, wrong usage returns 2. `today` is the date
-// life counts from unless --measured gives one; by default the local date.
-int RunCalculatorCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-    std::optional<std::chrono::year_month_day> today = std::nullopt);
+// The corrosion calculators on the command line, rows of the subcommand table:
+// massloss, lpr and life. Each prints labelled lines; life counts from the
+// context's today unless --measured gives the date.
+std::vector<Subcommand> CalculatorSubcommands();
+bool IsCalculatorCommand(std::string_view name);
 
 } // namespace corrolab

@@ -7,12 +7,15 @@
 #include "app/unit_resolution.h"
 #include "base/lenient_number.h"
 #include "base/text.h"
+#include "base/today.h"
 #include "catalogue/unit_catalogue.h"
 #include "cli/calculator_commands.h"
+#include "cli/subcommand.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "currency/rates_command.h"
 #include "currency/rates_reader.h"
+#include "datafiles/program_files.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
 #include "tools/g102_calculation.h"
@@ -29,18 +32,6 @@ namespace corrolab {
 namespace {
 
 constexpr const char* kVersion = "corrolab 1.0.0";
-
-constexpr const char* kUsage
-    = "Usage: corrolab                          start the windows\n"
-      "       corrolab --screenshot DIR         a PNG of each window in DIR, without a display\n"
-      "       corrolab convert [OPTIONS] VALUE FROM TO\n"
-      "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
-      "       corrolab units [CATEGORY [--definitions]]\n"
-      "       corrolab alloys [BASE]\n"
-      "       corrolab paths                    the data files in use and the folders searched\n"
-      "       corrolab rates (import FILE | update [--url URL])\n"
-      "       corrolab --help | --version\n"
-      "       corrolab SUBCOMMAND --help       help on one subcommand\n";
 
 constexpr const char* kConvertHelp
     = "Usage: corrolab convert [--scientific] [--category CATEGORY]\n"
@@ -111,97 +102,21 @@ constexpr const char* kPathsHelp
       "corrolab/ in each folder of $XDG_DATA_DIRS. The first file found is used; its\n"
       "name may be in any letter case.\n";
 
-struct UsageError
-{
-    std::string message;
-};
-struct Failure
-{
-    std::string message;
-};
-
-// A message quotes what the user typed: control characters in it are written as
-// escapes, so that the message stays on one line.
-std::string OneLine(const std::string& message)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string line;
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            line += "\\n";
-        else if (c == '\r')
-            line += "\\r";
-        else if (c == '\t')
-            line += "\\t";
-        else if (byte < 0x20 || byte == 0x7f)
-            line += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        else
-            line += c;
-    }
-    return line;
-}
-
-bool WantsHelp(const std::vector<std::string>& args)
-{
-    return std::ranges::find(args, "--help") != args.end()
-        || std::ranges::find(args, "-h") != args.end();
-}
-
-// Options with a value, then positional arguments.
-struct Parsed
-{
-    std::map<std::string, std::string> options;
-    std::set<std::string> flags;
-    std::vector<std::string> positional;
-};
-
-// "-x" and "--x" are options; "-", "-1.5", "-.5" and "- Miscellaneous -" are not.
-bool LooksLikeOption(const std::string& arg)
-{
-    const size_t name = arg.starts_with("--") ? 2 : 1;
-    return arg.size() > name && arg[0] == '-'
-        && std::isalpha(static_cast<unsigned char>(arg[name]));
-}
-
-Parsed Parse(const std::vector<std::string>& args, const std::set<std::string>& valued,
-    const std::set<std::string>& flags)
-{
-    Parsed parsed;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (valued.contains(arg)) {
-            if (i + 1 >= args.size())
-                throw UsageError {arg + " needs a value"};
-            if (parsed.options.contains(arg))
-                throw UsageError {arg + " given twice"};
-            parsed.options[arg] = args[++i];
-        } else if (flags.contains(arg)) {
-            parsed.flags.insert(arg);
-        } else if (LooksLikeOption(arg)) {
-            throw UsageError {"unknown option " + arg};
-        } else {
-            parsed.positional.push_back(arg);
-        }
-    }
-    return parsed;
-}
-
 // The grid rows of the material the options name, as the tools window fills them.
-std::optional<std::vector<ComponentTexts>> MaterialRows(const Parsed& parsed)
+std::optional<std::vector<ComponentTexts>> MaterialRows(const ParsedArguments& parsed)
 {
     int given = 0;
     for (const char* option : {"--metal", "--alloy", "--composition"})
         given += parsed.options.contains(option) ? 1 : 0;
     if (given > 1)
-        throw UsageError {"give one of --metal, --alloy and --composition"};
+        ThrowUsage("give one of --metal, --alloy and --composition");
     if (given == 0)
         return std::nullopt;
 
     static const ElementTable elements;
     if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end()) {
         if (elements.FindSymbol(metal->second) == 0)
-            throw Failure {"unknown element symbol '" + metal->second + "'"};
+            ThrowFailure("unknown element symbol '" + metal->second + "'");
         const ElementRow row = FillElementRow(elements, metal->second);
         return std::vector<ComponentTexts> {{"100", row.atomicWeight, row.valence, row.density}};
     }
@@ -209,19 +124,19 @@ std::optional<std::vector<ComponentTexts>> MaterialRows(const Parsed& parsed)
     if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end()) {
         composition = CompositionOf(alloy->second);
         if (composition.empty())
-            throw Failure {"unknown alloy '" + alloy->second + "'"};
+            ThrowFailure("unknown alloy '" + alloy->second + "'");
     } else {
         composition = parsed.options.at("--composition");
     }
     auto rows = CompositionRows(elements, composition);
     if (!rows)
-        throw Failure {"the composition '" + composition + "' has more than "
-            + std::to_string(kGridRows) + " components"};
+        ThrowFailure("the composition '" + composition + "' has more than "
+            + std::to_string(kGridRows) + " components");
     return rows;
 }
 
 // The ASTM G102 figures of the material the options name (iron without one).
-G102Calculation G102Material(const Parsed& parsed)
+G102Calculation G102Material(const ParsedArguments& parsed)
 {
     static const ElementTable elements;
     if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end())
@@ -235,14 +150,14 @@ G102Calculation G102Material(const Parsed& parsed)
 }
 
 // True for --method g102; false without --method or for --method classic.
-bool WantsG102(const Parsed& parsed)
+bool WantsG102(const ParsedArguments& parsed)
 {
     const auto method = parsed.options.find("--method");
     if (method == parsed.options.end() || method->second == "classic")
         return false;
     if (method->second == "g102")
         return true;
-    throw UsageError {"--method takes classic or g102, not '" + method->second + "'"};
+    ThrowUsage("--method takes classic or g102, not '" + method->second + "'");
 }
 
 std::string Warnings(const MaterialCalculation& calculation)
@@ -263,14 +178,14 @@ std::string Warnings(const MaterialCalculation& calculation)
 }
 
 // The main window's frame after the tools window has handed the material back.
-FrameTexts MaterialFrame(const Parsed& parsed)
+FrameTexts MaterialFrame(const ParsedArguments& parsed)
 {
     const auto rows = MaterialRows(parsed);
     if (WantsG102(parsed)) {
         const G102Calculation g102 = G102Material(parsed);
         if (!g102.results)
-            throw Failure {"the material cannot be calculated by ASTM G102: "
-                + RowFaultText(g102.fault.value_or(RowFault {}))};
+            ThrowFailure("the material cannot be calculated by ASTM G102: "
+                + RowFaultText(g102.fault.value_or(RowFault {})));
         return HandBackTexts(
             g102.results->equivalentWeightText, g102.results->densityText, g102.results->ratioText)
             .frame;
@@ -279,21 +194,21 @@ FrameTexts MaterialFrame(const Parsed& parsed)
         return kStartFrame;
     const MaterialCalculation calculation = CalculateMaterial(*rows);
     if (!calculation.results)
-        throw Failure {"the material cannot be calculated (" + Warnings(calculation) + ")"};
+        ThrowFailure("the material cannot be calculated (" + Warnings(calculation) + ")");
     const HandBack handBack = HandBackTexts(calculation.results->equivalentWeightText,
         calculation.results->densityText, calculation.results->ratioText);
     if (!handBack.calculated)
-        throw Failure {"density and/or equivalent weight not calculated"};
+        ThrowFailure("density and/or equivalent weight not calculated");
     return handBack.frame;
 }
 
 // The rates file the conversion uses, if any: --rates FILE must exist.
-std::optional<RatesFile> Rates(const Parsed& parsed, const std::filesystem::path& folder)
+std::optional<RatesFile> Rates(const ParsedArguments& parsed, const std::filesystem::path& folder)
 {
     if (const auto option = parsed.options.find("--rates"); option != parsed.options.end()) {
         const auto content = ReadRatesFile(option->second);
         if (!content)
-            throw Failure {"rates file '" + option->second + "' not found"};
+            ThrowFailure("rates file '" + option->second + "' not found");
         return ParseRatesFile(*content);
     }
     if (const auto found
@@ -316,42 +231,42 @@ void RequireRatesFor(const UnitTable& table, const std::string& from, const std:
         if (TableHoldsUnit(table, name))
             continue;
         if (IsCatalogueCurrency(name))
-            throw Failure {"no rates file for the currency '" + name + "' (put Currency.txt in "
-                + UserDataFolder().string() + " or use --rates)"};
+            ThrowFailure("no rates file for the currency '" + name + "' (put Currency.txt in "
+                + UserDataFolder().string() + " or use --rates)");
         return;
     }
 }
 
 // The conversion of FROM to TO: within --category when given; else as the names
 // tell, a usage error listing the categories when several hold both names.
-Conversion ResolveCommandLineUnits(const Parsed& parsed, const UnitTable& table,
+Conversion ResolveCommandLineUnits(const ParsedArguments& parsed, const UnitTable& table,
     const FrameMaterial& material, const std::string& from, const std::string& to)
 {
     const auto category = parsed.options.find("--category");
     const ConversionRequest request {
         category == parsed.options.end() ? std::string_view() : category->second, from, to};
     if (!request.category.empty() && !FindCategory(request.category))
-        throw Failure {"unknown category '" + std::string(request.category) + "'"};
+        ThrowFailure("unknown category '" + std::string(request.category) + "'");
     Resolution resolution
         = ResolveConversion(table, {material.equivalentWeight, material.ratio}, request);
     if (!resolution.candidates.empty()) {
         std::string categories;
         for (const std::string_view name : resolution.candidates)
             categories += (categories.empty() ? "" : ", ") + std::string(name);
-        throw UsageError {"'" + from + "' and '" + to + "' are units of several categories ("
-            + categories + "); choose one with --category"};
+        ThrowUsage("'" + from + "' and '" + to + "' are units of several categories (" + categories
+            + "); choose one with --category");
     }
     return std::move(resolution.conversion);
 }
 
-int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-    const std::filesystem::path& folder)
+int Convert(const std::vector<std::string>& args, CommandContext& context)
 {
-    const Parsed parsed
-        = Parse(args, {"--metal", "--alloy", "--composition", "--method", "--rates", "--category"},
-            {"--scientific"});
+    std::ostream& out = context.out;
+    const ParsedArguments parsed = ParseArguments(args,
+        {{"--metal", "--alloy", "--composition", "--method", "--rates", "--category"},
+            {"--scientific"}});
     if (parsed.positional.size() != 3)
-        throw UsageError {"convert takes VALUE FROM TO"};
+        ThrowUsage("convert takes VALUE FROM TO");
     const std::string& value = parsed.positional[0];
     const std::string& from = parsed.positional[1];
     const std::string& to = parsed.positional[2];
@@ -360,7 +275,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     UnitTable table;
     const FrameMaterial material = ReadFrame(MaterialFrame(parsed));
     LoadCorrosionRateUnits(table, material.equivalentWeight, material.ratio);
-    const std::optional<RatesFile> rates = Rates(parsed, folder);
+    const std::optional<RatesFile> rates = Rates(parsed, context.programFolder);
     if (rates)
         StoreCurrencies(table, *rates);
 
@@ -369,7 +284,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     if (!conversion.resolved()) {
         if (!rates)
             RequireRatesFor(table, from, to);
-        throw Failure {conversion.reason()};
+        ThrowFailure(conversion.reason());
     }
     const auto convertOne = [&](std::string_view text) {
         return std::string(Trimmed(conversion.Format(text, scientific)));
@@ -377,24 +292,26 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     if (value != "-") {
         const ConversionOutcome outcome = conversion.Apply(value, scientific);
         if (outcome.text.empty() && !outcome.reason.empty())
-            throw Failure {outcome.reason};
+            ThrowFailure(outcome.reason);
         out << Trimmed(outcome.text) << '\n';
         return 0;
     }
     std::string line;
-    while (std::getline(in, line))
+    while (out && std::getline(context.in, line))
         out << convertOne(line) << '\n';
     return 0;
 }
 
-int Material(const std::vector<std::string>& args, std::ostream& out)
+int Material(const std::vector<std::string>& args, CommandContext& context)
 {
-    const Parsed parsed = Parse(args, {"--metal", "--alloy", "--composition"}, {});
+    std::ostream& out = context.out;
+    const ParsedArguments parsed
+        = ParseArguments(args, {{"--metal", "--alloy", "--composition"}, {}});
     if (!parsed.positional.empty())
-        throw UsageError {"material takes no further arguments"};
+        ThrowUsage("material takes no further arguments");
     const auto rows = MaterialRows(parsed);
     if (!rows)
-        throw UsageError {"material needs --metal, --alloy or --composition"};
+        ThrowUsage("material needs --metal, --alloy or --composition");
     const MaterialCalculation calculation = CalculateMaterial(*rows);
     const MaterialResults results = calculation.results.value_or(MaterialResults {});
     out << "equivalent weight: " << Trimmed(results.equivalentWeightText) << '\n'
@@ -412,15 +329,16 @@ int Material(const std::vector<std::string>& args, std::ostream& out)
     return calculation.results || g102.results ? 0 : 1;
 }
 
-int Units(
-    const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
+int Units(const std::vector<std::string>& args, CommandContext& context)
 {
-    const Parsed parsed = Parse(args, {}, {"--definitions"});
+    std::ostream& out = context.out;
+    const std::filesystem::path& folder = context.programFolder;
+    const ParsedArguments parsed = ParseArguments(args, {{}, {"--definitions"}});
     if (parsed.positional.size() > 1)
-        throw UsageError {"units takes at most one CATEGORY"};
+        ThrowUsage("units takes at most one CATEGORY");
     const bool definitions = parsed.flags.contains("--definitions");
     if (definitions && parsed.positional.empty())
-        throw UsageError {"--definitions needs a CATEGORY"};
+        ThrowUsage("--definitions needs a CATEGORY");
     if (parsed.positional.empty()) {
         for (const std::string& item : CategoryChooserItems())
             out << item << '\n';
@@ -429,7 +347,7 @@ int Units(
     const std::string& category = parsed.positional[0];
     const auto chooser = CategoryChooserItems();
     if (std::ranges::find(chooser, category) == chooser.end())
-        throw Failure {"unknown category '" + category + "'"};
+        ThrowFailure("unknown category '" + category + "'");
     if (definitions) {
         for (const CatalogueEntry& entry : EntriesForSelection(category))
             out << entry.unit->name << '\t' << DefinitionOf(entry) << '\n';
@@ -446,20 +364,22 @@ int Units(
     return 0;
 }
 
-int Paths(
-    const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
+int Paths(const std::vector<std::string>& args, CommandContext& context)
 {
+    std::ostream& out = context.out;
+    const std::filesystem::path& folder = context.programFolder;
     if (!args.empty())
-        throw UsageError {"paths takes no arguments"};
+        ThrowUsage("paths takes no arguments");
     out << DataPathsReport(DataSearchFolders(UserDataFolder(), folder));
     return 0;
 }
 
-int Alloys(const std::vector<std::string>& args, std::ostream& out)
+int Alloys(const std::vector<std::string>& args, CommandContext& context)
 {
-    const Parsed parsed = Parse(args, {}, {});
+    std::ostream& out = context.out;
+    const ParsedArguments parsed = ParseArguments(args, {{}, {}});
     if (parsed.positional.size() > 1)
-        throw UsageError {"alloys takes at most one BASE"};
+        ThrowUsage("alloys takes at most one BASE");
     if (parsed.positional.empty()) {
         for (const BaseMetal& base : AlloyCatalogue())
             out << base.name << '\n';
@@ -467,23 +387,69 @@ int Alloys(const std::vector<std::string>& args, std::ostream& out)
     }
     const auto alloys = AlloysOf(parsed.positional[0]);
     if (alloys.empty())
-        throw Failure {"unknown base metal '" + parsed.positional[0] + "'"};
+        ThrowFailure("unknown base metal '" + parsed.positional[0] + "'");
     for (const Alloy& alloy : alloys)
         out << alloy.name << '\t' << alloy.composition << '\n';
     return 0;
 }
 
-const std::map<std::string, const char*>& SubcommandHelp()
+// `rates import FILE` and `rates update [--url URL]`, with --url=URL and "--"
+// read as everywhere else.
+int Rates(const std::vector<std::string>& args, CommandContext& context)
 {
-    static const std::map<std::string, const char*> help {
-        {"convert", kConvertHelp},
-        {"material", kMaterialHelp},
-        {"units", kUnitsHelp},
-        {"alloys", kAlloysHelp},
-        {"paths", kPathsHelp},
-        {"rates", kRatesHelp},
-    };
-    return help;
+    const ParsedArguments parsed = ParseArguments(args, {{"--url"}, {}});
+    std::vector<std::string> request = parsed.positional;
+    if (parsed.Has("--url"))
+        request.insert(request.begin() + std::min<std::ptrdiff_t>(1, std::ssize(request)),
+            {"--url", parsed.options.at("--url")});
+    return RunRatesCommand(request, context.out, context.err,
+        {DataSearchFolders(UserDataFolder(), context.programFolder), context.today, HttpLimits {},
+            FindHelperProgram(context.programFolder, kFetchProgramName)
+                .value_or(context.programFolder / kFetchProgramName)});
+}
+
+// Every subcommand, in the order `corrolab --help` lists them.
+const std::vector<Subcommand>& Subcommands()
+{
+    static const std::vector<Subcommand> table = [] {
+        std::vector<Subcommand> rows {
+            {"convert", "       corrolab convert [OPTIONS] VALUE FROM TO\n", kConvertHelp, Convert},
+            {"material",
+                "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n",
+                kMaterialHelp, Material},
+            {"units", "       corrolab units [CATEGORY [--definitions]]\n", kUnitsHelp, Units},
+            {"alloys", "       corrolab alloys [BASE]\n", kAlloysHelp, Alloys},
+            {"paths",
+                "       corrolab paths                    the data files in use and the folders "
+                "searched\n",
+                kPathsHelp, Paths},
+            {"rates", "       corrolab rates (import FILE | update [--url URL])\n", kRatesHelp,
+                Rates},
+        };
+        for (Subcommand& calculator : CalculatorSubcommands())
+            rows.push_back(std::move(calculator));
+        return rows;
+    }();
+    return table;
+}
+
+const Subcommand* FindSubcommand(std::string_view name)
+{
+    const auto found = std::ranges::find(Subcommands(), name, &Subcommand::name);
+    return found == Subcommands().end() ? nullptr : &*found;
+}
+
+// `corrolab --help`: the general lines, then each subcommand's.
+std::string Usage()
+{
+    std::string text = "Usage: corrolab                          start the windows\n"
+                       "       corrolab --screenshot DIR         a PNG of each window in DIR, "
+                       "without a display\n";
+    std::string calculators;
+    for (const Subcommand& command : Subcommands())
+        (IsCalculatorCommand(std::string(command.name)) ? calculators : text) += command.usage;
+    return text + "       corrolab --help | --version\n"
+        + "       corrolab SUBCOMMAND --help       help on one subcommand\n" + calculators;
 }
 
 } // namespace
@@ -492,54 +458,29 @@ bool IsCommandLine(const std::vector<std::string>& args)
 {
     if (args.empty())
         return false;
-    return SubcommandHelp().contains(args[0]) || args[0] == "--help" || args[0] == "-h"
-        || args[0] == "--version" || IsCalculatorCommand(args[0]);
+    return FindSubcommand(args[0]) || args[0] == "--help" || args[0] == "-h"
+        || args[0] == "--version";
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-    std::ostream& err, const std::filesystem::path& programFolder)
+    std::ostream& err, const std::filesystem::path& programFolder,
+    std::optional<std::chrono::year_month_day> today)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        out << kUsage << kCalculatorUsage;
-        return 0;
+        out << Usage();
+        return CheckWritten(out, err, 0);
     }
     if (args[0] == "--version") {
         out << kVersion << '\n';
-        return 0;
+        return CheckWritten(out, err, 0);
     }
-    if (IsCalculatorCommand(args[0]))
-        return RunCalculatorCommand(args, out, err);
-    const std::string& command = args[0];
-    const auto help = SubcommandHelp().find(command);
-    if (help == SubcommandHelp().end()) {
-        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage << kCalculatorUsage;
+    const Subcommand* command = FindSubcommand(args[0]);
+    if (!command) {
+        err << "corrolab: unknown subcommand '" << OneLine(args[0]) << "'\n" << Usage();
         return 2;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (WantsHelp(rest)) {
-        out << help->second;
-        return 0;
-    }
-    try {
-        if (command == "convert")
-            return Convert(rest, in, out, programFolder);
-        if (command == "material")
-            return Material(rest, out);
-        if (command == "units")
-            return Units(rest, out, programFolder);
-        if (command == "paths")
-            return Paths(rest, out, programFolder);
-        if (command == "rates")
-            return RunRatesCommand(rest, out, err,
-                {DataSearchFolders(UserDataFolder(), programFolder), std::nullopt, HttpLimits {}});
-        return Alloys(rest, out);
-    } catch (const UsageError& error) {
-        err << "corrolab " << command << ": " << OneLine(error.message) << '\n' << help->second;
-        return 2;
-    } catch (const Failure& failure) {
-        err << "corrolab: " << OneLine(failure.message) << '\n';
-        return 1;
-    }
+    CommandContext context {in, out, err, programFolder, today.value_or(LocalToday())};
+    return RunSubcommand(*command, args, context);
 }
 
 } // namespace corrolab

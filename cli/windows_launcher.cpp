@@ -1,5 +1,7 @@
 #include "cli/windows_launcher.h"
 
+#include "datafiles/program_files.h"
+
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -17,21 +19,11 @@ std::filesystem::path ProgramFolder(const char* argv0)
     return std::filesystem::absolute(argv0, error).parent_path();
 }
 
-std::vector<std::filesystem::path> WindowsProgramPlaces(const std::filesystem::path& programFolder)
-{
-    return {programFolder / kWindowsProgramName,
-        (programFolder / ".." / "libexec" / "corrolab" / kWindowsProgramName).lexically_normal()};
-}
-
 int StartWindows(const std::filesystem::path& programFolder, const std::vector<std::string>& args,
     std::ostream& err)
 {
-    const std::vector<std::filesystem::path> places = WindowsProgramPlaces(programFolder);
-    for (const std::filesystem::path& place : places) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(place, error) || ::access(place.c_str(), X_OK) != 0)
-            continue;
-        std::string program = place.string();
+    if (const auto place = FindHelperProgram(programFolder, kWindowsProgramName)) {
+        std::string program = place->string();
         std::vector<std::string> texts = args;
         std::vector<char*> argv {program.data()};
         for (std::string& text : texts)
@@ -42,6 +34,8 @@ int StartWindows(const std::filesystem::path& programFolder, const std::vector<s
             << '\n';
         return 1;
     }
+    const std::vector<std::filesystem::path> places
+        = HelperProgramPlaces(programFolder, kWindowsProgramName);
     err << "corrolab: cannot start the windows: " << kWindowsProgramName << " is neither in "
         << places[0].parent_path().string() << " nor in " << places[1].parent_path().string()
         << '\n';

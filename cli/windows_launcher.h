@@ -15,10 +15,6 @@ inline constexpr std::string_view kWindowsProgramName = "corrolab-windows";
 // The folder of the running executable, found without any window library.
 std::filesystem::path ProgramFolder(const char* argv0);
 
-// Where the windows program is looked for, in order: beside this program, then
-// where an installation puts it (../libexec/corrolab/ from this program's folder).
-std::vector<std::filesystem::path> WindowsProgramPlaces(const std::filesystem::path& programFolder);
-
 // Replaces this process by the windows program, passing the arguments (those
 // after the program name) through. Returns only when that fails, after one line
 // on `err`, with the exit status 1.

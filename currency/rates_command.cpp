@@ -1,9 +1,9 @@
 #include "currency/rates_command.h"
 
+#include "base/today.h"
 #include "currency/rates_file_writer.h"
 #include "currency/rates_import.h"
 
-#include <ctime>
 #include <fstream>
 #include <ostream>
 
@@ -27,16 +27,6 @@ const char* const kRatesHelp
       "Exit status 1 when nothing was written; the rates file in use is then untouched.\n";
 
 namespace {
-
-std::chrono::year_month_day SystemToday()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local {};
-    localtime_r(&now, &local);
-    return std::chrono::year_month_day {std::chrono::year(local.tm_year + 1900),
-        std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
-        std::chrono::day(static_cast<unsigned>(local.tm_mday))};
-}
 
 struct ReadFailure
 {
@@ -70,7 +60,7 @@ int Import(std::string_view ecbData, std::ostream& out, std::ostream& err,
     if (const auto inUse = FindDataFile(settings.folders, kRatesFileName))
         if (const auto content = ReadRatesFile(inUse->file))
             current = ParseRatesFile(*content);
-    const auto import = ImportEcbData(ecbData, current, settings.today.value_or(SystemToday()));
+    const auto import = ImportEcbData(ecbData, current, settings.today.value_or(LocalToday()));
     if (const auto* error = std::get_if<RatesImportError>(&import)) {
         err << "corrolab: " << error->message << '\n';
         return 1;
@@ -102,7 +92,7 @@ int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std
     const bool mirrorUpdate = args.size() == 3 && args[0] == "update" && args[1] == "--url";
     if (plainUpdate || mirrorUpdate) {
         const std::string url = mirrorUpdate ? args[2] : kEcbDailyRatesUrl;
-        auto body = HttpGet(url, settings.limits);
+        auto body = HttpGet(settings.fetchProgram, url, settings.limits);
         if (const auto* failure = std::get_if<HttpFailure>(&body)) {
             err << "corrolab: the rates could not be downloaded from " << url << ": "
                 << failure->message << "; nothing was changed\n";

@@ -24,6 +24,7 @@ struct RatesCommandSettings
     std::vector<DataFolder> folders;
     std::optional<std::chrono::year_month_day> today; // the system's date when empty
     HttpLimits limits;
+    std::filesystem::path fetchProgram; // the downloader `rates update` runs
 };
 
 // `corrolab rates import FILE` and `corrolab rates update [--url URL]` with the

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace corrolab {
 
@@ -10,5 +11,15 @@ namespace corrolab {
 // "currency.txt" and "Currency.txt" are the same file on every file system.
 std::optional<std::filesystem::path> FindFileIgnoringCase(
     const std::filesystem::path& folder, std::string_view name);
+
+// Where a program of Corrolab's own (the windows, the downloader) is looked for,
+// in order: beside the running program, then where an installation puts it
+// (../libexec/corrolab/ from the running program's folder).
+std::vector<std::filesystem::path> HelperProgramPlaces(
+    const std::filesystem::path& programFolder, std::string_view name);
+
+// The first of those places that holds an executable file.
+std::optional<std::filesystem::path> FindHelperProgram(
+    const std::filesystem::path& programFolder, std::string_view name);
 
 } // namespace corrolab

@@ -1,4 +1,4 @@
-#include "currency/http_get.h"
+#include "fetch/curl_get.h"
 
 #include <curl/curl.h>
 #include <memory>
@@ -26,13 +26,6 @@ size_t Append(char* data, size_t size, size_t count, void* user)
     return bytes;
 }
 
-std::string DurationText(long milliseconds)
-{
-    if (milliseconds % 1000 == 0)
-        return std::to_string(milliseconds / 1000) + " s";
-    return std::to_string(milliseconds) + " ms";
-}
-
 struct CurlCloser
 {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
@@ -40,7 +33,7 @@ struct CurlCloser
 
 } // namespace
 
-std::variant<std::string, HttpFailure> HttpGet(const std::string& url, const HttpLimits& limits)
+std::variant<std::string, HttpFailure> CurlGet(const std::string& url, const HttpLimits& limits)
 {
     static const bool started = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     if (!started)

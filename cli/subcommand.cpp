@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <ostream>
 
 namespace corrolab {
@@ -70,13 +68,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const Optio
 
 int CheckWritten(std::ostream& out, std::ostream& err, int status)
 {
-    errno = 0;
     out.flush();
     if (out)
         return status;
-    const int reason = errno;
-    err << "corrolab: the output cannot be written"
-        << (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) << '\n';
+    // The stream keeps no reason: the failing write may have been any before.
+    err << "corrolab: the output cannot be written\n";
     return 1;
 }
 

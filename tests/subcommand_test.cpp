@@ -112,8 +112,7 @@ TEST(Subcommand, AnOutputThatCannotBeWrittenFailsWithOneLine)
         const ProcessResult run
             = RunShellCommand("sh -c " + Quoted(command), "/dev/null", scratch.path());
         EXPECT_EQ(run.status, 1) << args;
-        EXPECT_EQ(run.err, "corrolab: the output cannot be written: No space left on device\n")
-            << args;
+        EXPECT_EQ(run.err, "corrolab: the output cannot be written\n") << args;
     }
 }
 

@@ -2,6 +2,7 @@
 #
 #   bin/corrolab                         the command line (no subcommand: the windows)
 #   libexec/corrolab/corrolab-windows    the windows, started by corrolab
+#   libexec/corrolab/corrolab-fetch      the downloader of `corrolab rates update`
 #   share/corrolab/                      Currency.txt, help.txt, units.txt
 #   share/applications/, share/metainfo/, share/icons/hicolor/, share/man/man1/
 #   share/doc/corrolab/                  copyright, changelog
@@ -21,6 +22,7 @@ set(generated ${PROJECT_BINARY_DIR}/packaging)
 install(TARGETS corrolab RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET corrolab-windows)
   install(TARGETS corrolab-windows RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
+  install(TARGETS corrolab-fetch RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
 endif()
 
 file(GLOB data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)

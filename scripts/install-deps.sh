@@ -14,6 +14,7 @@ packages=(
   fonts-liberation2
   locales
   file librsvg2-bin desktop-file-utils appstream lintian
+  python3 # the layers test reads every include
   units # GNU units: checks every catalogue definition; the command line is measured against it
 )
 packages+=("$@")

@@ -2,7 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "alloys/ui/alloy_browser.h"
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "polarization/ui/polarization_window.h"

@@ -2,8 +2,8 @@
 // where the tools window opens.
 #include "app/ui/form2.h"
 
-#include "app/ui/vb_controls.h"
-#include "app/window_placement.h"
+#include "base/ui/vb_controls.h"
+#include "base/window_placement.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/eqwt_desktop.h"
 

@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

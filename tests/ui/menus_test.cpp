@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "alloys/ui/alloy_browser.h"
+#include "base/ui/program_settings.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"

@@ -3,9 +3,9 @@
 #include "tools/ui/eqwt.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/lenient_number.h"
-#include "app/number_format.h"
-#include "app/ui/vb_controls.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
+#include "base/ui/vb_controls.h"
 #include "tools/composition.h"
 #include "tools/grid_percentages.h"
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace corrolab {
+
+// A file of a folder, found whatever the letter case of its name, so that
+// "currency.txt" and "Currency.txt" are the same file on every file system.
+std::optional<std::filesystem::path> FindFileIgnoringCase(
+    const std::filesystem::path& folder, std::string_view name);
+
+// Where a program of Corrolab's own (the windows, the downloader) is looked for,
+// in order: beside the running program, then where an installation puts it
+// (../libexec/corrolab/ from the running program's folder).
+std::vector<std::filesystem::path> HelperProgramPlaces(
+    const std::filesystem::path& programFolder, std::string_view name);
+
+// The first of those places that holds an executable file.
+std::optional<std::filesystem::path> FindHelperProgram(
+    const std::filesystem::path& programFolder, std::string_view name);
+
+} // namespace corrolab

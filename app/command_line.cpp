@@ -6,6 +6,7 @@
 #include "app/conversion.h"
 #include "app/data_file_report.h"
 #include "app/lenient_number.h"
+#include "app/program_info.h"
 #include "app/rates_command.h"
 #include "app/text.h"
 #include "app/unit_resolution.h"
@@ -27,8 +28,6 @@
 namespace corrolab {
 
 namespace {
-
-constexpr const char* kVersion = "corrolab 1.0.0";
 
 constexpr const char* kUsage
     = "Usage: corrolab                          start the windows\n"
@@ -504,7 +503,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         return 0;
     }
     if (args[0] == "--version") {
-        out << kVersion << '\n';
+        out << "corrolab " << ProgramVersion() << '\n';
         return 0;
     }
     if (IsCalculatorCommand(args[0]))

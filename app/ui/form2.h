@@ -30,6 +30,7 @@ namespace corrolab {
 
 class AlloyBrowser;
 class EqWt;
+class GuideViewer;
 class PeriodicTableWindow;
 struct ChosenMaterial;
 
@@ -109,6 +110,7 @@ public:
     void mnuCurr_Click();
     void mnuUnitsList_Click();
     void mnuHelp_Click();
+    void mnuAbout_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
     void mnuImportRates_Click();
@@ -142,6 +144,8 @@ public:
     AlloyBrowser* alloyBrowser() const { return alloyBrowser_; } // null until opened
     AlloyBrowser& EnsureAlloyBrowser();
     QWidget* calculator() const { return calculator_; }
+    // The user guide's own viewer, opened when no text editor could be; null until then.
+    GuideViewer* guideViewer() const { return guideViewer_; }
     bool DictionaryMode() const;
 
 protected:
@@ -191,6 +195,7 @@ private:
     QWidget* calculator_ = nullptr;
     PeriodicTableWindow* periodicTable_ = nullptr;
     AlloyBrowser* alloyBrowser_ = nullptr;
+    GuideViewer* guideViewer_ = nullptr;
 };
 
 } // namespace corrolab

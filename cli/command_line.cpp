@@ -4,6 +4,7 @@
 #include "alloys/handbook_density.h"
 #include "app/conversion.h"
 #include "app/data_file_report.h"
+#include "app/program_info.h"
 #include "app/unit_resolution.h"
 #include "base/lenient_number.h"
 #include "base/text.h"
@@ -32,7 +33,6 @@ namespace corrolab {
 
 namespace {
 
-constexpr const char* kVersion = "corrolab 1.0.0";
 
 constexpr const char* kConvertHelp
     = "Usage: corrolab convert [--scientific] [--category CATEGORY]\n"
@@ -476,7 +476,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         return CheckWritten(out, err, 0);
     }
     if (args[0] == "--version") {
-        out << kVersion << '\n';
+        out << "corrolab " << ProgramVersion() << '\n';
         return CheckWritten(out, err, 0);
     }
     const Subcommand* command = FindSubcommand(args[0]);

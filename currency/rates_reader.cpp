@@ -8,7 +8,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
 
 namespace corrolab {
@@ -165,24 +164,7 @@ std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& 
 
 std::optional<std::string> ReadRatesFile(const std::filesystem::path& path)
 {
-    // Read in pieces: a device or a pipe tells no size, and a regular file may
-    // grow while it is read. Only what the file holds is ever allocated.
-    constexpr size_t kPiece = 16 * 1024;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string content;
-    while (content.size() < kMaxRatesFileBytes) {
-        const size_t start = content.size();
-        const size_t wanted = std::min(kPiece, kMaxRatesFileBytes - start);
-        content.resize(start + wanted);
-        in.read(content.data() + start, static_cast<std::streamsize>(wanted));
-        const auto got = static_cast<size_t>(in.gcount());
-        content.resize(start + got);
-        if (got < wanted)
-            break;
-    }
-    return content;
+    return ReadFileUpTo(path, kMaxRatesFileBytes);
 }
 
 std::string MonthRatesCaption(std::chrono::year_month_day date)

@@ -4,6 +4,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <fstream>
+
 namespace corrolab {
 
 std::optional<std::filesystem::path> FindFileIgnoringCase(
@@ -39,6 +42,28 @@ std::optional<std::filesystem::path> FindHelperProgram(
             return place;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> ReadFileUpTo(const std::filesystem::path& path, size_t maxBytes)
+{
+    // Read in pieces: a device or a pipe tells no size, and a regular file may
+    // grow while it is read. Only what the file holds is ever allocated.
+    constexpr size_t kPiece = 16 * 1024;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string content;
+    while (content.size() < maxBytes) {
+        const size_t start = content.size();
+        const size_t wanted = std::min(kPiece, maxBytes - start);
+        content.resize(start + wanted);
+        in.read(content.data() + start, static_cast<std::streamsize>(wanted));
+        const auto got = static_cast<size_t>(in.gcount());
+        content.resize(start + got);
+        if (got < wanted)
+            break;
+    }
+    return content;
 }
 
 } // namespace corrolab

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,5 +23,10 @@ std::vector<std::filesystem::path> HelperProgramPlaces(
 // The first of those places that holds an executable file.
 std::optional<std::filesystem::path> FindHelperProgram(
     const std::filesystem::path& programFolder, std::string_view name);
+
+// The content of a file, read at once and closed, the file never written or kept
+// open. Reading stops after `maxBytes`, so that a device or a runaway file
+// (/dev/zero) cannot stall the program. std::nullopt when it cannot be opened.
+std::optional<std::string> ReadFileUpTo(const std::filesystem::path& path, size_t maxBytes);
 
 } // namespace corrolab

@@ -32,6 +32,7 @@ namespace corrolab {
 class AlloyBrowser;
 class PolarizationWindow;
 class EqWt;
+class GuideViewer;
 class PeriodicTableWindow;
 struct ChosenMaterial;
 
@@ -111,6 +112,7 @@ public:
     void mnuCurr_Click();
     void mnuUnitsList_Click();
     void mnuHelp_Click();
+    void mnuAbout_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
     void mnuImportRates_Click();
@@ -146,6 +148,8 @@ public:
     PolarizationWindow* polarization() const { return polarization_; } // null until opened
     PolarizationWindow& EnsurePolarization();
     QWidget* calculator() const { return calculator_; }
+    // The user guide's own viewer, opened when no text editor could be; null until then.
+    GuideViewer* guideViewer() const { return guideViewer_; }
     bool DictionaryMode() const;
 
 protected:
@@ -196,6 +200,8 @@ private:
     PeriodicTableWindow* periodicTable_ = nullptr;
     AlloyBrowser* alloyBrowser_ = nullptr;
     PolarizationWindow* polarization_ = nullptr;
+
+    GuideViewer* guideViewer_ = nullptr;
 };
 
 } // namespace corrolab

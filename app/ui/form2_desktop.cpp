@@ -83,6 +83,15 @@ void Form2::SetUpDesktop()
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 
+    // Names a screen reader gives the controls that have no caption of their own.
+    const std::pair<QWidget*, const char*> names[]
+        = {{Text1, "Value"}, {Text3, "Result"}, {Text2, "From unit"}, {Text4, "To unit"},
+            {List2, "Units to convert from"}, {List4, "Units to convert to"}, {List1, "Dictionary"},
+            {Combo5, "Category"}, {Combo1, "Dictionary category"}, {Text6, "Equivalent weight (g)"},
+            {Text5, "Density (g/cm^3)"}, {Text10, "Equivalent weight / density (cm^3)"}};
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
+
     // The list that has the focus shows it with a frame in the highlight colour.
     for (QListWidget* list : {List2, List4})
         MarkFocus(list);

@@ -3,11 +3,16 @@
 
 #include "alloys/ui/alloy_browser.h"
 #include "base/ui/window_place.h"
+#include "datafiles/data_folders.h"
+#include "datafiles/editable_data_file.h"
+#include "app/program_info.h"
+#include "base/ui/window_place.h"
 #include "calculators/ui/corrosion_calculators.h"
 #include "currency/rates_reader.h"
 #include "datafiles/data_folders.h"
 #include "datafiles/editable_data_file.h"
 #include "menus/ui/calculator_window.h"
+#include "menus/ui/guide_viewer.h"
 #include "menus/ui/settings_dialog.h"
 #include "polarization/ui/polarization_window.h"
 #include "tools/ui/eqwt.h"
@@ -47,6 +52,7 @@ void Form2::ConnectMenu()
     connect(menu.mnuImportRates, &QAction::triggered, this, [this] { mnuImportRates_Click(); });
     connect(menu.mnuUpdateRates, &QAction::triggered, this, [this] { mnuUpdateRates_Click(); });
     connect(menu.mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(menu.mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
 
 void Form2::mnuAT_Click()
@@ -89,9 +95,19 @@ void Form2::OpenProgramFile(const char* name)
                 Platform::Icon::Information);
         file = editable.file;
     }
-    if (!platform_.StartTextEditor(file))
-        platform_.Tell(this, kTitle, "No text editor could be started for " + file.string() + ".",
-            Platform::Icon::Warning);
+    if (platform_.StartTextEditor(file))
+        return;
+    // The user guide is only read: without an editor it shows in a window of its own.
+    if (name == kHelpFileName) {
+        if (!guideViewer_)
+            guideViewer_ = new GuideViewer(this);
+        if (guideViewer_->Load(file)) {
+            BringToFront(*guideViewer_);
+            return;
+        }
+    }
+    platform_.Tell(this, kTitle, "No text editor could be started for " + file.string() + ".",
+        Platform::Icon::Warning);
 }
 
 void Form2::mnuCurr_Click()
@@ -109,6 +125,12 @@ void Form2::mnuHelp_Click()
     if (platform_.AskYesNo(
             this, kTitle, "Would you like to view the HELP.TXT file", Platform::Icon::Information))
         OpenProgramFile(kHelpFileName.data());
+}
+
+void Form2::mnuAbout_Click()
+{
+    platform_.Tell(
+        this, "About Corrolab", AboutText(platform_.DataFolders()), Platform::Icon::Information);
 }
 
 void Form2::mnuSettings_Click()

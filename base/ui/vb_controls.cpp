@@ -1,5 +1,9 @@
 #include "base/ui/vb_controls.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -37,17 +41,50 @@ QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place)
     return label;
 }
 
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    // Relative luminance of an sRGB colour (https://www.w3.org/TR/WCAG21/#dfn-relative-luminance).
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+namespace {
+// The contrast the designed colours keep: bold captions and figures read from here.
+constexpr double kReadable = 3.0;
+} // namespace
+
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
+    // Text areas and lists draw their text on their viewport's ground.
+    const QColor ground = palette.color(
+        qobject_cast<QAbstractScrollArea*>(widget) ? QPalette::Base : widget->backgroundRole());
+    QColor ink = colour;
+    const bool darkGround = ground.lightness() < 128;
+    for (int step = 0; step < 8 && ContrastRatio(ink, ground) < kReadable; ++step)
+        ink = darkGround ? QColor::fromHsl(
+                  ink.hslHue(), ink.hslSaturation(), std::min(255, ink.lightness() + 24))
+                         : ink.darker(125);
+    if (ContrastRatio(ink, ground) < kReadable)
+        ink = palette.color(QPalette::Text);
+    palette.setColor(QPalette::WindowText, ink);
+    palette.setColor(QPalette::Text, ink);
     widget->setPalette(palette);
 }
 
 void SetBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
+    if (ContrastRatio(palette.color(QPalette::Text), colour) < kReadable)
+        return; // the palette's own ground stays under its text
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Base, colour);
     widget->setPalette(palette);

@@ -30,9 +30,17 @@ QFont DesignFont(const char* family, double pointSize, bool bold = false);
 // A label at its place.
 QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place);
 
-// The colour of a control's text, and of its background.
+// The colour of a control's text, and of its background. The windows' designed
+// colours hold where they read on the desktop's palette: a text colour too close
+// to the control's ground is lightened (a dark palette) or darkened until it
+// reads, so that the red and green captions keep their hue; a light ground is
+// not put under a dark palette's light text, the palette's own ground stays.
 void SetTextColour(QWidget* widget, const QColor& colour);
 void SetBackground(QWidget* widget, const QColor& colour);
+
+// The contrast ratio of two colours by the WCAG 2 formula: 1 (the same) to 21
+// (black on white); bold and large text reads from 3 up.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 // A frame in the highlight colour while the control has the focus.
 void MarkFocus(QListWidget* list);

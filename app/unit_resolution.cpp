@@ -93,7 +93,8 @@ Resolution ResolveInCategory(const UnitTable& table, const CorrosionMaterial& ma
         return {Conversion::FromUnitTable(table, from, to), {}};
     for (const std::string_view name : {from, to})
         if (!FindUnit(category, name))
-            return Refused(Message(Quoted(name), " is not a unit of ", category.name));
+            return Refused(Message(
+                Quoted(name), " is not a unit of ", category.name, DidYouMean(name, &category)));
     return {CatalogueConversionOf({&category, FindUnit(category, from)},
                 {&category, FindUnit(category, to)}, material),
         {}};
@@ -118,7 +119,7 @@ Resolution ResolveInListing(
     const auto to = ListingRow(request.to, request.toRow);
     for (const auto& [name, row] : {std::pair(request.from, from), std::pair(request.to, to)})
         if (!row)
-            return Refused(Quoted(name) + " is not a unit of any category");
+            return Refused(Quoted(name) + " is not a unit of any category" + DidYouMean(name));
     return ResolveEntries(table, material, *from, *to);
 }
 
@@ -145,7 +146,7 @@ Resolution ResolveAnywhere(const UnitTable& table, const CorrosionMaterial& mate
             const auto holding = CategoriesHoldingUnit(name);
             const bool catalogued = !holding.empty() && holding.front().exact;
             if (!catalogued && !TableHoldsUnit(table, name))
-                return Refused(Message("unknown unit ", Quoted(name)));
+                return Refused(Message("unknown unit ", Quoted(name), DidYouMean(name)));
         }
         return Refused(
             Message(Quoted(from), " and ", Quoted(to), " are not units of one category"));
@@ -169,8 +170,12 @@ Conversion CatalogueConversionOf(
 }
 
 Resolution ResolveConversion(
-    const UnitTable& table, const CorrosionMaterial& material, const ConversionRequest& request)
+    const UnitTable& table, const CorrosionMaterial& material, const ConversionRequest& typed)
 {
+    // "MPa", "mm/y", "°C": the spellings engineers type stand for the catalogue's names.
+    ConversionRequest request = typed;
+    request.from = CatalogueUnitName(typed.from);
+    request.to = CatalogueUnitName(typed.to);
     if (request.category.empty())
         return ResolveAnywhere(table, material, request.from, request.to);
     if (request.category == kAllCategories)

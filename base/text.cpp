@@ -1,5 +1,8 @@
 #include "base/text.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace corrolab {
 
 namespace {
@@ -14,6 +17,28 @@ std::string_view TrimmedOf(std::string_view text, bool (*drops)(char))
 }
 
 } // namespace
+
+std::size_t EditDistance(std::string_view a, std::string_view b)
+{
+    // The optimal-string-alignment distance, three rows of the table at a time.
+    const std::string x = AsciiLowerCase(a);
+    const std::string y = AsciiLowerCase(b);
+    std::vector<std::size_t> before(y.size() + 1), previous(y.size() + 1), row(y.size() + 1);
+    for (std::size_t j = 0; j <= y.size(); ++j)
+        previous[j] = j;
+    for (std::size_t i = 1; i <= x.size(); ++i) {
+        row[0] = i;
+        for (std::size_t j = 1; j <= y.size(); ++j) {
+            const std::size_t cost = x[i - 1] == y[j - 1] ? 0 : 1;
+            row[j] = std::min({previous[j] + 1, row[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1])
+                row[j] = std::min(row[j], before[j - 2] + 1);
+        }
+        before.swap(previous);
+        previous.swap(row);
+    }
+    return previous[y.size()];
+}
 
 std::string_view Trimmed(std::string_view text)
 {

@@ -40,6 +40,11 @@ std::string AsciiCapitals(std::string_view text);
 // ASCII letters in small letters; every other byte as it is.
 std::string AsciiLowerCase(std::string_view text);
 
+// The edit distance of two texts ignoring the case of ASCII letters: the
+// fewest single-byte insertions, deletions, substitutions and swaps of two
+// neighbours ("yaer" for "year" is one) that turn one into the other.
+std::size_t EditDistance(std::string_view a, std::string_view b);
+
 // A message for one line of standard error: control characters written as
 // escapes (\n, \t, \x1b), so that what the user typed or a server sent cannot
 // break the line or move the cursor, and no longer than `longest` bytes (cut

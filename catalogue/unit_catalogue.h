@@ -70,6 +70,31 @@ struct UnitMatch
 };
 std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit);
 
+// The spellings engineers type for units of the catalogue ("MPa", "mm/y",
+// "uA/cm2", "°C"), each with the catalogue's own name, in one table that the
+// command line and the windows share. No spelling is itself a catalogue name.
+struct UnitSpelling
+{
+    std::string_view spelling;
+    std::string_view unit;
+};
+std::span<const UnitSpelling> UnitSpellings();
+
+// The catalogue's name for a spelling of the table, else `name` as it is.
+std::string_view CatalogueUnitName(std::string_view name);
+
+// At most three catalogue names close to `name` (edit distance, letter case
+// ignored; a spelling of the table stands for its unit), closest first: the
+// names of `within`, or of every category when it is null. Empty when none is
+// close: a name of n bytes may be at most n / 3 edits away (one for short names,
+// three at most).
+std::vector<std::string_view> ClosestUnitNames(
+    std::string_view name, const Category* within = nullptr);
+
+// "; did you mean mm/year?" (or "A, B or C") for an unknown name; empty when no
+// name is close.
+std::string DidYouMean(std::string_view name, const Category* within = nullptr);
+
 // The catalogue as the text of the shipped unit list, one category after another.
 std::string UnitsListing();
 

@@ -5,6 +5,7 @@
 #include "app/conversion.h"
 #include "app/data_file_report.h"
 #include "app/program_info.h"
+#include "app/read_note.h"
 #include "app/unit_resolution.h"
 #include "base/lenient_number.h"
 #include "base/text.h"
@@ -32,7 +33,6 @@
 namespace corrolab {
 
 namespace {
-
 
 constexpr const char* kConvertHelp
     = "Usage: corrolab convert [--scientific] [--category CATEGORY]\n"
@@ -65,7 +65,15 @@ constexpr const char* kConvertHelp
       "per line in order. Each value is read as the window reads its value box: the\n"
       "leading number of the line, so a line without one counts as 0 and \"12abc\"\n"
       "as 12; a value that gives no result (too large to hold, below absolute zero,\n"
-      "a digit outside the base) gives an empty line.\n";
+      "a digit outside the base) gives an empty line.\n"
+      "\n"
+      "VALUE is read the same way: \"12abc\" as 12 and \"1,5\" as 1 (the point is the\n"
+      "decimal mark in every locale), and standard error then names the number read:\n"
+      "corrolab: read \"1,5\" as 1.\n"
+      "\n"
+      "FROM and TO may also be written as engineers often type them: MPa, kPa, GPa,\n"
+      "mm/y, mm/yr, um/y, uA/cm2, mA/cm2, g/m2/d, degC, degF (and with the signs\n"
+      "\u00b5, \u00b2 and \u00b0); an unknown name is answered with the closest names.\n";
 
 constexpr const char* kMaterialHelp
     = "Usage: corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
@@ -294,6 +302,10 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
         const ConversionOutcome outcome = conversion.Apply(value, scientific);
         if (outcome.text.empty() && !outcome.reason.empty())
             ThrowFailure(outcome.reason);
+        // As the window's status line: which number a value with more after it
+        // stood for (number formats read their own digits, not a number).
+        if (const std::string note = ReadAsNote(value); outcome.number && !note.empty())
+            context.err << "corrolab: " << OneLine("read \"" + value + "\" " + note) << '\n';
         out << Trimmed(outcome.text) << '\n';
         return 0;
     }
@@ -454,7 +466,14 @@ std::string Usage()
     for (const Subcommand& command : Subcommands())
         (IsCalculatorCommand(std::string(command.name)) ? calculators : text) += command.usage;
     return text + "       corrolab --help | --version\n"
-        + "       corrolab SUBCOMMAND --help       help on one subcommand\n" + calculators;
+        + "       corrolab SUBCOMMAND --help       help on one subcommand\n" + calculators
+        + "\n"
+          "Numbers are read with the point as the decimal mark in every locale. convert's\n"
+          "VALUE is read as the window's value box reads it, its leading number (\"1,5\"\n"
+          "as 1, \"12abc\" as 12), and standard error names the number read. The options\n"
+          "of the calculators and of polarization must be a number as a whole, else they\n"
+          "are refused; the calculators, as their windows' fields, also take a comma for\n"
+          "the point (\"28,5\" is 28.5), where polarization's LOW,HIGH needs the comma.\n";
 }
 
 } // namespace

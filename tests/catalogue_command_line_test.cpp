@@ -68,6 +68,33 @@ TEST(CatalogueCommandLine, ConvertsWithinACategoryOrAsTheNamesTell)
         {{"convert", "1", "furlong", "kg"}, 1, "",
             "corrolab: 'furlong' and 'kg' are not units of one category"},
         {{"convert", "1", "furlong", "parsec"}, 1, "", "corrolab: unknown unit 'parsec'"},
+        // The spellings engineers type stand for the catalogue's units.
+        {{"convert", "1", "MPa", "psi"}, 0, "145.038\n", ""},
+        {{"convert", "1000", "kPa", "MPa"}, 0, "1.000\n", ""},
+        {{"convert", "1", "GPa", "ksi"}, 0, "145.038\n", ""},
+        {{"convert", "1", "mm/y", "mpy"}, 0, "39.370\n", ""},
+        {{"convert", "1", "mm/yr", "um/y"}, 0, "1000.000\n", ""},
+        {{"convert", "1000", "\u00b5m/y", "mm/year"}, 0, "1.000\n", ""},
+        {{"convert", "1", "uA/cm2", "mpy"}, 0, ".4573\n", ""}, // the unit table, as ever
+        {{"convert", "--category", "Current density", "1", "mA/cm2", "\u00b5A/cm\u00b2"}, 0,
+            "1000.000\n", ""},
+        {{"convert", "1", "g/m2/d", "mg/m^2-day"}, 0, "1000.000\n", ""},
+        {{"convert", "100", "\u00b0C", "\u00b0F"}, 0, "212.000\n", ""},
+        {{"convert", "212", "degF", "degC"}, 0, "100.000\n", ""},
+        // An unknown name is answered with the close ones.
+        {{"convert", "1", "mm/yaer", "mpy"}, 1, "",
+            "corrolab: unknown unit 'mm/yaer'; did you mean mm/year?"},
+        {{"convert", "--category", "Length", "1", "furlongs", "m"}, 1, "",
+            "corrolab: 'furlongs' is not a unit of Length; did you mean furlong?"},
+        {{"convert", "--category", "Length", "1", "furlong", "kgs"}, 1, "",
+            "corrolab: 'kgs' is not a unit of Length"},
+        // A value cut short by the read is named on standard error.
+        {{"convert", "1,5", "mm/year", "mpy"}, 0, "39.370\n", "corrolab: read \"1,5\" as 1"},
+        {{"convert", "12abc", "furlong", "m"}, 0, "2414.016\n", "corrolab: read \"12abc\" as 12"},
+        {{"convert", "abc", "C", "K"}, 0, "273.150\n", "corrolab: read \"abc\" as 0"},
+        {{"convert", " 1.5 ", "mm/year", "mpy"}, 0, "59.055\n", ""},
+        {{"convert", "1\x1b", "mm/year", "mpy"}, 0, "39.370\n", "corrolab: read \"1\\x1b\" as 1"},
+        {{"convert", "FF", "Hexadecimal", "Decimal"}, 0, "255\n", ""},
     };
     for (const CommandCase& row : cases) {
         const ProcessResult run = Corrolab(row.args);

@@ -5,6 +5,32 @@
 namespace corrolab {
 namespace {
 
+TEST(EditDistance, CountsEditsAndSwapsIgnoringCase)
+{
+    const struct
+    {
+        const char* a;
+        const char* b;
+        std::size_t distance;
+    } cases[] = {
+        {"", "", 0},
+        {"", "abc", 3},
+        {"mm/year", "mm/year", 0},
+        {"mm/yaer", "mm/year", 1}, // two neighbours swapped: one edit
+        {"MPA", "mpa", 0}, // letter case ignored
+        {"mm/yr", "mm/year", 2},
+        {"kitten", "sitting", 3},
+        {"ca", "abc", 3}, // a swapped pair is not edited again
+        {"psi", "ksi", 1},
+        {"mpy", "ipy", 1},
+        {"furlong", "parsec", 7},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EditDistance(c.a, c.b), c.distance) << c.a << " / " << c.b;
+        EXPECT_EQ(EditDistance(c.b, c.a), c.distance) << c.b << " / " << c.a;
+    }
+}
+
 TEST(Trimmed, DropsBlanksAtEitherEndOnly)
 {
     struct Row

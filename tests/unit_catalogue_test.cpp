@@ -1,5 +1,7 @@
 #include "catalogue/unit_catalogue.h"
 
+#include "base/text.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -79,6 +81,71 @@ TEST(UnitCatalogue, FindsTheCategoriesOfAUnit)
     ASSERT_GE(both.size(), 2u);
     EXPECT_TRUE(both.front().exact);
     EXPECT_TRUE(CategoriesHoldingUnit("parsec").empty());
+}
+
+TEST(UnitCatalogue, SpellingsStandForCatalogueUnits)
+{
+    for (const UnitSpelling& spelling : UnitSpellings()) {
+        EXPECT_FALSE(CategoriesHoldingUnit(spelling.unit).empty()) << spelling.spelling;
+        ASSERT_FALSE(CategoriesHoldingUnit(spelling.unit).empty()) << spelling.spelling;
+        EXPECT_TRUE(CategoriesHoldingUnit(spelling.unit).front().exact) << spelling.spelling;
+        // A spelling never hides a name the catalogue has (in any letter case).
+        EXPECT_TRUE(CategoriesHoldingUnit(spelling.spelling).empty()) << spelling.spelling;
+    }
+    const struct
+    {
+        const char* typed;
+        const char* unit;
+    } cases[] = {
+        {"MPa", "mega_Pa"},
+        {"kPa", "kilo_Pa"},
+        {"GPa", "giga_Pa"},
+        {"mm/y", "mm/year"},
+        {"mm/yr", "mm/year"},
+        {"\u00b5m/y", "micro_m/year"},
+        {"um/y", "micro_m/year"},
+        {"\u00b5A/cm\u00b2", "micro_amp/cm^2"},
+        {"uA/cm2", "micro_amp/cm^2"},
+        {"mA/cm2", "milli_amp/cm^2"},
+        {"g/m2/d", "g/m^2-day"},
+        {"\u00b0C", "C"},
+        {"degC", "C"},
+        {"\u00b0F", "F"},
+        {"mm/year", "mm/year"}, // a catalogue name stays as it is
+        {"mpa", "mpa"}, // spellings match exactly
+        {"parsec", "parsec"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CatalogueUnitName(c.typed), c.unit) << c.typed;
+}
+
+TEST(UnitCatalogue, SuggestsOnlyCloseNames)
+{
+    const struct
+    {
+        const char* typed;
+        const char* within; // a category, or empty for all
+        std::vector<std::string_view> names;
+    } cases[] = {
+        {"mm/yaer", "", {"mm/year"}},
+        {"mm/yaer", "Corrosion rate", {"mm/year"}},
+        {"MPaa", "", {"mega_Pa"}}, // close to a spelling: its unit is named
+        {"furlongs", "", {"furlong"}},
+        {"furlongs", "Mass", {}}, // only the category's names
+        {"parsec", "", {}}, // nothing is close
+        {"xyzzyxyzzy", "", {}},
+        {"mpyy", "", {"mpy"}},
+    };
+    for (const auto& c : cases) {
+        const Category* within = *c.within ? FindCategory(c.within) : nullptr;
+        EXPECT_EQ(ClosestUnitNames(c.typed, within), c.names) << c.typed << " in " << c.within;
+    }
+    // Never more than three, closest first.
+    const auto many = ClosestUnitNames("m");
+    EXPECT_EQ(many.size(), 3u);
+    EXPECT_EQ(EditDistance(many.front(), "m"), 0u);
+    EXPECT_EQ(DidYouMean("mm/yaer"), "; did you mean mm/year?");
+    EXPECT_EQ(DidYouMean("parsec"), "");
 }
 
 TEST(UnitCatalogue, ListingNamesEveryUnit)

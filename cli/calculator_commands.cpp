@@ -1,5 +1,6 @@
 #include "cli/calculator_commands.h"
 
+#include "base/json.h"
 #include "base/text.h"
 #include "calculators/atmospheric_corrosivity.h"
 #include "calculators/field_number.h"
@@ -29,18 +30,19 @@ constexpr const char* kMaterialHelp
       "one); --density G_CM3 and --ew G then replace its density or equivalent weight.\n"
       "Units U are the ten corrosion-rate units: micro_amp/cm^2, milli_amp/cm^2,\n"
       "amp/cm^2, g/cm^2-s, mg/cm^2-s, mg/dm^2-s, mdd, mm/year (the default), ipy, mpy.\n"
-      "The severity is the NACE SP0775 category for carbon steel.\n";
+      "The severity is the NACE SP0775 category for carbon steel.\n"
+      "--json prints the same figures as one JSON object, numbers unrounded.\n";
 
 constexpr const char* kMassLossHelp
     = "Usage: corrolab massloss --mass-loss G --area CM2 (--hours H | --days D)\n"
-      "                         [MATERIAL] [--unit U]\n"
+      "                         [MATERIAL] [--unit U] [--json]\n"
       "\n"
       "The corrosion rate of a coupon, CR = K * W / (A * T * D), with the constants K\n"
       "of ASTM G1 (mpy 3.45e6, ipy 3.45e3, mm/year 8.76e4, mdd 2.40e6 * D).\n";
 
 constexpr const char* kLprHelp
     = "Usage: corrolab lpr --rp RP [--electrode-area CM2] (--b MV | --ba MV --bc MV)\n"
-      "                    [MATERIAL] [--unit U]\n"
+      "                    [MATERIAL] [--unit U] [--json]\n"
       "\n"
       "The corrosion rate from the polarization resistance (Stern-Geary): RP in\n"
       "ohm cm^2, or in ohm with --electrode-area; B typed (26 mV is the common\n"
@@ -49,6 +51,7 @@ constexpr const char* kLprHelp
 constexpr const char* kLifeHelp
     = "Usage: corrolab life --thickness MM --minimum MM --rate R [--rate-unit U]\n"
       "                     [MATERIAL] [--measured YYYY-MM-DD] [--design-life YEARS]\n"
+      "                     [--json]\n"
       "\n"
       "The remaining life (thickness - minimum) / rate and the date the minimum is\n"
       "reached, counted from the measuring date (today without --measured); with\n"
@@ -144,15 +147,52 @@ double InMillimetresPerYear(
     return *converted;
 }
 
-void PrintRate(std::ostream& out, double rate, const std::string& unit, double mmPerYear)
+// The figures of one calculation: "label: value unit" lines, or with --json one
+// JSON object of the same figures, numbers unrounded.
+class Figures
 {
-    out << "corrosion rate: " << ResultNumber(rate) << ' ' << unit << '\n';
+public:
+    explicit Figures(bool json)
+        : json_(json)
+    { }
+
+    void Number(std::string_view label, std::string_view key, double value, std::string_view unit)
+    {
+        lines_ += std::string(label) + ": " + ResultNumber(value) + (unit.empty() ? "" : " ")
+            + std::string(unit) + '\n';
+        object_.Number(key, value);
+    }
+
+    void Text(std::string_view label, std::string_view key, std::string_view text)
+    {
+        lines_ += std::string(label) + ": " + std::string(text) + '\n';
+        object_.Text(key, text);
+    }
+
+    // A figure only the JSON object carries (the text shows it in another line).
+    void JsonOnly(std::string_view key, double value) { object_.Number(key, value); }
+    void JsonOnly(std::string_view key, std::string_view text) { object_.Text(key, text); }
+
+    void Print(std::ostream& out) const { out << (json_ ? object_.str() + '\n' : lines_); }
+
+private:
+    bool json_;
+    std::string lines_;
+    JsonObject object_;
+};
+
+void AddRate(Figures& figures, double rate, const std::string& unit, double mmPerYear)
+{
+    figures.Number("corrosion rate", "corrosion_rate", rate, unit);
+    figures.JsonOnly("unit", unit);
     if (unit != kMillimetresPerYear)
-        out << "corrosion rate: " << ResultNumber(mmPerYear) << " mm/year\n";
-    out << "severity: " << SeverityLine(mmPerYear, Attack::General) << '\n';
+        figures.Number("corrosion rate", "corrosion_rate_mm_year", mmPerYear, "mm/year");
+    else
+        figures.JsonOnly("corrosion_rate_mm_year", mmPerYear);
+    figures.Text("severity", "severity", SeverityLine(mmPerYear, Attack::General));
 }
 
-int MassLoss(const Options& options, std::ostream& out)
+int MassLoss(const Options& options, std::ostream& out, bool json)
 {
     const double massLoss = Number(options, "--mass-loss", false);
     const double area = Number(options, "--area");
@@ -165,12 +205,14 @@ int MassLoss(const Options& options, std::ostream& out)
     const MassLossInput input {massLoss, area, hours};
     const double rate = Value(MassLossRate(input, material, unit));
     const double mmPerYear = Value(MassLossRate(input, material, kMillimetresPerYear));
-    out << "density: " << ResultNumber(material.density) << " g/cm^3\n";
-    PrintRate(out, rate, unit, mmPerYear);
+    Figures figures(json);
+    figures.Number("density", "density_g_cm3", material.density, "g/cm^3");
+    AddRate(figures, rate, unit, mmPerYear);
+    figures.Print(out);
     return 0;
 }
 
-int Lpr(const Options& options, std::ostream& out)
+int Lpr(const Options& options, std::ostream& out, bool json)
 {
     const double rp = Number(options, "--rp");
     double b = 0;
@@ -197,13 +239,16 @@ int Lpr(const Options& options, std::ostream& out)
     const auto mmPerYear = ConvertRate(current, kMicroampsPerCm2, kMillimetresPerYear, material);
     if (!rate || !mmPerYear)
         ThrowFailure("the material needs an equivalent weight and a density above 0");
-    out << "B: " << ResultNumber(b) << " mV\n"
-        << "corrosion current density: " << ResultNumber(current) << " micro_amp/cm^2\n";
-    PrintRate(out, *rate, unit, *mmPerYear);
+    Figures figures(json);
+    figures.Number("B", "B_mV", b, "mV");
+    figures.Number(
+        "corrosion current density", "corrosion_current_density_uA_cm2", current, "micro_amp/cm^2");
+    AddRate(figures, *rate, unit, *mmPerYear);
+    figures.Print(out);
     return 0;
 }
 
-int Life(const Options& options, std::ostream& out, std::chrono::year_month_day today)
+int Life(const Options& options, std::ostream& out, std::chrono::year_month_day today, bool json)
 {
     const double thickness = Number(options, "--thickness");
     const double minimum = Number(options, "--minimum", false);
@@ -221,12 +266,15 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
         = CalculateRemainingLife({thickness, minimum, rate}, measured);
     if (!life)
         ThrowFailure(life.error().message);
-    out << "remaining life: " << ResultNumber(life->years) << " years\n"
-        << "minimum reached: " << (life->date ? IsoDate(*life->date) : "after 9999-12-31") << '\n';
+    Figures figures(json);
+    figures.Number("remaining life", "remaining_life_years", life->years, "years");
+    figures.Text("minimum reached", "minimum_reached",
+        life->date ? IsoDate(*life->date) : "after 9999-12-31");
     if (const auto design = OptionalNumber(options, "--design-life"))
-        out << "design allowance: " << ResultNumber(Value(DesignAllowance(rate, *design)))
-            << " mm\n";
-    out << "severity: " << SeverityLine(rate, Attack::General) << '\n';
+        figures.Number(
+            "design allowance", "design_allowance_mm", Value(DesignAllowance(rate, *design)), "mm");
+    figures.Text("severity", "severity", SeverityLine(rate, Attack::General));
+    figures.Print(out);
     return 0;
 }
 
@@ -238,33 +286,6 @@ double AnyNumber(const Options& options, const std::string& name)
     if (!value)
         ThrowFailure(name + " '" + text + "' is not a number");
     return *value;
-}
-
-std::string JsonString(std::string_view text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
-std::string JsonNumber(double value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
 }
 
 void PrintAtmosphereJson(
@@ -344,24 +365,24 @@ int Atmosphere(const Options& options, std::ostream& out, bool json)
 const std::set<std::string> kMaterialOptions {
     "--metal", "--alloy", "--composition", "--density", "--ew"};
 
-Options CalculatorOptions(const std::vector<std::string>& args, std::set<std::string> known)
+ParsedArguments CalculatorOptions(const std::vector<std::string>& args, std::set<std::string> known)
 {
     known.insert(kMaterialOptions.begin(), kMaterialOptions.end());
-    return ParseArguments(args, {known, {}, false}).options;
+    return ParseArguments(args, {known, {"--json"}, false});
 }
 
 int RunMassLoss(const std::vector<std::string>& args, CommandContext& context)
 {
-    return MassLoss(
-        CalculatorOptions(args, {"--mass-loss", "--area", "--hours", "--days", "--unit"}),
-        context.out);
+    const ParsedArguments parsed
+        = CalculatorOptions(args, {"--mass-loss", "--area", "--hours", "--days", "--unit"});
+    return MassLoss(parsed.options, context.out, parsed.flags.contains("--json"));
 }
 
 int RunLpr(const std::vector<std::string>& args, CommandContext& context)
 {
-    return Lpr(
-        CalculatorOptions(args, {"--rp", "--electrode-area", "--b", "--ba", "--bc", "--unit"}),
-        context.out);
+    const ParsedArguments parsed
+        = CalculatorOptions(args, {"--rp", "--electrode-area", "--b", "--ba", "--bc", "--unit"});
+    return Lpr(parsed.options, context.out, parsed.flags.contains("--json"));
 }
 
 int RunAtmosphere(const std::vector<std::string>& args, CommandContext& context)
@@ -375,10 +396,9 @@ int RunAtmosphere(const std::vector<std::string>& args, CommandContext& context)
 
 int RunLife(const std::vector<std::string>& args, CommandContext& context)
 {
-    return Life(
-        CalculatorOptions(args,
-            {"--thickness", "--minimum", "--rate", "--rate-unit", "--measured", "--design-life"}),
-        context.out, context.today);
+    const ParsedArguments parsed = CalculatorOptions(
+        args, {"--thickness", "--minimum", "--rate", "--rate-unit", "--measured", "--design-life"});
+    return Life(parsed.options, context.out, context.today, parsed.flags.contains("--json"));
 }
 
 } // namespace
@@ -388,12 +408,15 @@ std::vector<Subcommand> CalculatorSubcommands()
     const auto help = [](const char* text) { return std::string(text) + '\n' + kMaterialHelp; };
     return {
         {"massloss",
-            "       corrolab massloss --mass-loss G --area CM2 --hours H [MATERIAL] [--unit U]\n",
+            "       corrolab massloss --mass-loss G --area CM2 --hours H [MATERIAL] [--unit U]\n"
+            "                [--json]\n",
             help(kMassLossHelp), RunMassLoss, true},
         {"lpr",
-            "       corrolab lpr --rp OHM_CM2 (--b MV | --ba MV --bc MV) [MATERIAL] [--unit U]\n",
+            "       corrolab lpr --rp OHM_CM2 (--b MV | --ba MV --bc MV) [MATERIAL] [--unit U]\n"
+            "                [--json]\n",
             help(kLprHelp), RunLpr, true},
-        {"life", "       corrolab life --thickness MM --minimum MM --rate R [--rate-unit U]\n",
+        {"life",
+            "       corrolab life --thickness MM --minimum MM --rate R [--rate-unit U] [--json]\n",
             help(kLifeHelp), RunLife, true},
         {"atmosphere",
             "       corrolab atmosphere --metal M (--temperature C --humidity PCT --so2 MG\n"

@@ -7,6 +7,7 @@
 #include "app/program_info.h"
 #include "app/read_note.h"
 #include "app/unit_resolution.h"
+#include "base/json.h"
 #include "base/lenient_number.h"
 #include "base/text.h"
 #include "base/today.h"
@@ -35,7 +36,7 @@ namespace corrolab {
 namespace {
 
 constexpr const char* kConvertHelp
-    = "Usage: corrolab convert [--scientific] [--category CATEGORY]\n"
+    = "Usage: corrolab convert [--scientific] [--json] [--category CATEGORY]\n"
       "                        [--metal SYMBOL | --alloy NAME | --composition TEXT]\n"
       "                        [--method classic|g102]\n"
       "                        [--rates FILE] VALUE FROM TO\n"
@@ -44,6 +45,7 @@ constexpr const char* kConvertHelp
       "unit FROM to the unit TO, without its surrounding blanks.\n"
       "\n"
       "  --scientific        the result as 1.500 x E+03\n"
+      "  --json              one JSON object per value: value, from, to, result, number\n"
       "  --category CATEGORY FROM and TO are units of CATEGORY\n"
       "  --metal SYMBOL      the material is a pure metal (Fe, Cu, ...)\n"
       "  --alloy NAME        the material is an alloy of the built-in catalogue\n"
@@ -77,6 +79,7 @@ constexpr const char* kConvertHelp
 
 constexpr const char* kMaterialHelp
     = "Usage: corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
+      "                         [--json]\n"
       "\n"
       "Prints the Material Properties window's results, one 'name: value' line each:\n"
       "equivalent weight (g), density (g/cm^3), ratio (equivalent weight / density),\n"
@@ -84,7 +87,8 @@ constexpr const char* kMaterialHelp
       "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
       "Then the ASTM G102 figures: g102 equivalent weight (g), g102 density (g/cm^3),\n"
       "g102 density source (handbook, element or volume-additive) and g102 ratio;\n"
-      "they are empty when the G102 figures cannot be calculated.\n"
+      "they are empty when the G102 figures cannot be calculated. With --json, the\n"
+      "same texts as one JSON object (\"g102_density_source\": \"handbook\", ...).\n"
       "Exit status 1 when the material cannot be calculated by either method.\n";
 
 constexpr const char* kUnitsHelp
@@ -273,9 +277,10 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
     std::ostream& out = context.out;
     const ParsedArguments parsed = ParseArguments(args,
         {{"--metal", "--alloy", "--composition", "--method", "--rates", "--category"},
-            {"--scientific"}});
+            {"--scientific", "--json"}});
     if (parsed.positional.size() != 3)
         ThrowUsage("convert takes VALUE FROM TO");
+    const bool json = parsed.flags.contains("--json");
     const std::string& value = parsed.positional[0];
     const std::string& from = parsed.positional[1];
     const std::string& to = parsed.positional[2];
@@ -295,7 +300,20 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
             RequireRatesFor(table, from, to);
         ThrowFailure(conversion.reason());
     }
+    // With --json, one object per value: what was typed, the result box's text
+    // and the converted number (null for a text result or none).
+    const auto asJson = [&](std::string_view text, const ConversionOutcome& outcome) {
+        return JsonObject()
+            .Text("value", text)
+            .Text("from", from)
+            .Text("to", to)
+            .Text("result", Trimmed(outcome.text))
+            .Number("number", outcome.number)
+            .str();
+    };
     const auto convertOne = [&](std::string_view text) {
+        if (json)
+            return asJson(text, conversion.Apply(text, scientific));
         return std::string(Trimmed(conversion.Format(text, scientific)));
     };
     if (value != "-") {
@@ -306,7 +324,7 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
         // stood for (number formats read their own digits, not a number).
         if (const std::string note = ReadAsNote(value); outcome.number && !note.empty())
             context.err << "corrolab: " << OneLine("read \"" + value + "\" " + note) << '\n';
-        out << Trimmed(outcome.text) << '\n';
+        out << (json ? asJson(value, outcome) : std::string(Trimmed(outcome.text))) << '\n';
         return 0;
     }
     std::string line;
@@ -319,7 +337,7 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
 {
     std::ostream& out = context.out;
     const ParsedArguments parsed
-        = ParseArguments(args, {{"--metal", "--alloy", "--composition"}, {}});
+        = ParseArguments(args, {{"--metal", "--alloy", "--composition"}, {"--json"}});
     if (!parsed.positional.empty())
         ThrowUsage("material takes no further arguments");
     const auto rows = MaterialRows(parsed);
@@ -327,18 +345,33 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
         ThrowUsage("material needs --metal, --alloy or --composition");
     const MaterialCalculation calculation = CalculateMaterial(*rows);
     const MaterialResults results = calculation.results.value_or(MaterialResults {});
-    out << "equivalent weight: " << Trimmed(results.equivalentWeightText) << '\n'
-        << "density: " << Trimmed(results.densityText) << '\n'
-        << "ratio: " << Trimmed(results.ratioText) << '\n'
-        << "total: " << results.totalText << '\n'
-        << "warnings: " << Warnings(calculation) << '\n';
     const G102Calculation g102 = G102Material(parsed);
     const G102Results figures = g102.results.value_or(G102Results {});
-    out << "g102 equivalent weight: " << Trimmed(figures.equivalentWeightText) << '\n'
-        << "g102 density: " << Trimmed(figures.densityText) << '\n'
-        << "g102 density source: "
-        << (g102.results ? std::string(DensitySourceWord(figures.densitySource)) : "") << '\n'
-        << "g102 ratio: " << Trimmed(figures.ratioText) << '\n';
+    const std::pair<const char*, std::string> lines[] = {
+        {"equivalent weight", std::string(Trimmed(results.equivalentWeightText))},
+        {"density", std::string(Trimmed(results.densityText))},
+        {"ratio", std::string(Trimmed(results.ratioText))},
+        {"total", results.totalText},
+        {"warnings", Warnings(calculation)},
+        {"g102 equivalent weight", std::string(Trimmed(figures.equivalentWeightText))},
+        {"g102 density", std::string(Trimmed(figures.densityText))},
+        {"g102 density source",
+            g102.results ? std::string(DensitySourceWord(figures.densitySource)) : ""},
+        {"g102 ratio", std::string(Trimmed(figures.ratioText))},
+    };
+    if (parsed.flags.contains("--json")) {
+        // The same figures as the window's texts, keyed by their names in snake case.
+        JsonObject object;
+        for (const auto& [name, text] : lines) {
+            std::string key = name;
+            std::ranges::replace(key, ' ', '_');
+            object.Text(key, text);
+        }
+        out << object.str() << '\n';
+    } else {
+        for (const auto& [name, text] : lines)
+            out << name << ": " << text << '\n';
+    }
     return calculation.results || g102.results ? 0 : 1;
 }
 

@@ -1,5 +1,6 @@
 #include "polarization/polarization_report.h"
 
+#include "base/json.h"
 #include "base/number_format.h"
 
 #include <charconv>
@@ -33,31 +34,6 @@ std::string OriginWords(const RateMaterial& material)
         return material.material.name + " (no material given)";
     }
     return {};
-}
-
-std::string JsonText(const std::string& text)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\')
-            out += std::string("\\") + c;
-        else if (byte < 0x20)
-            out += std::string("\\u00") + kHex[byte >> 4] + kHex[byte & 15];
-        else
-            out += c;
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(std::optional<double> value)
-{
-    if (!value || !std::isfinite(*value))
-        return "null";
-    char text[40];
-    const auto end = std::to_chars(text, text + sizeof text, *value).ptr;
-    return std::string(text, end);
 }
 
 std::optional<double> Scaled(const std::optional<Estimate>& estimate, double scale)
@@ -164,10 +140,10 @@ std::string ReportJson(const PolarizationReport& report, const std::string& file
     const auto field = [&](const char* name, const std::string& value) {
         if (json.size() > 1)
             json += ",";
-        json += JsonText(name) + ":" + value;
+        json += JsonString(name) + ":" + value;
     };
-    field("file", JsonText(file));
-    field("method", JsonText(std::string(MethodWord(r.method))));
+    field("file", JsonString(file));
+    field("method", JsonString(std::string(MethodWord(r.method))));
     field("ecorr_V", JsonNumber(r.ecorr.value));
     field("ecorr_error_V", JsonNumber(r.ecorr.error));
     field("icorr_uA_cm2", JsonNumber(r.icorr.value * kMicro));
@@ -185,14 +161,14 @@ std::string ReportJson(const PolarizationReport& report, const std::string& file
     field("points", std::to_string(r.points));
     field("passive", r.passive ? "true" : "false");
     field("area_cm2", JsonNumber(report.area));
-    field("material", JsonText(OriginWords(report.material)));
+    field("material", JsonString(OriginWords(report.material)));
     field("equivalent_weight_g", JsonNumber(report.material.material.equivalentWeight));
     field("density_g_cm3", JsonNumber(report.material.material.density));
     field("rate", JsonNumber(report.rate));
-    field("rate_unit", JsonText(report.unit));
+    field("rate_unit", JsonString(report.unit));
     std::string warnings = "[";
     for (const std::string& warning : r.warnings)
-        warnings += (warnings.size() > 1 ? "," : "") + JsonText(warning);
+        warnings += (warnings.size() > 1 ? "," : "") + JsonString(warning);
     field("warnings", warnings + "]");
     return json + "}";
 }

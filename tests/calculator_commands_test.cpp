@@ -243,3 +243,51 @@ TEST(CalculatorCommands, ListedInTheHelpAndHelpful)
 
 } // namespace
 } // namespace corrolab
+
+namespace corrolab {
+namespace {
+
+TEST(CalculatorCommands, EverySubcommandThatPrintsFiguresTakesJson)
+{
+    const struct
+    {
+        std::vector<std::string> args;
+        std::string out; // exactly
+    } cases[] = {
+        {{"massloss", "--mass-loss", "0.650", "--area", "28.5", "--days", "7", "--density", "7.85",
+             "--unit", "mpy", "--json"},
+            "{\"density_g_cm3\": 7.85, \"corrosion_rate\": 59.6"},
+        {{"lpr", "--rp", "1000", "--b", "26", "--json"}, "{\"B_mV\": 26, "},
+        {{"life", "--thickness", "10", "--minimum", "6", "--rate", "0.5", "--measured",
+             "2024-01-01", "--json"},
+            "{\"remaining_life_years\": 8, \"minimum_reached\": \"2032-01-01\", \"severity\": "},
+        {{"convert", "--json", "1,5", "mm/year", "mpy"},
+            "{\"value\": \"1,5\", \"from\": \"mm/year\", \"to\": \"mpy\", \"result\": \"39.370\", "
+            "\"number\": 39.37"},
+        {{"convert", "--json", "255", "Decimal", "Hexadecimal"},
+            "{\"value\": \"255\", \"from\": \"Decimal\", \"to\": \"Hexadecimal\", \"result\": "
+            "\"FF\", \"number\": null}\n"},
+        {{"material", "--metal", "Cu", "--json"}, "{\"equivalent_weight\": \""},
+    };
+    for (const auto& row : cases) {
+        const ProcessResult run = RunCommandLineInProcess(row.args, "", "/nonexistent");
+        std::string call;
+        for (const std::string& arg : row.args)
+            call += " " + arg;
+        EXPECT_EQ(run.status, 0) << call << run.err;
+        EXPECT_EQ(run.out.substr(0, row.out.size()), row.out) << call;
+        // One object on one line.
+        EXPECT_EQ(std::ranges::count(run.out, '\n'), 1) << call;
+        EXPECT_TRUE(run.out.ends_with("}\n")) << call;
+    }
+    const ProcessResult streamed
+        = RunCommandLineInProcess({"convert", "--json", "-", "C", "K"}, "0\n-300\n", "/x");
+    EXPECT_EQ(streamed.out,
+        "{\"value\": \"0\", \"from\": \"C\", \"to\": \"K\", \"result\": \"273.150\", \"number\": "
+        "273.15}\n"
+        "{\"value\": \"-300\", \"from\": \"C\", \"to\": \"K\", \"result\": \"\", \"number\": "
+        "null}\n");
+}
+
+} // namespace
+} // namespace corrolab

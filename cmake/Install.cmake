@@ -4,7 +4,7 @@
 #   libexec/corrolab/corrolab-windows    the windows, started by corrolab
 #   libexec/corrolab/corrolab-fetch      the downloader of `corrolab rates update`
 #   share/corrolab/                      Currency.txt, help.txt, units.txt
-#   share/applications/, share/metainfo/, share/icons/hicolor/, share/man/man1/
+#   share/applications/, share/metainfo/, share/bash-completion/completions/, share/icons/hicolor/, share/man/man1/
 #   share/doc/corrolab/                  copyright, changelog
 include(GNUInstallDirs)
 
@@ -43,6 +43,8 @@ install(FILES ${data_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/corrolab)
 
 install(FILES ${packaging}/${CORROLAB_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging}/corrolab.bash-completion
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME corrolab)
 configure_file(${packaging}/${CORROLAB_APP_ID}.metainfo.xml.in
   ${generated}/${CORROLAB_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${generated}/${CORROLAB_APP_ID}.metainfo.xml

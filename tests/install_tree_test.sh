@@ -20,10 +20,11 @@ for file in usr/bin/corrolab usr/share/corrolab/Currency.txt usr/share/corrolab/
   usr/share/corrolab/units.txt usr/share/applications/io.github.corrolab.Corrolab.desktop \
   usr/share/metainfo/io.github.corrolab.Corrolab.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/io.github.corrolab.Corrolab.svg \
-  usr/share/doc/corrolab/copyright; do
+  usr/share/doc/corrolab/copyright usr/share/bash-completion/completions/corrolab; do
   [ -f "$root/$file" ] || fail "not installed: $file"
 done
 ls "$share"/man/man1/corrolab.1* >/dev/null 2>&1 || fail "no manual page"
+bash -n "$share/bash-completion/completions/corrolab" || fail "the bash completion does not parse"
 
 # The installed program, run from elsewhere with nothing in the other folders.
 run() {
@@ -76,3 +77,17 @@ grep -qx "StartupWMClass=corrolab" "$share/applications/io.github.corrolab.Corro
   fail "the desktop file's StartupWMClass is not the windows' class, corrolab"
 
 [ "$failures" -eq 0 ]
+
+# The bash completion completes subcommands and, through the program, unit names.
+if [ -f /usr/share/bash-completion/bash_completion ]; then
+  complete_words() { # words of the line; prints the completions of the last one
+    bash -c 'source /usr/share/bash-completion/bash_completion
+      source "$1"; shift
+      COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
+      _corrolab; printf "%s\n" "${COMPREPLY[@]}"' _ "$share/bash-completion/completions/corrolab" "$@"
+  }
+  check "completion of 'conv'" "convert" "$(complete_words "$root/usr/bin/corrolab" conv)"
+  check "completion of units Pres" "Pressure" "$(complete_words "$root/usr/bin/corrolab" units Pres)"
+  check "completion of a Pressure unit" "mega_Pa" \
+    "$(complete_words "$root/usr/bin/corrolab" convert --category Pressure 1 mega_)"
+fi

@@ -176,5 +176,57 @@ TEST(Launcher, OpensTheRealWindows)
     }
 }
 
+// The windows program takes Qt's standard options, with one dash or two, beside
+// its own --screenshot DIR (or --screenshot=DIR); `corrolab` passes them on.
+TEST(Launcher, TheWindowsTakeQtsStandardOptions)
+{
+    struct Case
+    {
+        const char* name;
+        const char* program;
+        std::vector<std::string> args; // then DIR for --screenshot
+        int status;
+        const char* err; // a part of standard error
+    };
+    const Case cases[] = {
+        {"-platform offscreen", CORROLAB_WINDOWS_EXE, {"-platform", "offscreen", "--screenshot"}, 0,
+            ""},
+        {"--platform offscreen", CORROLAB_WINDOWS_EXE, {"--platform", "offscreen", "--screenshot"},
+            0, ""},
+        {"-style Fusion --reverse", CORROLAB_WINDOWS_EXE,
+            {"-style", "Fusion", "--reverse", "-reverse", "--screenshot"}, 0, ""},
+        {"through corrolab", CORROLAB_EXE,
+            {"-platform", "offscreen", "-style", "Fusion", "--screenshot"}, 0, ""},
+        {"an unknown option", CORROLAB_WINDOWS_EXE,
+            {"-platform", "offscreen", "--bogus", "--screenshot"}, 2,
+            "corrolab: unknown argument '--bogus'"},
+        {"a stray word", CORROLAB_WINDOWS_EXE, {"-platform", "offscreen", "stray", "--screenshot"},
+            2, "corrolab: unknown argument 'stray'"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        std::vector<std::string> args = c.args;
+        args.push_back((folder.path() / "pictures").string());
+        const ProcessResult run = RunProgram(kNoDisplay, c.program, args);
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_EQ(
+            std::filesystem::is_regular_file(folder.path() / "pictures" / "corrolab-main.png"),
+            c.status == 0)
+            << c.name;
+    }
+    TempFolder folder;
+    const auto pictures = folder.path() / "pictures";
+    const ProcessResult joined = RunProgram(kNoDisplay, CORROLAB_WINDOWS_EXE,
+        {"-platform", "offscreen", "--screenshot=" + pictures.string()});
+    EXPECT_EQ(joined.status, 0) << joined.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(pictures / "corrolab-main.png"));
+    // Without a window system and without -platform: one line saying so.
+    const ProcessResult headless
+        = RunProgram(kNoDisplay, CORROLAB_WINDOWS_EXE, {"-style", "Fusion"});
+    EXPECT_EQ(headless.status, 1);
+    EXPECT_NE(headless.err.find("corrolab: no display found"), std::string::npos) << headless.err;
+}
+
 } // namespace
 } // namespace corrolab

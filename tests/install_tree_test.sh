@@ -76,8 +76,6 @@ done
 grep -qx "StartupWMClass=corrolab" "$share/applications/io.github.corrolab.Corrolab.desktop" ||
   fail "the desktop file's StartupWMClass is not the windows' class, corrolab"
 
-[ "$failures" -eq 0 ]
-
 # The bash completion completes subcommands and, through the program, unit names.
 if [ -f /usr/share/bash-completion/bash_completion ]; then
   complete_words() { # words of the line; prints the completions of the last one
@@ -91,3 +89,5 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
   check "completion of a Pressure unit" "mega_Pa" \
     "$(complete_words "$root/usr/bin/corrolab" convert --category Pressure 1 mega_)"
 fi
+
+[ "$failures" -eq 0 ]

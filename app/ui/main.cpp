@@ -5,12 +5,14 @@
 #include "app/ui/qt_platform.h"
 #include "app/ui/screenshots.h"
 
+#include "base/text.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -45,19 +47,19 @@ void UseDesignFonts()
 
 int main(int argc, char* argv[])
 {
-    std::string screenshotFolder;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
-            screenshotFolder = argv[++i];
-        } else {
-            std::fprintf(
-                stderr, "corrolab: unknown argument '%s' (try corrolab --help)\n", argv[i]);
-            return 2;
-        }
-    }
-    if (!screenshotFolder.empty())
+    // Qt's own options (-style Fusion, -platform offscreen, -reverse, with one
+    // dash or two) are taken by QApplication; a look at them first tells whether
+    // a window system is needed before QApplication would abort without one.
+    QStringList typed;
+    for (int i = 0; i < argc; ++i)
+        typed << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser first;
+    first.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    first.addOptions({{"screenshot", "", "DIR"}, {"platform", "", "NAME"}});
+    first.parse(typed); // unknown options are refused below, once Qt took its own
+    if (first.isSet("screenshot"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!HasDisplay()) {
+    if (!first.isSet("platform") && !HasDisplay()) {
         std::fputs("corrolab: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
                    "Start it from a desktop session, or without a screen under a virtual one:\n"
                    "    xvfb-run -a ./build/corrolab\n",
@@ -66,13 +68,31 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption screenshot(
+        "screenshot", "Saves a PNG of each window in DIR, and quits.", "DIR");
+    parser.addOption(screenshot);
+    if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        // One line: the first word not taken, or what the parser missed.
+        QString problem = parser.errorText();
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().front();
+            problem = QString("unknown argument '%1'").arg((name.size() > 1 ? "--" : "-") + name);
+        } else if (!parser.positionalArguments().isEmpty()) {
+            problem = QString("unknown argument '%1'").arg(parser.positionalArguments().front());
+        }
+        std::fprintf(stderr, "corrolab: %s (try corrolab --help)\n",
+            corrolab::OneLine(problem.toStdString()).c_str());
+        return 2;
+    }
+    const std::string screenshotFolder = parser.value(screenshot).toLocal8Bit().toStdString();
     // One user data folder for the windows and the command line, whatever the
     // executable is called (~/.local/share/corrolab); the menu entry's icon and class.
     corrolab::SetUpProgramIdentity();
     UseDesignFonts();
     corrolab::QtPlatform platform;
     corrolab::Form2 window(platform);
-    if (!screenshotFolder.empty())
+    if (parser.isSet(screenshot))
         return corrolab::SaveScreenshots(window, screenshotFolder) ? 0 : 1;
     window.show();
     // For the start-up benchmark: leave as soon as the window has been shown.

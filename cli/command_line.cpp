@@ -492,9 +492,12 @@ const Subcommand* FindSubcommand(std::string_view name)
 // `corrolab --help`: the general lines, then each subcommand's.
 std::string Usage()
 {
-    std::string text = "Usage: corrolab                          start the windows\n"
-                       "       corrolab --screenshot DIR         a PNG of each window in DIR, "
-                       "without a display\n";
+    std::string text
+        = "Usage: corrolab [QT_OPTIONS]             start the windows; Qt's own options\n"
+          "                                         as -style Fusion, -platform offscreen,\n"
+          "                                         -reverse\n"
+          "       corrolab --screenshot DIR         a PNG of each window in DIR, "
+          "without a display\n";
     std::string calculators;
     for (const Subcommand& command : Subcommands())
         (IsCalculatorCommand(std::string(command.name)) ? calculators : text) += command.usage;

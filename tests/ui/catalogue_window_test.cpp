@@ -77,6 +77,31 @@ TEST_F(CatalogueWindow, TypedUnitOutsideTheCategoryIsNamed)
     EXPECT_EQ(form->Label1->text(), "'parsec' is not a unit of Length");
 }
 
+// Typed names: the spellings engineers use stand for the catalogue's units, and
+// an unknown name is answered with the close ones in the status line.
+TEST_F(CatalogueWindow, TypedSpellingsConvertAndUnknownNamesGetCloseOnes)
+{
+    const WindowCase cases[] = {
+        {"Pressure", "1", "MPa", "psi", " 145.038", ""},
+        {"Temperature", "100", "\u00b0C", "degF", " 212.000", ""},
+        {"Corrosion rate", "1", "mm/y", "mil/year", " 39.370", ""},
+        {"Corrosion rate", "1", "mm/yaer", "mpy", "",
+            "'mm/yaer' is not a unit of Corrosion rate; did you mean mm/year?"},
+        {"Length", "1", "furlong", "furlongs", "",
+            "'furlongs' is not a unit of Length; did you mean furlong?"},
+        {"Length", "1", "furlong", "kgs", "", "'kgs' is not a unit of Length"},
+    };
+    for (const WindowCase& row : cases) {
+        Choose(form->Combo5, row.category);
+        form->Text1->setText(row.value);
+        form->Text2->setText(row.from);
+        form->Text4->setText(row.to);
+        form->Command1->click();
+        EXPECT_EQ(Result(), row.result) << row.from << " -> " << row.to;
+        EXPECT_EQ(form->Label1->text().toStdString(), row.status) << row.from << " -> " << row.to;
+    }
+}
+
 TEST_F(CatalogueWindow, ScientificFormOfACatalogueResult)
 {
     Choose(form->Combo5, "Length");

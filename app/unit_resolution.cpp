@@ -91,10 +91,16 @@ Resolution ResolveInCategory(const UnitTable& table, const CorrosionMaterial& ma
 {
     if (ConvertsByTable(category, from, to))
         return {Conversion::FromUnitTable(table, from, to), {}};
-    for (const std::string_view name : {from, to})
-        if (!FindUnit(category, name))
-            return Refused(Message(
-                Quoted(name), " is not a unit of ", category.name, DidYouMean(name, &category)));
+    for (const std::string_view name : {from, to}) {
+        if (FindUnit(category, name))
+            continue;
+        // A unit of another category ("kg" in Length) is no typing slip: no
+        // close names for it.
+        const auto holding = CategoriesHoldingUnit(name);
+        const bool elsewhere = !holding.empty() && holding.front().exact;
+        return Refused(Message(Quoted(name), " is not a unit of ", category.name,
+            elsewhere ? std::string() : DidYouMean(name, &category)));
+    }
     return {CatalogueConversionOf({&category, FindUnit(category, from)},
                 {&category, FindUnit(category, to)}, material),
         {}};

@@ -322,8 +322,11 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
             ThrowFailure(outcome.reason);
         // As the window's status line: which number a value with more after it
         // stood for (number formats read their own digits, not a number).
-        if (const std::string note = ReadAsNote(value); outcome.number && !note.empty())
-            context.err << "corrolab: " << OneLine("read \"" + value + "\" " + note) << '\n';
+        // The window says "read as 1"; here the value typed goes in between.
+        if (std::string note = ReadAsNote(value); outcome.number && note.starts_with("read ")) {
+            note.insert(5, "\"" + value + "\" ");
+            context.err << "corrolab: " << OneLine(note) << '\n';
+        }
         out << (json ? asJson(value, outcome) : std::string(Trimmed(outcome.text))) << '\n';
         return 0;
     }

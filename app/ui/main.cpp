@@ -81,6 +81,8 @@ int main(int argc, char* argv[])
         } else if (!parser.positionalArguments().isEmpty()) {
             problem = QString("unknown argument '%1'").arg(parser.positionalArguments().front());
         }
+        if (problem.endsWith('.'))
+            problem.chop(1);
         std::fprintf(stderr, "corrolab: %s (try corrolab --help)\n",
             corrolab::OneLine(problem.toStdString()).c_str());
         return 2;

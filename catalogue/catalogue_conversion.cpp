@@ -2,6 +2,7 @@
 
 #include "catalogue/unit_symbols.h"
 #include "catalogue/whole_number_text.h"
+#include "corrosion/corrosion_rate_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,6 @@ namespace {
 
 using namespace symbols;
 
-constexpr double kFaradayPerEquivalent = 96500; // C, as the corrosion-rate units use it
 constexpr std::string_view kCorrosionRate = "Corrosion rate";
 
 // The corrosion-rate families in the order that Faraday's law and the density
@@ -31,7 +31,7 @@ int CorrosionFamily(const Dimension& dimension)
 // std::nullopt when the material does not give a usable link.
 std::optional<double> CorrosionLink(int from, int to, const CorrosionMaterial& material)
 {
-    const double kgPerCoulomb = material.equivalentWeight / 1000 / kFaradayPerEquivalent;
+    const double kgPerCoulomb = material.equivalentWeight / 1000 / kFaraday;
     const double kgPerM3 = material.equivalentWeight / material.ratio * 1000;
     const double steps[] = {kgPerCoulomb, 1 / kgPerM3}; // family 0 to 1, 1 to 2
     double link = 1;

@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_conversion.h"
 
+#include "base/number_format.h"
 #include "catalogue/unit_symbols.h"
 #include "catalogue/whole_number_text.h"
 #include "corrosion/corrosion_rate_units.h"
@@ -69,17 +70,6 @@ double Significant15(double x)
     return shift >= 0 ? std::round(x * power) / power : std::round(x / power) * power;
 }
 
-std::string Shortest(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    std::string shortest(text);
-    for (char& c : shortest)
-        if (c == ',')
-            c = '.';
-    return shortest;
-}
-
 } // namespace
 
 OrRefusal<double> CatalogueConversion::Convert(double value) const
@@ -93,7 +83,8 @@ OrRefusal<double> CatalogueConversion::Convert(double value) const
     // Degrees above absolute zero on the "from" scale; -273.15 C is exactly 0.
     const double aboveZero = value + fromZero_;
     if (aboveZero < 0)
-        return Refusal {Shortest(value) + " " + std::string(fromName_) + " is below absolute zero"};
+        return Refusal {
+            PlainText(value) + " " + std::string(fromName_) + " is below absolute zero"};
     const double scaled = aboveZero * scale_;
     double result = scaled - toZero_;
     // What is left of subtracting two nearly equal numbers is their rounding:

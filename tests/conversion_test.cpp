@@ -59,9 +59,9 @@ TEST(CorrosionRateUnits, IronAgreesWithPublishedFigures)
         {"mdd", "mg/dm^2-s", 1 / 86400.0, 1e-7},
         {"mg/dm^2-s", "mg/cm^2-s", 0.01, 1e-7},
         {"mg/cm^2-s", "g/cm^2-s", 1e-3, 1e-7},
-        // A mass loss of 1 g/cm^2-s over the density: 1 / 7.86 cm/s, 10 mm/cm,
+        // A mass loss of 1 g/cm^2-s over the density (EW / V, 7.86): 10 mm/cm,
         // a year of 365.25 days.
-        {"g/cm^2-s", "mm/year", 10 * 365.25 * 86400 / 7.86, 2e-7},
+        {"g/cm^2-s", "mm/year", 10 * 365.25 * 86400 / (kEw / kV), 2e-7},
     };
     const UnitTable table = IronTable();
     for (const Row& row : rows) {

@@ -48,11 +48,6 @@ std::optional<float> SinglePrecisionRatio(double from, double to)
     return ratio;
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
 } // namespace
 
 Conversion::Conversion(std::shared_ptr<const ConversionRule> rule)

@@ -15,6 +15,11 @@ std::string_view TrimmedOf(std::string_view text, bool (*drops)(char))
 
 } // namespace
 
+std::string Quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
 std::string_view Trimmed(std::string_view text)
 {
     return TrimmedOf(text, IsBlank);

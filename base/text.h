@@ -40,6 +40,9 @@ std::string AsciiCapitals(std::string_view text);
 // ASCII letters in small letters; every other byte as it is.
 std::string AsciiLowerCase(std::string_view text);
 
+// The text in single quotes, as messages name what the user typed: 'furlong'.
+std::string Quoted(std::string_view text);
+
 // A message for one line of standard error: control characters written as
 // escapes (\n, \t, \x1b), so that what the user typed or a server sent cannot
 // break the line or move the cursor, and no longer than `longest` bytes (cut

@@ -35,8 +35,9 @@ constexpr const char* kMassLossHelp
     = "Usage: corrolab massloss --mass-loss G --area CM2 (--hours H | --days D)\n"
       "                         [MATERIAL] [--unit U]\n"
       "\n"
-      "The corrosion rate of a coupon, CR = K * W / (A * T * D), with the constants K\n"
-      "of ASTM G1 (mpy 3.45e6, ipy 3.45e3, mm/year 8.76e4, mdd 2.40e6 * D).\n";
+      "The corrosion rate of a coupon, CR = K * W / (A * T * D) in mm/year with the\n"
+      "constant K = 8.76e4 of ASTM G1; the other units follow from it as convert\n"
+      "gives them.\n";
 
 constexpr const char* kLprHelp
     = "Usage: corrolab lpr --rp RP [--electrode-area CM2] (--b MV | --ba MV --bc MV)\n"

@@ -68,7 +68,7 @@ std::string RateText(double rate)
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string Quoted(std::string_view text)
+std::string QuotedLine(std::string_view text)
 {
     std::string quoted = "\"";
     for (const char c : text)
@@ -106,23 +106,26 @@ std::string RatesFileText(const std::vector<CurrencyRate>& currencies, const Rat
 {
     const std::string day = DayMonthYear(date);
     std::string text;
-    text += Quoted("Corrolab exchange rates: euro reference rates of the European Central Bank of "
+    text += QuotedLine(
+                "Corrolab exchange rates: euro reference rates of the European Central Bank of "
                 + day + ", converted to US Dollar")
         + "\n";
-    text += Quoted("Reference currency: US Dollar = 1; each rate is the number of units of that "
-                   "currency per 1 US Dollar")
+    text
+        += QuotedLine("Reference currency: US Dollar = 1; each rate is the number of units of that "
+                      "currency per 1 US Dollar")
         + "\n";
-    text += Quoted("Not published by the ECB, previous rates kept: " + JoinNames(changes.kept))
+    text += QuotedLine("Not published by the ECB, previous rates kept: " + JoinNames(changes.kept))
         + "\n";
-    text += Quoted("Legacy euro-area currencies: the Euro rate times their irrevocable euro "
-                   "conversion rates, so conversions among them are exact")
+    text += QuotedLine("Legacy euro-area currencies: the Euro rate times their irrevocable euro "
+                       "conversion rates, so conversions among them are exact")
         + "\n";
-    text += Quoted("Edit with any text editor; keep one quoted name and one rate per line, a point "
-                   "as decimal separator; an empty name ends the list")
+    text += QuotedLine(
+                "Edit with any text editor; keep one quoted name and one rate per line, a point "
+                "as decimal separator; an empty name ends the list")
         + "\n";
-    text += Quoted("ECB " + day + " Rates") + "\n";
+    text += QuotedLine("ECB " + day + " Rates") + "\n";
     for (const CurrencyRate& currency : currencies)
-        text += Quoted(currency.name) + "," + (currency.rate ? RateText(*currency.rate) : "0")
+        text += QuotedLine(currency.name) + "," + (currency.rate ? RateText(*currency.rate) : "0")
             + "\n";
     return text;
 }

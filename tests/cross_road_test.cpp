@@ -1,14 +1,10 @@
 // The same inputs through every road a user can take: the main window's
 // conversion (the tools window's hand-back, the unit table and the resolution
-// Form2::GetResult uses), the command line, and the calculators' core.
+// Form2::GetResult uses) and the command line.
 #include "alloys/alloy_catalogue.h"
 #include "app/unit_resolution.h"
 #include "base/number_format.h"
 #include "base/text.h"
-#include "calculators/field_number.h"
-#include "calculators/mass_loss.h"
-#include "calculators/material_lookup.h"
-#include "calculators/rate_units.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "tests/support/in_process_command_line.h"
@@ -85,15 +81,6 @@ std::vector<std::string> WithMaterial(const Road& road, std::vector<std::string>
     if (*road.alloy)
         args.insert(args.begin() + 1, {"--alloy", road.alloy});
     return args;
-}
-
-CalculatorMaterial CalculatorsMaterial(const Road& road)
-{
-    if (!*road.alloy)
-        return IronMaterial();
-    const Checked<CalculatorMaterial> material = LookUpMaterial(MaterialKind::Alloy, road.alloy);
-    EXPECT_TRUE(material.ok()) << road.alloy;
-    return *material;
 }
 
 TEST(CrossRoad, TheTenCorrosionUnitsGiveOneTextInTheWindowAndOnTheCommandLine)

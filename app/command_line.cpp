@@ -120,28 +120,6 @@ struct Failure
     std::string message;
 };
 
-// A message quotes what the user typed: control characters in it are written as
-// escapes, so that the message stays on one line.
-std::string OneLine(const std::string& message)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string line;
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            line += "\\n";
-        else if (c == '\r')
-            line += "\\r";
-        else if (c == '\t')
-            line += "\\t";
-        else if (byte < 0x20 || byte == 0x7f)
-            line += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        else
-            line += c;
-    }
-    return line;
-}
-
 bool WantsHelp(const std::vector<std::string>& args)
 {
     return std::ranges::find(args, "--help") != args.end()
@@ -212,6 +190,8 @@ std::optional<std::vector<ComponentTexts>> MaterialRows(const Parsed& parsed)
             throw Failure {"unknown alloy '" + alloy->second + "'"};
     } else {
         composition = parsed.options.at("--composition");
+        if (TrimmedWhiteSpace(composition).empty())
+            throw Failure {"the composition is empty"};
     }
     auto rows = CompositionRows(elements, composition);
     if (!rows)
@@ -287,20 +267,39 @@ FrameTexts MaterialFrame(const Parsed& parsed)
     return handBack.frame;
 }
 
-// The rates file the conversion uses, if any: --rates FILE must exist.
-std::optional<RatesFile> Rates(const Parsed& parsed, const std::filesystem::path& folder)
+// The rates file the conversion uses, if any: --rates FILE must exist. Where
+// reading it stopped early is told on standard error, as the windows tell it.
+std::optional<RatesFile> Rates(
+    const Parsed& parsed, const std::filesystem::path& folder, std::ostream& err)
 {
+    std::optional<RatesFile> rates;
+    std::filesystem::path file;
     if (const auto option = parsed.options.find("--rates"); option != parsed.options.end()) {
-        const auto content = ReadRatesFile(option->second);
-        if (!content)
+        file = option->second;
+        rates = ReadRatesFrom(file);
+        if (!rates)
             throw Failure {"rates file '" + option->second + "' not found"};
-        return ParseRatesFile(*content);
+    } else if (auto inUse = ReadRatesInUse(DataSearchFolders(UserDataFolder(), folder))) {
+        file = inUse->found.file;
+        rates = std::move(inUse->rates);
     }
-    if (const auto found
-        = FindDataFile(DataSearchFolders(UserDataFolder(), folder), kRatesFileName))
-        if (const auto content = ReadRatesFile(found->file))
-            return ParseRatesFile(*content);
-    return std::nullopt;
+    if (rates && rates->stop)
+        err << "corrolab: " << OneLine(RatesStopNote(file, *rates)) << '\n';
+    return rates;
+}
+
+// A rates file that lists nothing (a device, another kind of file), or a
+// currency of it whose rate does not read as a number.
+void RequireUsableRates(
+    const RatesFile& rates, const Parsed& parsed, const std::string& from, const std::string& to)
+{
+    if (const auto option = parsed.options.find("--rates");
+        option != parsed.options.end() && rates.currencies.empty())
+        throw Failure {"rates file '" + option->second + "' lists no currencies"};
+    for (const std::string& name : {from, to})
+        for (const CurrencyRate& currency : rates.currencies)
+            if (CurrencyKey(currency.name) == CurrencyKey(name) && !currency.rate)
+                throw Failure {"the rates file gives no usable rate for '" + name + "'"};
 }
 
 bool IsCatalogueCurrency(const std::string& name)
@@ -344,8 +343,11 @@ Conversion ResolveCommandLineUnits(const Parsed& parsed, const UnitTable& table,
     return std::move(resolution.conversion);
 }
 
+// The longest line `convert -` reads: far more than any number is long.
+constexpr size_t kLongestInputLine = 4096;
+
 int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-    const std::filesystem::path& folder)
+    std::ostream& err, const std::filesystem::path& folder)
 {
     const Parsed parsed
         = Parse(args, {"--metal", "--alloy", "--composition", "--method", "--rates", "--category"},
@@ -360,7 +362,7 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     UnitTable table;
     const FrameMaterial material = ReadFrame(MaterialFrame(parsed));
     LoadCorrosionRateUnits(table, material.equivalentWeight, material.ratio);
-    const std::optional<RatesFile> rates = Rates(parsed, folder);
+    const std::optional<RatesFile> rates = Rates(parsed, folder, err);
     if (rates)
         StoreCurrencies(table, *rates);
 
@@ -369,6 +371,8 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
     if (!conversion.resolved()) {
         if (!rates)
             RequireRatesFor(table, from, to);
+        else
+            RequireUsableRates(*rates, parsed, from, to);
         throw Failure {conversion.reason()};
     }
     const auto convertOne = [&](std::string_view text) {
@@ -381,9 +385,42 @@ int Convert(const std::vector<std::string>& args, std::istream& in, std::ostream
         out << Trimmed(outcome.text) << '\n';
         return 0;
     }
+    // Line by line, each bounded: a line longer than any number is an error naming
+    // it, and a stream that fails midway is an error, not the end of the input.
+    std::streambuf* const buffer = in.rdbuf();
+    using Traits = std::char_traits<char>;
     std::string line;
-    while (std::getline(in, line))
+    int number = 0;
+    bool failed = buffer == nullptr;
+    while (!failed) {
+        line.clear();
+        ++number;
+        Traits::int_type c = Traits::eof();
+        try {
+            while (!Traits::eq_int_type(c = buffer->sbumpc(), Traits::eof())
+                && Traits::to_char_type(c) != '\n') {
+                if (line.size() == kLongestInputLine)
+                    throw Failure {"line " + std::to_string(number)
+                        + " of the standard input is longer than "
+                        + std::to_string(kLongestInputLine) + " characters"};
+                line += Traits::to_char_type(c);
+            }
+        } catch (const Failure&) {
+            throw;
+        } catch (...) {
+            failed = true;
+            break;
+        }
+        const bool end = Traits::eq_int_type(c, Traits::eof());
+        if (end && line.empty())
+            break;
         out << convertOne(line) << '\n';
+        if (end)
+            break;
+    }
+    if (failed)
+        throw Failure {
+            "the standard input could not be read after line " + std::to_string(number - 1)};
     return 0;
 }
 
@@ -409,11 +446,13 @@ int Material(const std::vector<std::string>& args, std::ostream& out)
         << "g102 density source: "
         << (g102.results ? std::string(DensitySourceWord(figures.densitySource)) : "") << '\n'
         << "g102 ratio: " << Trimmed(figures.ratioText) << '\n';
-    return calculation.results || g102.results ? 0 : 1;
+    if (!calculation.results && !g102.results)
+        throw Failure {"the material cannot be calculated (" + Warnings(calculation) + ")"};
+    return 0;
 }
 
-int Units(
-    const std::vector<std::string>& args, std::ostream& out, const std::filesystem::path& folder)
+int Units(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+    const std::filesystem::path& folder)
 {
     const Parsed parsed = Parse(args, {}, {"--definitions"});
     if (parsed.positional.size() > 1)
@@ -436,9 +475,9 @@ int Units(
         return 0;
     }
     if (category == kCurrencies)
-        if (const auto rates = Rates(parsed, folder)) {
+        if (const auto rates = Rates(parsed, folder, err)) {
             for (const CurrencyRate& currency : rates->currencies)
-                out << currency.name << '\n';
+                out << OneLine(currency.name, kMaxCurrencyNameLength) << '\n';
             return 0;
         }
     for (std::string_view unit : UnitsForSelection(category))
@@ -522,11 +561,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     }
     try {
         if (command == "convert")
-            return Convert(rest, in, out, programFolder);
+            return Convert(rest, in, out, err, programFolder);
         if (command == "material")
             return Material(rest, out);
         if (command == "units")
-            return Units(rest, out, programFolder);
+            return Units(rest, out, err, programFolder);
         if (command == "paths")
             return Paths(rest, out, programFolder);
         if (command == "rates")

@@ -1,5 +1,7 @@
 #include "app/http_get.h"
 
+#include "app/text.h"
+
 #include <curl/curl.h>
 #include <memory>
 
@@ -40,6 +42,19 @@ struct CurlCloser
 
 } // namespace
 
+bool IsHttpsUrl(std::string_view url)
+{
+    return AsciiLowerCase(url.substr(0, 6)) == "https:";
+}
+
+bool RedirectAllowed(std::string_view from, std::string_view to)
+{
+    const bool toHttps = IsHttpsUrl(to);
+    if (IsHttpsUrl(from))
+        return toHttps;
+    return toHttps || AsciiLowerCase(to.substr(0, 5)) == "http:";
+}
+
 std::variant<std::string, HttpFailure> HttpGet(const std::string& url, const HttpLimits& limits)
 {
     static const bool started = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
@@ -54,7 +69,7 @@ std::variant<std::string, HttpFailure> HttpGet(const std::string& url, const Htt
     curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
     // Never from HTTPS down to plain HTTP.
-    const bool secure = url.starts_with("https:");
+    const bool secure = IsHttpsUrl(url);
     curl_easy_setopt(curl.get(), CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
     curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, limits.redirects);

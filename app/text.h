@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,15 @@ std::string AsciiCapitals(std::string_view text);
 
 // ASCII letters in small letters; every other byte as it is.
 std::string AsciiLowerCase(std::string_view text);
+
+// The longest text OneLine gives back, before its "...".
+inline constexpr std::size_t kOneLineLimit = 1000;
+
+// A text from a file, a server or the user made fit for one line of a message:
+// control characters (line breaks, escape, DEL, the C1 controls and bytes that
+// are no UTF-8) are written as escapes such as "\n" and "\x1b", so that nothing
+// of it reaches the terminal as a command; a text longer than `limit` bytes is
+// cut there, never inside a character, and ends in "...".
+std::string OneLine(std::string_view text, std::size_t limit = kOneLineLimit);
 
 } // namespace corrolab

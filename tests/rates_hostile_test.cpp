@@ -1,6 +1,7 @@
 // Rates files and ECB files as an attacker or an editor makes them: bounded
 // memory, no currency of the user's file lost, implausible rates refused,
 // files as editors save them read as text.
+#include "app/http_get.h"
 #include "app/text.h"
 #include "corrosion/rates_import.h"
 #include "ecb_fixtures.h"
@@ -280,6 +281,32 @@ TEST(OneLineText, EscapesControlsAndCapsTheLength)
     };
     for (const OneLineCase& row : cases)
         EXPECT_EQ(OneLine(row.text), row.line) << row.line;
+}
+
+struct RedirectCase
+{
+    const char* from;
+    const char* to;
+    bool allowed;
+};
+
+TEST(Downloads, NeverFromHttpsDownToHttpWhateverTheCase)
+{
+    const RedirectCase cases[] = {
+        {"https://ecb.example/a", "https://mirror.example/b", true},
+        {"https://ecb.example/a", "http://mirror.example/b", false},
+        {"HTTPS://ecb.example/a", "http://mirror.example/b", false},
+        {"HtTpS://ecb.example/a", "HTTP://mirror.example/b", false},
+        {"https://ecb.example/a", "HTTPS://mirror.example/b", true},
+        {"http://127.0.0.1/a", "http://127.0.0.1/b", true},
+        {"http://127.0.0.1/a", "https://mirror.example/b", true},
+        {"HTTP://127.0.0.1/a", "ftp://mirror.example/b", false},
+        {"https://ecb.example/a", "file:///etc/passwd", false},
+    };
+    for (const RedirectCase& row : cases)
+        EXPECT_EQ(RedirectAllowed(row.from, row.to), row.allowed) << row.from << " -> " << row.to;
+    EXPECT_TRUE(IsHttpsUrl("HTTPS://x"));
+    EXPECT_FALSE(IsHttpsUrl("http://x"));
 }
 
 struct EditorCase

@@ -57,7 +57,8 @@ void CheckCoupons(std::string_view text)
         FUZZ_CHECK(!rejected.reason.empty());
     }
     for (const std::string_view unit : {kMillimetresPerYear, std::string_view("mpy")}) {
-        const auto summary = SummariseCoupons(table, IronMaterial(), unit);
+        static const CalculatorMaterial iron = IronMaterial();
+        const auto summary = SummariseCoupons(table, iron, unit);
         if (!summary) {
             FUZZ_CHECK(!summary.error().message.empty());
             continue;

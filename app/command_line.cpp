@@ -13,6 +13,7 @@
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
+#include "polarization/polarization_command.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
 #include "tools/g102_calculation.h"
@@ -521,6 +522,7 @@ const std::map<std::string, const char*>& SubcommandHelp()
         {"alloys", kAlloysHelp},
         {"paths", kPathsHelp},
         {"rates", kRatesHelp},
+        {"polarization", kPolarizationHelp},
     };
     return help;
 }
@@ -539,7 +541,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     std::ostream& err, const std::filesystem::path& programFolder)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        out << kUsage << kCalculatorUsage;
+        out << kUsage << kCalculatorUsage << kPolarizationUsage;
         return 0;
     }
     if (args[0] == "--version") {
@@ -551,7 +553,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     const std::string& command = args[0];
     const auto help = SubcommandHelp().find(command);
     if (help == SubcommandHelp().end()) {
-        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage << kCalculatorUsage;
+        err << "corrolab: unknown subcommand '" << command << "'\n"
+            << kUsage << kCalculatorUsage << kPolarizationUsage;
         return 2;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -568,6 +571,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Units(rest, out, err, programFolder);
         if (command == "paths")
             return Paths(rest, out, programFolder);
+        if (command == "polarization")
+            return RunPolarizationCommand(rest, out, err);
         if (command == "rates")
             return RunRatesCommand(rest, out, err,
                 {DataSearchFolders(UserDataFolder(), programFolder), std::nullopt, HttpLimits {}});

@@ -40,7 +40,6 @@ std::string AsciiCapitals(std::string_view text);
 // ASCII letters in small letters; every other byte as it is.
 std::string AsciiLowerCase(std::string_view text);
 
-<<<<<<< HEAD
 // The longest text OneLine gives back, before its "...".
 inline constexpr std::size_t kOneLineLimit = 1000;
 
@@ -50,11 +49,5 @@ inline constexpr std::size_t kOneLineLimit = 1000;
 // of it reaches the terminal as a command; a text longer than `limit` bytes is
 // cut there, never inside a character, and ends in "...".
 std::string OneLine(std::string_view text, std::size_t limit = kOneLineLimit);
-=======
-// A message that quotes what a user typed or a file held, on one line: line
-// breaks, tabs and other control characters are written as escapes ("\\n",
-// "\\x1b").
-std::string OneLine(std::string_view message);
->>>>>>> main
 
 } // namespace corrolab

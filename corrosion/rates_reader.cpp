@@ -211,13 +211,13 @@ RatesFile ParseRatesFile(std::string_view content)
             file.currencies.pop_back();
         }
     };
+    if (fields.size() > kHeaderFields)
+        file.caption = fields[kHeaderFields].text;
     for (size_t i = 0; i <= kHeaderFields && i < fields.size(); ++i)
         if (fields[i].unclosed) {
             stopAt(fields[i].line, "a quote is not closed");
             return file;
         }
-    if (fields.size() > kHeaderFields)
-        file.caption = fields[kHeaderFields].text;
     for (size_t i = kHeaderFields + 1; i < fields.size(); i += 2) {
         const Field& name = fields[i];
         if (name.unclosed || (i + 1 < fields.size() && fields[i + 1].unclosed)) {

@@ -352,6 +352,9 @@ TEST(RatesFilesAsEditorsSaveThem, ReadAsText)
             std::nullopt},
         {"an unclosed quote", kHeader + "\"US Dollar\",1\n\"Euro,0.965\n\"Yen\",156\n",
             {{"US Dollar", 1}}, 3},
+        // Found by fuzz_rates: the caption is field 6 all the same.
+        {"an unclosed quote in the header",
+            "\"a\n\"b\",\"c\",\"d\",\"e\",\"Jan 2025 Rates\"\n\"US Dollar\",1\n", {}, 1},
         {"a blank line before more entries", kHeader + "\"US Dollar\",1\n\n\"Yen\",156\n",
             {{"US Dollar", 1}}, 3},
     };

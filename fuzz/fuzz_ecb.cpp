@@ -3,9 +3,9 @@
 // or a zip holding either; ParseEcbData tells them apart by their content. The
 // same bytes are also fed to the streaming reader in pieces chosen by the input.
 
-#include "app/text.h"
-#include "corrosion/ecb_rates.h"
-#include "corrosion/rates_import.h"
+#include "base/text.h"
+#include "currency/ecb_rates.h"
+#include "currency/rates_import.h"
 #include "fuzz/fuzz_check.h"
 
 #include <chrono>

@@ -1,8 +1,8 @@
 // The command line given hostile input: bounded lines, no input dropped, texts
 // of files and servers on one escaped line, each stop of the rates file told,
 // and each refusal blaming what is wrong.
-#include "app/command_line.h"
-#include "app/rates_command.h"
+#include "cli/command_line.h"
+#include "currency/rates_command.h"
 #include "calculators/coupon_table.h"
 #include "calculators/material_lookup.h"
 #include "ecb_fixtures.h"

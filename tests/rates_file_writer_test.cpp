@@ -1,6 +1,6 @@
 // The one writer of the rates file: whole files only, the backup written the
 // same way, no link followed, the old file's mode kept, imports serialised.
-#include "corrosion/rates_file_writer.h"
+#include "currency/rates_file_writer.h"
 #include "ecb_fixtures.h"
 #include "temp_folder.h"
 

@@ -1,9 +1,9 @@
 // Rates files and ECB files as an attacker or an editor makes them: bounded
 // memory, no currency of the user's file lost, implausible rates refused,
 // files as editors save them read as text.
-#include "app/http_get.h"
-#include "app/text.h"
-#include "corrosion/rates_import.h"
+#include "currency/http_get.h"
+#include "base/text.h"
+#include "currency/rates_import.h"
 #include "ecb_fixtures.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "app/ui/web_download.h"
 
-#include "app/http_get.h"
-#include "app/text.h"
+#include "currency/http_get.h"
+#include "base/text.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

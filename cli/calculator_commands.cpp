@@ -222,11 +222,18 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
         = CalculateRemainingLife({thickness, minimum, rate}, measured);
     if (!life)
         ThrowFailure(life.error().message);
+    // Every input is checked before the first result line is printed.
+    std::optional<double> allowance;
+    if (const auto design = OptionalNumber(options, "--design-life")) {
+        const Checked<double> checked = DesignAllowance(rate, *design);
+        if (!checked)
+            ThrowFailure("--design-life: " + checked.error().message);
+        allowance = *checked;
+    }
     out << "remaining life: " << ResultNumber(life->years) << " years\n"
         << "minimum reached: " << (life->date ? IsoDate(*life->date) : "after 9999-12-31") << '\n';
-    if (const auto design = OptionalNumber(options, "--design-life"))
-        out << "design allowance: " << ResultNumber(Value(DesignAllowance(rate, *design)))
-            << " mm\n";
+    if (allowance)
+        out << "design allowance: " << ResultNumber(*allowance) << " mm\n";
     out << "severity: " << SeverityLine(rate, Attack::General) << '\n';
     return 0;
 }

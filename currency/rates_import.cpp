@@ -1,5 +1,7 @@
 #include "currency/rates_import.h"
 
+#include "base/text.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -81,7 +83,7 @@ std::string JoinNames(const std::vector<std::string>& names)
 {
     std::string joined;
     for (const std::string& name : names)
-        joined += (joined.empty() ? "" : ", ") + name;
+        joined += (joined.empty() ? "" : ", ") + OneLine(name, kMaxCurrencyNameLength);
     return joined.empty() ? "none" : joined;
 }
 
@@ -130,6 +132,39 @@ std::string RatesFileText(const std::vector<CurrencyRate>& currencies, const Rat
     return text;
 }
 
+// The first day of the euro: the ECB's first reference rates are of this day.
+constexpr std::chrono::year_month_day kFirstEuroDay {
+    std::chrono::year(1999), std::chrono::January, std::chrono::day(4)};
+
+// How far a new rate may be from the rate in use, either way: rates of the worst
+// hyperinflation move less in a year, and a typing slip of the exponent more.
+constexpr double kPlausibleFactor = 1e6;
+// Without a rate in use, the band any currency stands in against the euro.
+constexpr double kFewestPerEuro = 1e-6;
+constexpr double kMostPerEuro = 1e9;
+
+// The reason a new rate is not believable, when it is not.
+std::optional<std::string> ImplausibleRate(
+    const EcbRates& ecb, const std::vector<CurrencyRate>& fresh, const RatesFile& current)
+{
+    for (const auto& [code, perEuro] : ecb.perEuro)
+        if (perEuro < kFewestPerEuro || perEuro > kMostPerEuro)
+            return "the ECB's rate of " + code + " (" + RateText(perEuro)
+                + " per euro) is no currency's rate";
+    for (const CurrencyRate& now : fresh) {
+        for (const CurrencyRate& old : current.currencies) {
+            if (old.name != now.name || !old.rate || !now.rate)
+                continue;
+            const double ratio = *now.rate / *old.rate;
+            if (!(ratio >= 1 / kPlausibleFactor && ratio <= kPlausibleFactor))
+                return "the new rate of " + now.name + " (" + RateText(*now.rate)
+                    + ") is more than a million times off the rate in use (" + RateText(*old.rate)
+                    + ")";
+        }
+    }
+    return std::nullopt;
+}
+
 bool SameRate(double written, double meant)
 {
     return std::fabs(written - meant) <= 1e-8 * std::fabs(meant);
@@ -139,17 +174,18 @@ bool SameRate(double written, double meant)
 
 std::optional<std::string> NewRatesProblem(const RatesFile& fresh, const RatesFile& current)
 {
-    if (fresh.misalignedLine)
-        return "the new rates file reads wrong from line " + std::to_string(*fresh.misalignedLine);
+    if (fresh.stop)
+        return "the new rates file reads wrong from line " + std::to_string(fresh.stop->line);
     for (const CurrencyRate& old : current.currencies) {
         const CurrencyRate* found = nullptr;
         for (const CurrencyRate& now : fresh.currencies)
             if (now.name == old.name)
                 found = &now;
         if (found == nullptr)
-            return "the new rates file would not list " + old.name;
+            return "the new rates file would not list " + OneLine(old.name, kMaxCurrencyNameLength);
         if (old.rate && !found->rate)
-            return "the new rates file would have no usable rate for " + old.name;
+            return "the new rates file would have no usable rate for "
+                + OneLine(old.name, kMaxCurrencyNameLength);
     }
     return std::nullopt;
 }
@@ -161,11 +197,15 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
         return RatesImportError {"The ECB rates are dated " + DayMonthYear(ecb.date)
             + ", after today (" + DayMonthYear(today)
             + "). Check the computer's date or the file; nothing was changed."};
-    if (current.misalignedLine)
-        return RatesImportError {"The rates file in use does not read right from line "
-            + std::to_string(*current.misalignedLine)
-            + " (a rate with a decimal comma?). Mend that line first, so that no currency after "
-              "it is lost; nothing was changed."};
+    if (std::chrono::sys_days(ecb.date) < std::chrono::sys_days(kFirstEuroDay))
+        return RatesImportError {"The ECB rates are dated " + DayMonthYear(ecb.date)
+            + ", before the euro's first day (" + DayMonthYear(kFirstEuroDay)
+            + "). Check the file; nothing was changed."};
+    if (current.stop)
+        return RatesImportError {"The rates file in use is read only up to line "
+            + std::to_string(current.stop->line) + " (" + current.stop->reason
+            + "). Mend that line first, so that no currency after it is lost; nothing was "
+              "changed."};
     const auto dollar = ecb.perEuro.find("USD");
     if (dollar == ecb.perEuro.end())
         return RatesImportError {"The ECB file has no usable US Dollar rate, so no rate can be "
@@ -174,6 +214,9 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
     RatesImport import;
     import.changes.rejected = ecb.rejected;
     const std::vector<CurrencyRate> fresh = FreshRates(ecb, dollar->second);
+    if (const auto implausible = ImplausibleRate(ecb, fresh, current))
+        return RatesImportError {
+            "The import was stopped: " + *implausible + ". Check the file; nothing was changed."};
     const auto freshRate = [&](const std::string& name) -> const CurrencyRate* {
         for (const CurrencyRate& rate : fresh)
             if (rate.name == name)
@@ -212,7 +255,8 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
         if (written.name != currencies[i].name
             || (currencies[i].rate
                 && (!written.rate || !SameRate(*written.rate, *currencies[i].rate))))
-            return RatesImportError {"The import was stopped: the rate of " + currencies[i].name
+            return RatesImportError {"The import was stopped: the rate of "
+                + OneLine(currencies[i].name, kMaxCurrencyNameLength)
                 + " does not read back as written; nothing was changed."};
     }
     return import;

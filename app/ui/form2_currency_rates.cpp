@@ -1,6 +1,8 @@
 // Loading the exchange rates into the main window.
 #include "app/ui/form2.h"
 
+#include "base/text.h"
+#include "currency/ecb_rates.h"
 #include "currency/rates_reader.h"
 #include "datafiles/editable_data_file.h"
 
@@ -43,39 +45,34 @@ void Form2::LoadCurrencyRates()
 {
     rates.loaded = false;
     const std::vector<DataFolder> folders = platform_.DataFolders();
-    std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
-    if (!found)
+    std::optional<RatesInUse> inUse = ReadRatesInUse(folders);
+    if (!inUse)
         return;
-    std::optional<std::string> content = ReadRatesFile(found->file);
-    if (!content)
-        return;
-    RatesFile file = ParseRatesFile(*content);
 
     // The age of the rates: the date the caption names, else the file's date.
-    const auto ratesDate = RatesDate(file.caption, platform_.FileDate(found->file));
+    const auto ratesDate = RatesDate(inUse->rates.caption, platform_.FileDate(inUse->found.file));
     if (ratesDate && !rates.warned) {
         const int age = AgeInDays(*ratesDate, platform_.Today());
         if (age > kRatesAgeLimitDays) {
             rates.warned = true;
             if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
-                if (!RenewOldRates(*found, folders))
+                if (!RenewOldRates(inUse->found, folders))
                     return;
                 // An update or an import may have written a new file: read the one in use.
-                found = FindDataFile(platform_.DataFolders(), kRatesFileName);
-                content = found ? ReadRatesFile(found->file) : std::nullopt;
-                if (!content)
+                inUse = ReadRatesInUse(platform_.DataFolders());
+                if (!inUse)
                     return;
-                file = ParseRatesFile(*content);
             }
         }
     }
+    const RatesFile& file = inUse->rates;
 
     rates.caption = file.caption;
     rates.loaded = true;
-    if (file.misalignedLine && !rates.misalignmentTold) {
+    if (file.stop && !rates.misalignmentTold) {
         rates.misalignmentTold = true;
-        platform_.Tell(this, kTitle, MisalignedRatesMessage(found->file, *file.misalignedLine),
-            Platform::Icon::Warning);
+        platform_.Tell(
+            this, kTitle, OneLine(RatesStopNote(inUse->found.file, file)), Platform::Icon::Warning);
     }
 
     List2->clear();

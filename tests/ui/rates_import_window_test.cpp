@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace corrolab {
 namespace {
@@ -94,6 +95,41 @@ TEST_F(RatesImportWindow, ASecondImportKeepsTheFirstAsBak)
     EXPECT_EQ(ReadWhole(platform.userFolder / "Currency.txt.bak"), first);
     ChooseCurrencies();
     EXPECT_EQ(form->Label1->text(), "ECB 23 Jan 2025 Rates");
+}
+
+TEST_F(RatesImportWindow, WritesWithTheCommandLinesWriter)
+{
+    platform.chosenFiles = {EcbFixture("eurofxref-daily.xml"),
+        data.Write("next.csv", "Date, USD, JPY\n23 January 2025, 1.05, 160\n")};
+    form->menu.mnuImportRates->trigger();
+    // A file kept private, and a link where the backup goes.
+    ASSERT_EQ(::chmod(Written().c_str(), 0600), 0);
+    const auto precious = data.Write("precious.txt", "keep me");
+    std::filesystem::remove(platform.userFolder / "Currency.txt.bak");
+    std::filesystem::create_symlink(precious, platform.userFolder / "Currency.txt.bak");
+    form->menu.mnuImportRates->trigger();
+    EXPECT_EQ(ReadWhole(precious), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(platform.userFolder / "Currency.txt.bak"));
+    EXPECT_EQ(std::filesystem::status(Written()).permissions(),
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_NE(LastTell().find("ECB 23 Jan 2025 Rates"), std::string::npos) << LastTell();
+}
+
+TEST_F(RatesImportWindow, MessagesShowFileTextsEscapedAndShort)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        {"escape sequences", "Date, \x1B]0;owned\x07\x1B[2J\n2025-01-22, 1\n"},
+        {"a 2 MB header cell", "Date, " + std::string(2'000'000, 'Q') + "\n2025-01-22, 1\n"},
+    };
+    for (const auto& [name, content] : cases) {
+        platform.chosenFiles = {data.Write("ecb.csv", content)};
+        platform.dialogs.clear();
+        form->menu.mnuImportRates->trigger();
+        const std::string told = LastTell();
+        EXPECT_LT(told.size(), 1200u) << name;
+        for (const char c : told)
+            EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n') << name;
+    }
 }
 
 TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
@@ -277,7 +313,8 @@ TEST_F(RatesImportWindow, AShiftedFileIsReportedOnceWithItsLine)
     EXPECT_EQ(Items(form->List2), std::vector<std::string> {"US Dollar"});
     EXPECT_EQ(form->Label1->text(), "Jan 2025 Rates");
     ASSERT_EQ(platform.Count("Tell"), 1u);
-    EXPECT_EQ(LastTell(), MisalignedRatesMessage(file, 3));
+    EXPECT_EQ(LastTell(), RatesStopNote(file, ParseRatesFile(ReadWhole(file))));
+    EXPECT_TRUE(LastTell().starts_with("Currency.txt line 3: ")) << LastTell();
     ChooseCurrencies();
     EXPECT_EQ(platform.Count("Tell"), 1u);
 }

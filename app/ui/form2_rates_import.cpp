@@ -131,10 +131,20 @@ std::optional<std::string> Form2::ImportRatesData(std::string_view ecbData, bool
 void Form2::ReloadCurrencies()
 {
     const QString currencies = QString::fromUtf8(kCurrencies.data(), kCurrencies.size());
+    // The pair the user chose stays chosen when the new file still lists it.
+    const QString from = List2->currentItem() ? List2->currentItem()->text() : QString();
+    const QString to = List4->currentItem() ? List4->currentItem()->text() : QString();
     if (Combo5->currentText() == currencies)
         Combo5_Click();
     else if (List1->currentItem() && List1->currentItem()->text() == currencies)
         List1_Click();
+    else
+        return;
+    for (const auto& [list, name] : {std::pair {List2, from}, std::pair {List4, to}}) {
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        if (!found.isEmpty() && list->currentRow() != list->row(found.front()))
+            SetListIndex(list, list->row(found.front()));
+    }
 }
 
 } // namespace corrolab

@@ -96,6 +96,24 @@ TEST_F(RatesImportWindow, ASecondImportKeepsTheFirstAsBak)
     EXPECT_EQ(form->Label1->text(), "ECB 23 Jan 2025 Rates");
 }
 
+TEST_F(RatesImportWindow, AReImportKeepsTheChosenPair)
+{
+    ChooseCurrencies();
+    Pick(form->List2, "Japanese Yen");
+    Pick(form->List4, "Pound Sterling");
+    ASSERT_EQ(form->Text2->text(), "Japanese Yen");
+    platform.chosenFiles = {EcbFixture("eurofxref-daily.xml")};
+    form->menu.mnuImportRates->trigger();
+    ASSERT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates");
+    EXPECT_EQ(form->List2->currentItem()->text(), "Japanese Yen");
+    EXPECT_EQ(form->List4->currentItem()->text(), "Pound Sterling");
+    EXPECT_EQ(form->Text2->text(), "Japanese Yen");
+    EXPECT_EQ(form->Text4->text(), "Pound Sterling");
+    // The result is of the kept pair: 1 yen in pounds at the new rates.
+    EXPECT_FALSE(Result().empty());
+    EXPECT_NEAR(std::stod(Result()), 0.84425 / 162.63, 1e-6);
+}
+
 TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
 {
     const std::string zip = ZipOf({{"eurofxref.csv", EcbFixtureText("eurofxref.csv")}});

@@ -2,6 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "app/editable_data_file.h"
+#include "corrosion/ecb_rates.h"
 #include "corrosion/rates_reader.h"
 
 #include <QLabel>
@@ -19,7 +20,7 @@ constexpr const char* kTitle = "Corrolab";
 bool Form2::RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders)
 {
     const auto failure = UpdateRatesNow(false);
-    if (!failure)
+    if (!failure || failure->empty())
         return true;
     if (!platform_.AskOkCancel(this, kTitle,
             *failure + "\n\n"
@@ -49,6 +50,14 @@ void Form2::LoadCurrencyRates()
     std::optional<std::string> content = ReadRatesFile(found->file);
     if (!content)
         return;
+    if (std::holds_alternative<EcbRates>(ParseEcbData(*content))) {
+        if (!ImportSavedEcbFile(*found, folders))
+            return;
+        found = FindDataFile(folders, kRatesFileName);
+        content = found ? ReadRatesFile(found->file) : std::nullopt;
+        if (!content)
+            return;
+    }
     RatesFile file = ParseRatesFile(*content);
 
     // The age of the rates: the date the caption names, else the file's date.

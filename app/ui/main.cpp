@@ -3,9 +3,9 @@
 #include "app/ui/form2.h"
 #include "app/ui/qt_platform.h"
 #include "app/ui/screenshots.h"
+#include "app/ui/vb_controls.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -26,18 +26,6 @@ bool HasDisplay()
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
 #endif
-}
-
-void UseDesignFonts()
-{
-    // The windows were designed with Windows fonts; metric-compatible stand-ins
-    // keep every caption inside its control where those fonts are missing.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Tahoma", "Liberation Sans");
-    QFont::insertSubstitution("Courier New", "Liberation Mono");
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
 }
 
 } // namespace
@@ -69,7 +57,7 @@ int main(int argc, char* argv[])
     // executable is called: ~/.local/share/corrolab.
     QApplication::setApplicationName("corrolab");
     QApplication::setDesktopFileName("io.github.corrolab.Corrolab"); // its menu entry and icon
-    UseDesignFonts();
+    corrolab::UseDesignFonts();
     corrolab::QtPlatform platform;
     corrolab::Form2 window(platform);
     if (!screenshotFolder.empty())

@@ -1,9 +1,9 @@
 // Loading the exchange rates into the main window.
 #include "app/ui/form2.h"
 
-#include "app/editable_data_file.h"
-#include "corrosion/ecb_rates.h"
-#include "corrosion/rates_reader.h"
+#include "currency/ecb_rates.h"
+#include "currency/rates_reader.h"
+#include "datafiles/editable_data_file.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -17,6 +17,7 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuAC = menu.mnuFile->addAction("&Alloys and Compositions");
     menu.mnuEC = menu.mnuFile->addAction("&Expression Calculator");
     menu.mnuCC = menu.mnuFile->addAction("C&orrosion Calculators");
+    menu.mnuPC = menu.mnuFile->addAction("Polari&zation Curve\u2026");
     menu.mnuFile->addSeparator();
     menu.mnuCW = menu.mnuFile->addAction("&Close Window");
     menu.mnuAT = menu.mnuFile->addAction("Always on &Top");
@@ -35,8 +36,10 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuImportRates = menu.mnuEdit->addAction("&Import ECB rates…");
     menu.mnuUpdateRates = menu.mnuEdit->addAction("Update &rates now");
 
-    menu.mnuHelp = bar->addAction("&Help");
+    menu.mnuHelpMenu = bar->addMenu("&Help");
+    menu.mnuHelp = menu.mnuHelpMenu->addAction("&User Guide");
     menu.mnuHelp->setShortcut(QKeySequence::HelpContents);
+    menu.mnuAbout = menu.mnuHelpMenu->addAction("&About Corrolab");
     return menu;
 }
 

@@ -15,6 +15,7 @@ struct MainMenu
     QAction* mnuAC = nullptr; // Alloys and Compositions
     QAction* mnuEC = nullptr; // Expression Calculator
     QAction* mnuCC = nullptr; // Corrosion Calculators
+    QAction* mnuPC = nullptr; // Polarization Curve…
     QAction* mnuCW = nullptr; // Close Window
     QAction* mnuAT = nullptr; // Always on Top
     QAction* mnuExit = nullptr;
@@ -25,7 +26,9 @@ struct MainMenu
     QAction* mnuUnitsList = nullptr; // Units.txt
     QAction* mnuImportRates = nullptr; // Import ECB rates…
     QAction* mnuUpdateRates = nullptr; // Update rates now
-    QAction* mnuHelp = nullptr;
+    QMenu* mnuHelpMenu = nullptr;
+    QAction* mnuHelp = nullptr; // User Guide
+    QAction* mnuAbout = nullptr; // About Corrolab
 };
 
 MainMenu BuildMainMenu(QMainWindow& window);

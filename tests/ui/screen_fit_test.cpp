@@ -5,7 +5,7 @@
 #include "window_fixture.h"
 
 #include "alloys/ui/alloy_browser.h"
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 #include "calculators/ui/corrosion_calculators.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"

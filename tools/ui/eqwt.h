@@ -129,6 +129,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void NameControls();
     void BuildControls();
     void BuildRow(int row);
     void PlaceRow(int row, int top);

@@ -271,6 +271,13 @@ std::variant<RatesImport, RatesImportError> ImportEcbData(
     return BuildRatesImport(std::get<EcbRates>(ecb), current, today);
 }
 
+std::string OlderRatesQuestion(
+    std::chrono::year_month_day imported, std::chrono::year_month_day inUse)
+{
+    return "The file holds rates of " + DayMonthYear(imported) + "; the rates in use are of "
+        + DayMonthYear(inUse) + ". Replace them?";
+}
+
 std::string DescribeChanges(const RatesChanges& changes)
 {
     std::string text = "Updated " + std::to_string(changes.updated.size()) + " currencies, kept "

@@ -387,11 +387,36 @@ std::optional<std::chrono::year_month_day> CaptionDate(std::string_view caption)
     return std::nullopt;
 }
 
+std::optional<std::chrono::year_month_day> CaptionMonthEnd(std::string_view caption)
+{
+    // A month as an abbreviation or in full: "Marks 2025" names no month.
+    static constexpr std::array<std::string_view, 12> kFullNames = {"JANUARY", "FEBRUARY", "MARCH",
+        "APRIL", "MAY", "JUNE", "JULY", "AUGUST", "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+    const std::vector<std::string_view> words = Words(caption);
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        const auto m = MonthNumber(words[i]);
+        if (m && words[i].size() != 3 && AsciiCapitals(words[i]) != kFullNames[*m - 1])
+            continue;
+        const auto y = WholeNumber(words[i + 1]);
+        if (!m || !y || words[i + 1].size() != 4)
+            continue;
+        const std::chrono::year_month_day_last last {
+            std::chrono::year(*y) / std::chrono::month(*m) / std::chrono::last};
+        if (last.ok())
+            return std::chrono::year_month_day(last);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::chrono::year_month_day> RatesDate(
     std::string_view caption, std::optional<std::chrono::year_month_day> fileDate)
 {
     if (const auto date = CaptionDate(caption))
         return date;
+    // "Jan 2025 Rates" are no newer than the month's last day, whenever the file
+    // was copied.
+    if (const auto monthEnd = CaptionMonthEnd(caption))
+        return monthEnd;
     return fileDate;
 }
 

@@ -73,8 +73,12 @@ std::string RatesStopNote(const std::filesystem::path& file, const RatesFile& ra
 // 2025-01-22"; std::nullopt when it names none (a month alone is no date).
 std::optional<std::chrono::year_month_day> CaptionDate(std::string_view caption);
 
-// The date the rates are of: the caption's date when it names one, else the
-// file's modification date.
+// The last day of the month a caption names without a day ("Jan 2025 Rates":
+// 31 Jan 2025); std::nullopt when it names no month and year.
+std::optional<std::chrono::year_month_day> CaptionMonthEnd(std::string_view caption);
+
+// The date the rates are of: the caption's date when it names one, else the last
+// day of the month it names, else the file's modification date.
 std::optional<std::chrono::year_month_day> RatesDate(
     std::string_view caption, std::optional<std::chrono::year_month_day> fileDate);
 

@@ -182,6 +182,13 @@ struct ProblemCase
     const char* problem; // nullptr: none
 };
 
+TEST(RatesImport, TheOlderRatesQuestionNamesBothDays)
+{
+    EXPECT_EQ(OlderRatesQuestion(year_month_day {year(2024), month(5), day(1)},
+                  year_month_day {year(2026), month(12), day(1)}),
+        "The file holds rates of 1 May 2024; the rates in use are of 1 Dec 2026. Replace them?");
+}
+
 TEST(NewRatesProblem, EveryOldCurrencyMustStayUsable)
 {
     RatesFile old;

@@ -21,7 +21,7 @@ constexpr const char* kTitle = "Corrolab";
 bool Form2::RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders)
 {
     const auto failure = UpdateRatesNow(false);
-    if (!failure)
+    if (!failure || failure->empty())
         return true;
     if (!platform_.AskOkCancel(this, kTitle,
             *failure + "\n\n"
@@ -48,6 +48,16 @@ void Form2::LoadCurrencyRates()
     std::optional<RatesInUse> inUse = ReadRatesInUse(folders);
     if (!inUse)
         return;
+    // The rates file may be the ECB's own file, saved under its name from the
+    // page the age question offers: it is imported, and kept as the backup.
+    const std::optional<std::string> content = ReadRatesFile(inUse->found.file);
+    if (content && std::holds_alternative<EcbRates>(ParseEcbData(*content))) {
+        if (!ImportSavedEcbFile(inUse->found, folders))
+            return;
+        inUse = ReadRatesInUse(folders);
+        if (!inUse)
+            return;
+    }
 
     // The age of the rates: the date the caption names, else the file's date.
     const auto ratesDate = RatesDate(inUse->rates.caption, platform_.FileDate(inUse->found.file));

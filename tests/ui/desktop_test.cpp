@@ -167,6 +167,19 @@ TEST_F(Desktop, CtrlCCopiesTheTrimmedResultUnlessTextIsSelected)
     }
 }
 
+TEST_F(Desktop, CtrlCOnAnEmptyResultLeavesNoOldFigure)
+{
+    Activate(form.get());
+    Convert("100", "mm/year", "mm/year");
+    form->Text1->setFocus();
+    QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::clipboard()->text(), "100.000");
+    // A conversion that gives nothing (the mode change clears the result).
+    form->Text3->clear();
+    QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "");
+}
+
 TEST_F(Desktop, AVeryLargeResultShowsZerosPastTheSeventeenthDigit)
 {
     Convert("1e30", "micro_amp/cm^2", "micro_amp/cm^2");

@@ -29,6 +29,7 @@ std::string EqWt::useElement(const std::string& symbol)
     }
     // The grid changes without a calculation: the main window keeps its
     // material until the user's next calculation hands the new one back.
+    catalogueAlloy_.clear();
     const bool wasFilling = fillingGrid_;
     fillingGrid_ = true;
     if (newRow) {

@@ -126,8 +126,14 @@ void PeriodicTableWindow::ShowFacts(int z)
     if (facts.empty())
         return;
     shown_ = z;
-    for (size_t k = 0; k < factValues.size(); ++k)
-        factValues[k]->setText(QString::fromStdString(facts[k].value));
+    for (size_t k = 0; k < factValues.size(); ++k) {
+        QLabel* value = factValues[k];
+        value->setText(QString::fromStdString(facts[k].value));
+        // A long value (Iridium's four discoverers) takes the lines it needs: the
+        // panel's form would otherwise squeeze it to one.
+        value->setMinimumHeight(
+            value->heightForWidth(std::max(value->width(), value->minimumWidth())));
+    }
     // Only elements 1 to 100 can be picked in the composition grid.
     useButton->setEnabled(view->current() <= ElementTable::kLastElement);
 }

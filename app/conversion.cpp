@@ -48,11 +48,6 @@ std::optional<float> SinglePrecisionRatio(double from, double to)
     return ratio;
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
 } // namespace
 
 Conversion::Conversion(std::shared_ptr<const ConversionRule> rule)
@@ -81,9 +76,14 @@ Conversion Conversion::FromUnitTable(
     const double fromFactor = table.Factor(pair->from, pair->category);
     const double toFactor = table.Factor(pair->to, pair->category);
     const auto ratio = SinglePrecisionRatio(fromFactor, toFactor);
-    if (!ratio)
-        return Refused(Quoted(from)
-            + " cannot be converted from for this material (its factor is 0 or unusable)");
+    if (!ratio) {
+        // The unit whose factor is unusable is the one to blame.
+        const bool toUnusable = std::isfinite(fromFactor) && fromFactor != 0
+            && !(std::isfinite(toFactor) && toFactor != 0);
+        return Refused(Quoted(toUnusable ? to : from)
+            + (toUnusable ? " cannot be converted to" : " cannot be converted from")
+            + " for this material (its factor is 0 or unusable)");
+    }
     const double exact = toFactor / fromFactor;
     const double error = exact == 0 ? 0 : std::fabs((static_cast<double>(*ratio) - exact) / exact);
     return Conversion(std::make_shared<TableRatio>(*ratio, error));

@@ -1,6 +1,7 @@
 #include "app/unit_resolution.h"
 
 #include "base/lenient_number.h"
+#include "base/text.h"
 #include "corrosion/corrosion_rate_units.h"
 
 #include <algorithm>
@@ -12,11 +13,6 @@ namespace {
 // Results computed in double precision carry at most a few units in the last
 // place: a cut to the shown decimals must not turn 212 into 211.999.
 constexpr double kDoubleRoundingAllowance = 1e-13;
-
-std::string Quoted(std::string_view text)
-{
-    return Message("'", text, "'");
-}
 
 // A catalogue conversion as a rule of the main road.
 class CatalogueRule : public ConversionRule

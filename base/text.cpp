@@ -40,6 +40,11 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
     return previous[y.size()];
 }
 
+std::string Quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
 std::string_view Trimmed(std::string_view text)
 {
     return TrimmedOf(text, IsBlank);
@@ -68,17 +73,56 @@ std::string AsciiLowerCase(std::string_view text)
     return lower;
 }
 
-std::string OneLine(std::string_view message, std::size_t longest)
+namespace {
+
+// The length of the UTF-8 character starting at `pos`, 0 when the bytes there
+// are no well-formed character.
+size_t Utf8Length(std::string_view text, size_t pos)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else
+        return 0;
+    if (pos + length > text.size() || byte(pos + 1) < low || byte(pos + 1) > high)
+        return 0;
+    for (size_t i = 2; i < length; ++i)
+        if (byte(pos + i) < 0x80 || byte(pos + i) > 0xBF)
+            return 0;
+    return length;
+}
+
+void AppendEscape(std::string& line, unsigned char byte)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    static constexpr std::string_view kCut = "...";
-    const auto continues = [](char c) { return (static_cast<unsigned char>(c) & 0xc0) == 0x80; };
+    line += "\\x";
+    line += kHex[byte >> 4];
+    line += kHex[byte & 15];
+}
+
+} // namespace
+
+std::string OneLine(std::string_view text, std::size_t limit)
+{
     std::string line;
-    std::size_t cut = 0; // the longest prefix of whole characters that leaves room for "..."
-    for (std::size_t i = 0; i < message.size(); ++i) {
-        const char c = message[i];
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
         const auto byte = static_cast<unsigned char>(c);
-        std::string piece(1, c);
+        std::string piece;
+        size_t used = 1;
         if (c == '\n')
             piece = "\\n";
         else if (c == '\r')
@@ -86,15 +130,24 @@ std::string OneLine(std::string_view message, std::size_t longest)
         else if (c == '\t')
             piece = "\\t";
         else if (byte < 0x20 || byte == 0x7f)
-            piece = std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        if (line.size() + piece.size() > longest) {
-            line.resize(cut);
-            return line + std::string(kCut);
+            AppendEscape(piece, byte);
+        else if (byte < 0x80)
+            piece = c;
+        else if (const size_t length = Utf8Length(text, pos); length == 0)
+            AppendEscape(piece, byte);
+        else if (byte == 0xC2 && static_cast<unsigned char>(text[pos + 1]) < 0xA0) {
+            // A C1 control such as CSI (U+009B), which terminals obey as ESC [.
+            AppendEscape(piece, byte);
+            AppendEscape(piece, static_cast<unsigned char>(text[pos + 1]));
+            used = 2;
+        } else {
+            piece = text.substr(pos, length);
+            used = length;
         }
+        if (line.size() + piece.size() > limit)
+            return line + "...";
         line += piece;
-        const bool whole = i + 1 == message.size() || !continues(message[i + 1]);
-        if (whole && line.size() + kCut.size() <= longest)
-            cut = line.size();
+        pos += used;
     }
     return line;
 }

@@ -45,10 +45,17 @@ std::string AsciiLowerCase(std::string_view text);
 // neighbours ("yaer" for "year" is one) that turn one into the other.
 std::size_t EditDistance(std::string_view a, std::string_view b);
 
-// A message for one line of standard error: control characters written as
-// escapes (\n, \t, \x1b), so that what the user typed or a server sent cannot
-// break the line or move the cursor, and no longer than `longest` bytes (cut
-// with "...").
-std::string OneLine(std::string_view message, std::size_t longest = 400);
+// The text in single quotes, as messages name what the user typed: 'furlong'.
+std::string Quoted(std::string_view text);
+
+// The longest text OneLine gives back, before its "...".
+inline constexpr std::size_t kOneLineLimit = 400;
+
+// A text from a file, a server or the user made fit for one line of a message:
+// control characters (line breaks, escape, DEL, the C1 controls and bytes that
+// are no UTF-8) are written as escapes such as "\n" and "\x1b", so that nothing
+// of it reaches the terminal as a command; a text longer than `limit` bytes is
+// cut there, never inside a character, and ends in "...".
+std::string OneLine(std::string_view text, std::size_t limit = kOneLineLimit);
 
 } // namespace corrolab

@@ -110,9 +110,27 @@ bool IsHeading(const std::vector<std::string>& fields)
     return true;
 }
 
+// The mean, summed as shares so that rates near the largest number do not overflow.
 double Mean(const std::vector<double>& values)
 {
-    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+    const auto count = static_cast<double>(values.size());
+    return std::accumulate(values.begin(), values.end(), 0.0,
+        [count](double sum, double value) { return sum + value / count; });
+}
+
+// The sample standard deviation, scaled by the largest deviation so that the
+// squares do not overflow.
+double StandardDeviation(const std::vector<double>& values, double mean)
+{
+    double scale = 0;
+    for (const double value : values)
+        scale = std::max(scale, std::fabs(value - mean));
+    if (scale == 0 || !std::isfinite(scale))
+        return scale;
+    double squares = 0;
+    for (const double value : values)
+        squares += ((value - mean) / scale) * ((value - mean) / scale);
+    return scale * std::sqrt(squares / static_cast<double>(values.size() - 1));
 }
 
 } // namespace
@@ -153,7 +171,8 @@ Checked<CouponSummary> SummariseCoupons(
         const Checked<double> rate
             = MassLossRate({coupon.massLoss, coupon.area, coupon.hours}, material, unit);
         if (!rate)
-            return rate.error();
+            return InputError {rate.error().field,
+                "line " + std::to_string(coupon.line) + ": " + rate.error().message};
         summary.rates.push_back(*rate);
         (coupon.blank ? blanks : others).push_back(*rate);
     }
@@ -162,12 +181,10 @@ Checked<CouponSummary> SummariseCoupons(
     summary.mean = Mean(counted);
     summary.minimum = *std::ranges::min_element(counted);
     summary.maximum = *std::ranges::max_element(counted);
-    if (counted.size() > 1) {
-        double squares = 0;
-        for (const double rate : counted)
-            squares += (rate - summary.mean) * (rate - summary.mean);
-        summary.standardDeviation = std::sqrt(squares / static_cast<double>(counted.size() - 1));
-    }
+    if (counted.size() > 1)
+        summary.standardDeviation = StandardDeviation(counted, summary.mean);
+    if (!std::isfinite(summary.mean) || !std::isfinite(summary.standardDeviation.value_or(0)))
+        return InputError {"table", "The rates are too large to summarise."};
     if (!blanks.empty()) {
         summary.blankMean = Mean(blanks);
         if (others.empty())

@@ -9,7 +9,6 @@ namespace {
 
 constexpr double kMm2PerCm2 = 100;
 constexpr double kMmPerCm = 10;
-constexpr double kSecondsPerHour = 3600;
 constexpr double kHoursPerYear = 8766; // 365.25 days
 
 double CircleArea(double diameter)
@@ -43,14 +42,6 @@ std::optional<InputError> CheckInput(const MassLossInput& input)
 }
 
 } // namespace
-
-std::optional<MassLossConstant> MassLossConstantFor(std::string_view unit)
-{
-    for (const MassLossConstant& constant : kMassLossConstants)
-        if (constant.unit == unit)
-            return constant;
-    return std::nullopt;
-}
 
 Checked<double> CouponArea(const RectangularCoupon& c)
 {
@@ -104,16 +95,11 @@ Checked<double> RawMassLossRate(
         return *error;
     if (!IsRateUnit(unit))
         return InputError {"unit", "Unknown unit '" + std::string(unit) + "'."};
-    const auto constant = MassLossConstantFor(unit);
-    if (constant && constant->timesDensity) // K * D cancels the density
-        return constant->k * input.massLoss / (input.area * input.hours);
-    if (constant) {
-        if (!(material.density > 0))
-            return InputError {"density", "The density must be above 0."};
-        return constant->k * input.massLoss / (input.area * input.hours * material.density);
-    }
-    const double gramsPerCm2Second = input.massLoss / (input.area * input.hours * kSecondsPerHour);
-    const auto rate = ConvertRate(gramsPerCm2Second, "g/cm^2-s", unit, material);
+    if (!(material.density > 0))
+        return InputError {"density", "The density must be above 0."};
+    const double mmPerYear = kMassLossMillimetresPerYear * input.massLoss
+        / (input.area * input.hours * material.density);
+    const auto rate = ConvertRate(mmPerYear, kMillimetresPerYear, unit, material);
     if (!rate)
         return InputError {"ew", "The equivalent weight must be above 0 for this unit."};
     return *rate;

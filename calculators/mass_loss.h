@@ -3,32 +3,16 @@
 #include "base/checked.h"
 #include "calculators/rate_units.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 
 namespace corrolab {
 
-// The constants K of the mass-loss rate CR = K * W / (A * T * D) (W in g, A in
-// cm^2, T in hours, D in g/cm^3) as ASTM G1 publishes them, rounded to three
-// figures. For the mass units K includes the density: K = k * D.
-struct MassLossConstant
-{
-    std::string_view unit; // the unit of CR
-    double k;
-    bool timesDensity; // K = k * D
-};
-inline constexpr std::array<MassLossConstant, 6> kMassLossConstants {{
-    {"mpy", 3.45e6, false},
-    {"ipy", 3.45e3, false},
-    {"mm/year", 8.76e4, false},
-    {"micrometre/year", 8.76e7, false},
-    {"g/m^2-h", 1.00e4, true},
-    {"mdd", 2.40e6, true},
-}};
-
-// The published constant for a unit, if it has one.
-std::optional<MassLossConstant> MassLossConstantFor(std::string_view unit);
+// The constant K of the mass-loss rate in mm/year, CR = K * W / (A * T * D)
+// (W in g, A in cm^2, T in hours, D in g/cm^3), as ASTM G1 publishes it. The
+// other units follow from this rate through the corrosion-rate unit table, as
+// the main window converts them.
+inline constexpr double kMassLossMillimetresPerYear = 8.76e4;
 
 // Coupon shapes and their exposed area (all faces and edges, a hole's wall
 // added and its faces taken off), dimensions in mm, area in cm^2.
@@ -60,9 +44,8 @@ struct MassLossInput
 // initial one (a gain) is refused.
 Checked<double> MassLossFromWeighings(double initial, double final);
 
-// The rate in `unit` (one of the ten corrosion-rate units). Units with a
-// published constant use it; the others follow from the mass rate through the
-// main window's factors, so that the current densities need the equivalent weight.
+// The rate in `unit` (one of the ten corrosion-rate units): the rate in mm/year,
+// converted with the main window's factors for the material.
 Checked<double> MassLossRate(
     const MassLossInput& input, const CalculatorMaterial& material, std::string_view unit);
 

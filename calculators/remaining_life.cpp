@@ -43,6 +43,8 @@ Checked<double> DesignAllowance(double rate, double designLifeYears)
         return InputError {"rate", "The rate must not be negative."};
     if (!(designLifeYears > 0) || !std::isfinite(designLifeYears))
         return InputError {"design", "The design life must be above 0."};
+    if (!std::isfinite(rate * designLifeYears))
+        return InputError {"design", "The design life is too long to give an allowance."};
     return rate * designLifeYears;
 }
 

@@ -1,7 +1,9 @@
 #include "catalogue/catalogue_conversion.h"
 
+#include "base/number_format.h"
 #include "catalogue/unit_symbols.h"
 #include "catalogue/whole_number_text.h"
+#include "corrosion/corrosion_rate_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +15,6 @@ namespace {
 
 using namespace symbols;
 
-constexpr double kFaradayPerEquivalent = 96500; // C, as the corrosion-rate units use it
 constexpr std::string_view kCorrosionRate = "Corrosion rate";
 
 // The corrosion-rate families in the order that Faraday's law and the density
@@ -31,7 +32,7 @@ int CorrosionFamily(const Dimension& dimension)
 // std::nullopt when the material does not give a usable link.
 std::optional<double> CorrosionLink(int from, int to, const CorrosionMaterial& material)
 {
-    const double kgPerCoulomb = material.equivalentWeight / 1000 / kFaradayPerEquivalent;
+    const double kgPerCoulomb = material.equivalentWeight / 1000 / kFaraday;
     const double kgPerM3 = material.equivalentWeight / material.ratio * 1000;
     const double steps[] = {kgPerCoulomb, 1 / kgPerM3}; // family 0 to 1, 1 to 2
     double link = 1;
@@ -69,17 +70,6 @@ double Significant15(double x)
     return shift >= 0 ? std::round(x * power) / power : std::round(x / power) * power;
 }
 
-std::string Shortest(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    std::string shortest(text);
-    for (char& c : shortest)
-        if (c == ',')
-            c = '.';
-    return shortest;
-}
-
 } // namespace
 
 OrRefusal<double> CatalogueConversion::Convert(double value) const
@@ -93,7 +83,8 @@ OrRefusal<double> CatalogueConversion::Convert(double value) const
     // Degrees above absolute zero on the "from" scale; -273.15 C is exactly 0.
     const double aboveZero = value + fromZero_;
     if (aboveZero < 0)
-        return Refusal {Shortest(value) + " " + std::string(fromName_) + " is below absolute zero"};
+        return Refusal {
+            PlainText(value) + " " + std::string(fromName_) + " is below absolute zero"};
     const double scaled = aboveZero * scale_;
     double result = scaled - toZero_;
     // What is left of subtracting two nearly equal numbers is their rounding:

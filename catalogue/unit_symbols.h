@@ -6,6 +6,7 @@
 // calorie and Btu, mechanical horsepower, year of 365.25 days).
 
 #include "catalogue/quantity.h"
+#include "corrosion/corrosion_rate_units.h"
 
 #include <numbers>
 
@@ -44,7 +45,7 @@ inline constexpr Quantity min = 60 * s;
 inline constexpr Quantity hr = 60 * min;
 inline constexpr Quantity day = 24 * hr;
 inline constexpr Quantity week = 7 * day;
-inline constexpr Quantity year = 365.25 * day; // Julian year
+inline constexpr Quantity year = kSecondsPerYear * s; // Julian year, 365.25 days
 inline constexpr Quantity month = year / 12;
 
 // Plane angle.

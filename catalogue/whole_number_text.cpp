@@ -1,5 +1,7 @@
 #include "catalogue/whole_number_text.h"
 
+#include "base/text.h"
+
 #include <array>
 #include <limits>
 
@@ -36,11 +38,6 @@ int DigitValue(char c)
     if (c >= 'A' && c <= 'Z')
         return c - 'A' + 10;
     return std::numeric_limits<int>::max();
-}
-
-std::string Quoted(std::string_view text)
-{
-    return Message("'", text, "'");
 }
 
 std::string RomanOf(int value)

@@ -37,8 +37,9 @@ constexpr const char* kMassLossHelp
     = "Usage: corrolab massloss --mass-loss G --area CM2 (--hours H | --days D)\n"
       "                         [MATERIAL] [--unit U] [--json]\n"
       "\n"
-      "The corrosion rate of a coupon, CR = K * W / (A * T * D), with the constants K\n"
-      "of ASTM G1 (mpy 3.45e6, ipy 3.45e3, mm/year 8.76e4, mdd 2.40e6 * D).\n";
+      "The corrosion rate of a coupon, CR = K * W / (A * T * D) in mm/year with the\n"
+      "constant K = 8.76e4 of ASTM G1; the other units follow from it as convert\n"
+      "gives them.\n";
 
 constexpr const char* kLprHelp
     = "Usage: corrolab lpr --rp RP [--electrode-area CM2] (--b MV | --ba MV --bc MV)\n"
@@ -266,13 +267,20 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
         = CalculateRemainingLife({thickness, minimum, rate}, measured);
     if (!life)
         ThrowFailure(life.error().message);
+    // Every input is checked before the first result line is printed.
+    std::optional<double> allowance;
+    if (const auto design = OptionalNumber(options, "--design-life")) {
+        const Checked<double> checked = DesignAllowance(rate, *design);
+        if (!checked)
+            ThrowFailure("--design-life: " + checked.error().message);
+        allowance = *checked;
+    }
     Figures figures(json);
     figures.Number("remaining life", "remaining_life_years", life->years, "years");
     figures.Text("minimum reached", "minimum_reached",
         life->date ? IsoDate(*life->date) : "after 9999-12-31");
-    if (const auto design = OptionalNumber(options, "--design-life"))
-        figures.Number(
-            "design allowance", "design_allowance_mm", Value(DesignAllowance(rate, *design)), "mm");
+    if (allowance)
+        figures.Number("design allowance", "design_allowance_mm", *allowance, "mm");
     figures.Text("severity", "severity", SeverityLine(rate, Attack::General));
     figures.Print(out);
     return 0;

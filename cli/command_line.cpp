@@ -140,6 +140,8 @@ std::optional<std::vector<ComponentTexts>> MaterialRows(const ParsedArguments& p
             ThrowFailure("unknown alloy '" + alloy->second + "'");
     } else {
         composition = parsed.options.at("--composition");
+        if (TrimmedWhiteSpace(composition).empty())
+            ThrowFailure("the composition is empty");
     }
     auto rows = CompositionRows(elements, composition);
     if (!rows)
@@ -215,20 +217,39 @@ FrameTexts MaterialFrame(const ParsedArguments& parsed)
     return handBack.frame;
 }
 
-// The rates file the conversion uses, if any: --rates FILE must exist.
-std::optional<RatesFile> Rates(const ParsedArguments& parsed, const std::filesystem::path& folder)
+// The rates file the conversion uses, if any: --rates FILE must exist. Where
+// reading it stopped early is told on standard error, as the windows tell it.
+std::optional<RatesFile> Rates(
+    const ParsedArguments& parsed, const std::filesystem::path& folder, std::ostream& err)
 {
+    std::optional<RatesFile> rates;
+    std::filesystem::path file;
     if (const auto option = parsed.options.find("--rates"); option != parsed.options.end()) {
-        const auto content = ReadRatesFile(option->second);
-        if (!content)
+        file = option->second;
+        rates = ReadRatesFrom(file);
+        if (!rates)
             ThrowFailure("rates file '" + option->second + "' not found");
-        return ParseRatesFile(*content);
+    } else if (auto inUse = ReadRatesInUse(DataSearchFolders(UserDataFolder(), folder))) {
+        file = inUse->found.file;
+        rates = std::move(inUse->rates);
     }
-    if (const auto found
-        = FindDataFile(DataSearchFolders(UserDataFolder(), folder), kRatesFileName))
-        if (const auto content = ReadRatesFile(found->file))
-            return ParseRatesFile(*content);
-    return std::nullopt;
+    if (rates && rates->stop)
+        err << "corrolab: " << OneLine(RatesStopNote(file, *rates)) << '\n';
+    return rates;
+}
+
+// A rates file that lists nothing (a device, another kind of file), or a
+// currency of it whose rate does not read as a number.
+void RequireUsableRates(
+    const RatesFile& rates, const Parsed& parsed, const std::string& from, const std::string& to)
+{
+    if (const auto option = parsed.options.find("--rates");
+        option != parsed.options.end() && rates.currencies.empty())
+        ThrowFailure("rates file '" + option->second + "' lists no currencies");
+    for (const std::string& name : {from, to})
+        for (const CurrencyRate& currency : rates.currencies)
+            if (CurrencyKey(currency.name) == CurrencyKey(name) && !currency.rate)
+                ThrowFailure("the rates file gives no usable rate for '" + name + "'");
 }
 
 bool IsCatalogueCurrency(const std::string& name)
@@ -272,6 +293,9 @@ Conversion ResolveCommandLineUnits(const ParsedArguments& parsed, const UnitTabl
     return std::move(resolution.conversion);
 }
 
+// The longest line `convert -` reads: far more than any number is long.
+constexpr size_t kLongestInputLine = 4096;
+
 int Convert(const std::vector<std::string>& args, CommandContext& context)
 {
     std::ostream& out = context.out;
@@ -289,7 +313,7 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
     UnitTable table;
     const FrameMaterial material = ReadFrame(MaterialFrame(parsed));
     LoadCorrosionRateUnits(table, material.equivalentWeight, material.ratio);
-    const std::optional<RatesFile> rates = Rates(parsed, context.programFolder);
+    const std::optional<RatesFile> rates = Rates(parsed, context.programFolder, context.err);
     if (rates)
         StoreCurrencies(table, *rates);
 
@@ -298,6 +322,8 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
     if (!conversion.resolved()) {
         if (!rates)
             RequireRatesFor(table, from, to);
+        else
+            RequireUsableRates(*rates, parsed, from, to);
         ThrowFailure(conversion.reason());
     }
     // With --json, one object per value: what was typed, the result box's text
@@ -330,9 +356,42 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
         out << (json ? asJson(value, outcome) : std::string(Trimmed(outcome.text))) << '\n';
         return 0;
     }
+    // Line by line, each bounded: a line longer than any number is an error naming
+    // it, and a stream that fails midway is an error, not the end of the input.
+    std::streambuf* const buffer = context.in.rdbuf();
+    using Traits = std::char_traits<char>;
     std::string line;
-    while (out && std::getline(context.in, line))
+    int number = 0;
+    bool failed = buffer == nullptr;
+    while (!failed) {
+        line.clear();
+        ++number;
+        Traits::int_type c = Traits::eof();
+        try {
+            while (!Traits::eq_int_type(c = buffer->sbumpc(), Traits::eof())
+                && Traits::to_char_type(c) != '\n') {
+                if (line.size() == kLongestInputLine)
+                    ThrowFailure("line " + std::to_string(number)
+                        + " of the standard input is longer than "
+                        + std::to_string(kLongestInputLine) + " characters");
+                line += Traits::to_char_type(c);
+            }
+        } catch (const CommandError&) {
+            throw;
+        } catch (...) {
+            failed = true;
+            break;
+        }
+        const bool end = Traits::eq_int_type(c, Traits::eof());
+        if (end && line.empty())
+            break;
         out << convertOne(line) << '\n';
+        if (end || !out)
+            break;
+    }
+    if (failed)
+        ThrowFailure(
+            "the standard input could not be read after line " + std::to_string(number - 1));
     return 0;
 }
 
@@ -375,7 +434,9 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
         for (const auto& [name, text] : lines)
             out << name << ": " << text << '\n';
     }
-    return calculation.results || g102.results ? 0 : 1;
+    if (!calculation.results && !g102.results)
+        ThrowFailure("the material cannot be calculated (" + Warnings(calculation) + ")");
+    return 0;
 }
 
 int Units(const std::vector<std::string>& args, CommandContext& context)
@@ -403,9 +464,9 @@ int Units(const std::vector<std::string>& args, CommandContext& context)
         return 0;
     }
     if (category == kCurrencies)
-        if (const auto rates = Rates(parsed, folder)) {
+        if (const auto rates = Rates(parsed, folder, context.err)) {
             for (const CurrencyRate& currency : rates->currencies)
-                out << currency.name << '\n';
+                out << OneLine(currency.name, kMaxCurrencyNameLength) << '\n';
             return 0;
         }
     for (std::string_view unit : UnitsForSelection(category))

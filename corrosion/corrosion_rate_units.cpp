@@ -6,8 +6,6 @@ namespace corrolab {
 
 namespace {
 
-constexpr double kFaraday = 96500; // coulombs per equivalent
-constexpr double kSecondsPerYear = 31557600; // 365.25 days
 constexpr double kSecondsPerDay = 86400;
 constexpr double kCmPerInch = 2.54;
 constexpr double kMmPerCm = 10;

@@ -7,6 +7,11 @@
 
 namespace corrolab {
 
+// The constants every corrosion-rate conversion uses: the main window's unit
+// table, the catalogue's "Corrosion rate" category and the calculators.
+inline constexpr double kFaraday = 96500; // coulombs per equivalent
+inline constexpr double kSecondsPerYear = 31557600; // 365.25 days
+
 // The row of the unit table that holds the corrosion-rate units.
 inline constexpr int kCorrosionRateCategory = 1;
 

@@ -1,5 +1,6 @@
 #include "currency/ecb_rates.h"
 
+#include "base/text.h"
 #include "currency/rates_reader.h"
 
 #include <charconv>
@@ -13,7 +14,7 @@ namespace {
 
 using std::chrono::year_month_day;
 
-std::string_view Trimmed(std::string_view text)
+std::string_view CellTrimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r'))
         text.remove_prefix(1);
@@ -32,46 +33,59 @@ bool IsCurrencyCode(std::string_view code)
     return true;
 }
 
+// Quoted texts of a file in a message: one line, and short.
+std::string Quote(std::string_view text)
+{
+    return "'" + OneLine(text, 40) + "'";
+}
+
 // Adds one listed rate to a day, or the reason it cannot be used.
 void AddRate(EcbRates& day, std::string_view code, std::optional<std::string_view> text)
 {
     const std::string name(code);
-    if (!text || Trimmed(*text).empty()) {
+    if (!text || CellTrimmed(*text).empty()) {
         day.rejected.push_back(name + ": rate missing");
         return;
     }
-    const std::string_view digits = Trimmed(*text);
+    const std::string_view digits = CellTrimmed(*text);
     double value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)
         || value <= 0) {
-        day.rejected.push_back(
-            name + ": rate '" + std::string(digits) + "' is not a positive number");
+        day.rejected.push_back(name + ": rate " + Quote(digits) + " is not a positive number");
         return;
     }
     if (!day.perEuro.emplace(name, value).second)
         day.rejected.push_back(name + ": listed twice");
 }
 
-EcbResult Newest(std::vector<EcbRates>& days, const char* what)
+// Keeps the newer of two days; the first of two of the same date.
+void KeepNewest(std::optional<EcbRates>& newest, EcbRates&& day)
 {
-    if (days.empty())
+    if (!newest || std::chrono::sys_days(day.date) > std::chrono::sys_days(newest->date))
+        newest = std::move(day);
+}
+
+EcbResult NewestOrError(std::optional<EcbRates>& newest, const char* what)
+{
+    if (!newest)
         return EcbError {std::string("The ") + what + " holds no day of rates."};
-    size_t newest = 0;
-    for (size_t i = 1; i < days.size(); ++i)
-        if (std::chrono::sys_days(days[i].date) > std::chrono::sys_days(days[newest].date))
-            newest = i;
-    return std::move(days[newest]);
+    return std::move(*newest);
 }
 
 // --- XML -------------------------------------------------------------------
+
+// The ECB's files nest three levels (Envelope, Cube, Cube time, Cube currency);
+// deeper nesting is no rates file, and is refused before it costs memory.
+constexpr int kDeepestXml = 8;
 
 struct XmlState
 {
     XML_Parser parser = nullptr;
     bool sawEnvelope = false;
     int depth = 0;
-    std::vector<EcbRates> days;
+    std::optional<EcbRates> day; // being read
+    std::optional<EcbRates> newest;
     std::optional<std::string> error;
 };
 
@@ -99,24 +113,28 @@ void StartElement(void* data, const XML_Char* name, const XML_Char** attributes)
         state.sawEnvelope = element == "Envelope" || element.ends_with(":Envelope");
         if (!state.sawEnvelope)
             Fail(state,
-                "This XML is not an ECB rates file: it starts with <" + std::string(element) + ">");
+                "This XML is not an ECB rates file: it starts with <" + OneLine(element, 40) + ">");
         return;
     }
+    if (state.depth > kDeepestXml)
+        return Fail(state, "The XML is nested deeper than an ECB rates file is");
     if (element != "Cube")
         return;
     if (const auto time = Attribute(attributes, "time")) {
         const auto date = CaptionDate(*time);
         if (!date || time->size() != 10)
-            return Fail(state, "The date '" + std::string(*time) + "' is not a date");
-        state.days.push_back({*date, {}, {}});
+            return Fail(state, "The date " + Quote(*time) + " is not a date");
+        if (state.day)
+            KeepNewest(state.newest, std::move(*state.day));
+        state.day = EcbRates {*date, {}, {}};
         return;
     }
     if (const auto currency = Attribute(attributes, "currency")) {
-        if (state.days.empty())
+        if (!state.day)
             return Fail(state, "A rate stands outside a dated <Cube time=...>");
         if (!IsCurrencyCode(*currency))
-            return Fail(state, "'" + std::string(*currency) + "' is not a currency code");
-        AddRate(state.days.back(), *currency, Attribute(attributes, "rate"));
+            return Fail(state, Quote(*currency) + " is not a currency code");
+        AddRate(*state.day, *currency, Attribute(attributes, "rate"));
     }
 }
 
@@ -133,7 +151,7 @@ std::vector<std::string_view> CsvCells(std::string_view line)
     size_t start = 0;
     while (true) {
         const size_t comma = line.find(',', start);
-        cells.push_back(Trimmed(line.substr(start, comma - start)));
+        cells.push_back(CellTrimmed(line.substr(start, comma - start)));
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
@@ -144,83 +162,208 @@ std::vector<std::string_view> CsvCells(std::string_view line)
     return cells;
 }
 
-std::vector<std::string_view> Lines(std::string_view text)
+// A line of the ECB's CSV is a few hundred bytes; a longer one is no rates file.
+constexpr size_t kLongestCsvLine = 64 * 1024;
+
+// Reads the ECB's CSV line by line as it arrives, keeping only the header and the
+// newest day: memory stays a small multiple of one line.
+class EcbCsvReader
 {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        if (!Trimmed(text.substr(start, end - start)).empty())
-            lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+public:
+    void Feed(std::string_view piece)
+    {
+        while (!error_ && !piece.empty()) {
+            const size_t end = piece.find('\n');
+            const std::string_view part = piece.substr(0, end);
+            if (pending_.size() + part.size() > kLongestCsvLine) {
+                error_ = EcbError {"Line " + std::to_string(lineNumber_ + 1)
+                    + " of the CSV file is longer than an ECB rates file's lines."};
+                return;
+            }
+            if (end == std::string_view::npos) {
+                pending_ += part;
+                return;
+            }
+            if (pending_.empty())
+                Line(part);
+            else {
+                pending_ += part;
+                Line(pending_);
+                pending_.clear();
+            }
+            piece.remove_prefix(end + 1);
+        }
     }
-    return lines;
-}
+
+    EcbResult Finish()
+    {
+        if (!error_ && !pending_.empty())
+            Line(pending_);
+        if (error_)
+            return *error_;
+        if (header_.empty())
+            return EcbError {"The CSV file is empty."};
+        return NewestOrError(newest_, "CSV file");
+    }
+
+private:
+    void Line(std::string_view line)
+    {
+        ++lineNumber_;
+        if (lineNumber_ == 1 && line.starts_with("\xEF\xBB\xBF"))
+            line.remove_prefix(3);
+        if (CellTrimmed(line).empty() || error_)
+            return;
+        const std::vector<std::string_view> cells = CsvCells(line);
+        if (header_.empty()) {
+            if (cells.size() < 2 || cells[0] != "Date") {
+                error_ = EcbError {
+                    "The CSV file does not start with the ECB's header line \"Date, USD, ...\"."};
+                return;
+            }
+            for (size_t c = 1; c < cells.size(); ++c)
+                if (!IsCurrencyCode(cells[c])) {
+                    error_ = EcbError {
+                        "The CSV column " + Quote(cells[c]) + " is not a currency code."};
+                    return;
+                }
+            header_.assign(cells.begin(), cells.end());
+            return;
+        }
+        const std::string where = "Line " + std::to_string(lineNumber_) + " of the CSV file";
+        if (cells.size() != header_.size()) {
+            error_ = EcbError {where + " has " + std::to_string(cells.size() - 1) + " rates for "
+                + std::to_string(header_.size() - 1) + " currency columns."};
+            return;
+        }
+        const auto date = CaptionDate(cells[0]);
+        if (!date) {
+            error_ = EcbError {where + " does not start with a date."};
+            return;
+        }
+        // Only a newer day is worth reading.
+        if (newest_ && std::chrono::sys_days(*date) <= std::chrono::sys_days(newest_->date))
+            return;
+        EcbRates day {*date, {}, {}};
+        for (size_t c = 1; c < cells.size(); ++c) {
+            if (cells[c] == "N/A")
+                continue; // not quoted that day
+            AddRate(day, header_[c], cells[c]);
+        }
+        newest_ = std::move(day);
+    }
+
+    std::vector<std::string> header_;
+    std::string pending_;
+    int lineNumber_ = 0;
+    std::optional<EcbRates> newest_;
+    std::optional<EcbError> error_;
+};
+
+// Reads the ECB's XML as it arrives, keeping only the newest day.
+class EcbXmlReader
+{
+public:
+    EcbXmlReader()
+        : parser_(XML_ParserCreate(nullptr))
+    {
+        state_.parser = parser_;
+        if (parser_ != nullptr) {
+            XML_SetUserData(parser_, &state_);
+            XML_SetElementHandler(parser_, StartElement, EndElement);
+        }
+    }
+    ~EcbXmlReader()
+    {
+        if (parser_ != nullptr)
+            XML_ParserFree(parser_);
+    }
+    EcbXmlReader(const EcbXmlReader&) = delete;
+    EcbXmlReader& operator=(const EcbXmlReader&) = delete;
+
+    void Feed(std::string_view piece, bool last)
+    {
+        if (parser_ == nullptr || state_.error || stopped_)
+            return;
+        const XML_Status status = XML_Parse(
+            parser_, piece.data(), static_cast<int>(piece.size()), last ? XML_TRUE : XML_FALSE);
+        if (status != XML_STATUS_OK) {
+            stopped_ = true;
+            if (!state_.error)
+                state_.error = std::string("The XML is damaged: ")
+                    + XML_ErrorString(XML_GetErrorCode(parser_)) + " (line "
+                    + std::to_string(XML_GetCurrentLineNumber(parser_)) + ")";
+        }
+    }
+
+    EcbResult Finish()
+    {
+        if (parser_ == nullptr)
+            return EcbError {"No XML reader could be started."};
+        if (state_.error)
+            return EcbError {*state_.error};
+        if (!state_.sawEnvelope)
+            return EcbError {"This is not an ECB rates file."};
+        if (state_.day)
+            KeepNewest(state_.newest, std::move(*state_.day));
+        return NewestOrError(state_.newest, "XML file");
+    }
+
+private:
+    XML_Parser parser_;
+    XmlState state_;
+    bool stopped_ = false;
+};
 
 } // namespace
+
+struct EcbStreamReader::Reader
+{
+    std::variant<EcbXmlReader, EcbCsvReader> reader;
+};
+
+EcbStreamReader::EcbStreamReader(bool xml)
+    : reader_(std::make_unique<Reader>())
+{
+    if (!xml)
+        reader_->reader.emplace<EcbCsvReader>();
+}
+
+EcbStreamReader::~EcbStreamReader() = default;
+
+void EcbStreamReader::Feed(std::string_view piece)
+{
+    if (auto* xml = std::get_if<EcbXmlReader>(&reader_->reader))
+        xml->Feed(piece, false);
+    else
+        std::get<EcbCsvReader>(reader_->reader).Feed(piece);
+}
+
+EcbResult EcbStreamReader::Finish()
+{
+    if (auto* xml = std::get_if<EcbXmlReader>(&reader_->reader)) {
+        xml->Feed({}, true);
+        return xml->Finish();
+    }
+    return std::get<EcbCsvReader>(reader_->reader).Finish();
+}
 
 EcbResult ParseEcbXml(std::string_view xml)
 {
     if (xml.size() > kLargestEcbFile)
         return EcbError {"The file is too large for an ECB rates file."};
-    XmlState state;
-    XML_Parser parser = XML_ParserCreate(nullptr);
-    if (parser == nullptr)
-        return EcbError {"No XML reader could be started."};
-    state.parser = parser;
-    XML_SetUserData(parser, &state);
-    XML_SetElementHandler(parser, StartElement, EndElement);
-    const XML_Status status = XML_Parse(parser, xml.data(), static_cast<int>(xml.size()), XML_TRUE);
-    if (status != XML_STATUS_OK && !state.error)
-        state.error = std::string("The XML is damaged: ")
-            + XML_ErrorString(XML_GetErrorCode(parser)) + " (line "
-            + std::to_string(XML_GetCurrentLineNumber(parser)) + ")";
-    XML_ParserFree(parser);
-    if (state.error)
-        return EcbError {*state.error};
-    if (!state.sawEnvelope)
-        return EcbError {"This is not an ECB rates file."};
-    return Newest(state.days, "XML file");
+    EcbXmlReader reader;
+    reader.Feed(xml, true);
+    return reader.Finish();
 }
 
 EcbResult ParseEcbCsv(std::string_view csv)
 {
     if (csv.size() > kLargestEcbFile)
         return EcbError {"The file is too large for an ECB rates file."};
-    if (csv.starts_with("\xEF\xBB\xBF"))
-        csv.remove_prefix(3);
-    const std::vector<std::string_view> lines = Lines(csv);
-    if (lines.empty())
-        return EcbError {"The CSV file is empty."};
-    const std::vector<std::string_view> header = CsvCells(lines[0]);
-    if (header.size() < 2 || header[0] != "Date")
-        return EcbError {
-            "The CSV file does not start with the ECB's header line \"Date, USD, ...\"."};
-    for (size_t c = 1; c < header.size(); ++c)
-        if (!IsCurrencyCode(header[c]))
-            return EcbError {
-                "The CSV column '" + std::string(header[c]) + "' is not a currency code."};
-    std::vector<EcbRates> days;
-    for (size_t l = 1; l < lines.size(); ++l) {
-        const std::vector<std::string_view> cells = CsvCells(lines[l]);
-        const std::string where = "Line " + std::to_string(l + 1) + " of the CSV file";
-        if (cells.size() != header.size())
-            return EcbError {where + " has " + std::to_string(cells.size() - 1) + " rates for "
-                + std::to_string(header.size() - 1) + " currency columns."};
-        const auto date = CaptionDate(cells[0]);
-        if (!date)
-            return EcbError {where + " does not start with a date."};
-        EcbRates day {*date, {}, {}};
-        for (size_t c = 1; c < cells.size(); ++c) {
-            if (cells[c] == "N/A")
-                continue; // not quoted that day
-            AddRate(day, header[c], cells[c]);
-        }
-        days.push_back(std::move(day));
-    }
-    return Newest(days, "CSV file");
+    EcbCsvReader reader;
+    reader.Feed(csv);
+    return reader.Finish();
 }
 
 EcbResult ParseEcbData(std::string_view data)
@@ -230,6 +373,12 @@ EcbResult ParseEcbData(std::string_view data)
             + std::to_string(data.size() / (1024 * 1024)) + " MB)."};
     if (data.starts_with("PK"))
         return ParseEcbZip(data);
+    if (data.starts_with("\xFF\xFE") || data.starts_with("\xFE\xFF"))
+        return EcbError {"The file is UTF-16 text, which the ECB's files never are; save the "
+                         "ECB's file again as it is published (UTF-8)."};
+    if (data.starts_with("\x1F\x8B"))
+        return EcbError {"The file is gzip-compressed (saved without unpacking?); save the ECB's "
+                         "file again, or unpack it first."};
     std::string_view text = data;
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);

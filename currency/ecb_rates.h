@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -41,7 +42,35 @@ EcbResult ParseEcbCsv(std::string_view csv);
 // The XML or CSV inside a zip such as eurofxref.zip.
 EcbResult ParseEcbZip(std::string_view zip);
 
-// Any of the three, told apart by their content.
+// Any of the three, told apart by their content. UTF-16 and gzip-compressed
+// files are refused for what they are.
 EcbResult ParseEcbData(std::string_view data);
+
+// Reads the XML or the CSV as it arrives in pieces (from a zip), keeping only the
+// newest day: memory stays a small multiple of one day's rates. XML nested deeper
+// than the ECB's is refused, and so is a CSV line longer than the ECB's can be.
+class EcbStreamReader
+{
+public:
+    explicit EcbStreamReader(bool xml);
+    ~EcbStreamReader();
+    EcbStreamReader(const EcbStreamReader&) = delete;
+    EcbStreamReader& operator=(const EcbStreamReader&) = delete;
+    void Feed(std::string_view piece);
+    EcbResult Finish();
+
+private:
+    struct Reader;
+    std::unique_ptr<Reader> reader_;
+};
+
+// Where the ECB publishes the day's euro reference rates.
+inline constexpr const char* kEcbDailyRatesUrl
+    = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
+
+// The ECB's page from which a newer rates file can be saved.
+inline constexpr std::string_view kLatestRatesAddress
+    = "https://www.ecb.europa.eu/stats/policy_and_exchange_rates/euro_reference_exchange_rates/"
+      "html/index.en.html";
 
 } // namespace corrolab

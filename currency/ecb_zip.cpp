@@ -1,7 +1,10 @@
 // Reading the rates out of a zip such as the ECB's eurofxref.zip, with libzip.
 #include "currency/ecb_rates.h"
 
+#include "base/text.h"
+
 #include <memory>
+#include <vector>
 #include <zip.h>
 
 namespace corrolab {
@@ -57,20 +60,32 @@ EcbResult ParseEcbZip(std::string_view zip)
         if (!EndsWithIgnoringCase(name, ".csv") && !EndsWithIgnoringCase(name, ".xml"))
             continue;
         if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kLargestEcbFile)
-            return EcbError {"The file " + std::string(name) + " in the zip is too large."};
+            return EcbError {"The file " + OneLine(name, 80) + " in the zip is too large."};
+        if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE)
+            return EcbError {"The file " + OneLine(name, 80)
+                + " in the zip is encrypted; the ECB's zip never is."};
         std::unique_ptr<zip_file_t, EntryCloser> entry(
             zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(i), 0));
         if (!entry)
             return damaged;
-        std::string content(static_cast<size_t>(stat.size), '\0');
-        const zip_int64_t read = zip_fread(entry.get(), content.data(), content.size());
-        char extra = 0;
-        if (read != static_cast<zip_int64_t>(content.size())
-            || zip_fread(entry.get(), &extra, 1) != 0)
+        // Read in pieces, so that only one day's rates are ever held.
+        EcbStreamReader reader(EndsWithIgnoringCase(name, ".xml"));
+        std::vector<char> piece(64 * 1024);
+        zip_uint64_t total = 0;
+        while (true) {
+            const zip_int64_t read = zip_fread(entry.get(), piece.data(), piece.size());
+            if (read < 0)
+                return damaged;
+            if (read == 0)
+                break;
+            total += static_cast<zip_uint64_t>(read);
+            if (total > stat.size)
+                return damaged;
+            reader.Feed(std::string_view(piece.data(), static_cast<size_t>(read)));
+        }
+        if (total != stat.size)
             return damaged;
-        if (EndsWithIgnoringCase(name, ".xml"))
-            return ParseEcbXml(content);
-        return ParseEcbCsv(content);
+        return reader.Finish();
     }
     return EcbError {"The zip file holds no ECB rates file (.csv or .xml)."};
 }

@@ -1,5 +1,7 @@
 #include "currency/http_get.h"
 
+#include "base/text.h"
+
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -15,6 +17,19 @@
 extern char** environ;
 
 namespace corrolab {
+
+bool IsHttpsUrl(std::string_view url)
+{
+    return AsciiLowerCase(url.substr(0, 6)) == "https:";
+}
+
+bool RedirectAllowed(std::string_view from, std::string_view to)
+{
+    const bool toHttps = IsHttpsUrl(to);
+    if (IsHttpsUrl(from))
+        return toHttps;
+    return toHttps || AsciiLowerCase(to.substr(0, 5)) == "http:";
+}
 
 namespace {
 

@@ -22,6 +22,14 @@ struct HttpLimits
     long redirects = 5; // more is taken for a loop
 };
 
+// Whether a URL is HTTPS, whatever the letter case of its scheme ("HTTPS://").
+bool IsHttpsUrl(std::string_view url);
+
+// Whether a download that began at `from` may follow a redirect to `to`: to
+// HTTP or HTTPS only, and never from HTTPS down to plain HTTP. The windows'
+// download and the command line's follow this one rule.
+bool RedirectAllowed(std::string_view from, std::string_view to);
+
 // The small program that downloads with libcurl, so that only `rates update`
 // loads the network and TLS libraries; the command line runs it.
 inline constexpr std::string_view kFetchProgramName = "corrolab-fetch";

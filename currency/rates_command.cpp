@@ -1,5 +1,6 @@
 #include "currency/rates_command.h"
 
+#include "base/text.h"
 #include "base/today.h"
 #include "currency/rates_file_writer.h"
 #include "currency/rates_import.h"
@@ -56,18 +57,16 @@ int Import(std::string_view ecbData, std::ostream& out, std::ostream& err,
         err << "corrolab: no user data folder (set HOME or XDG_DATA_HOME)\n";
         return 1;
     }
-    RatesFile current;
-    if (const auto inUse = FindDataFile(settings.folders, kRatesFileName))
-        if (const auto content = ReadRatesFile(inUse->file))
-            current = ParseRatesFile(*content);
+    const std::optional<RatesInUse> inUse = ReadRatesInUse(settings.folders);
+    const RatesFile current = inUse ? inUse->rates : RatesFile {};
     const auto import = ImportEcbData(ecbData, current, settings.today.value_or(LocalToday()));
     if (const auto* error = std::get_if<RatesImportError>(&import)) {
-        err << "corrolab: " << error->message << '\n';
+        err << "corrolab: " << OneLine(error->message) << '\n';
         return 1;
     }
     const RatesImport& done = std::get<RatesImport>(import);
     if (const auto problem = ReplaceRatesFile(userFolder, done.content)) {
-        err << "corrolab: " << *problem << "; nothing was changed\n";
+        err << "corrolab: " << OneLine(*problem + "; nothing was changed") << '\n';
         return 1;
     }
     out << done.file.caption << " written to " << (userFolder / kRatesFileName).string() << '\n'
@@ -83,7 +82,7 @@ int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (args.size() == 2 && args[0] == "import") {
         const auto content = ReadEcbFile(args[1]);
         if (const auto* failure = std::get_if<ReadFailure>(&content)) {
-            err << "corrolab: " << failure->message << '\n';
+            err << "corrolab: " << OneLine(failure->message) << '\n';
             return 1;
         }
         return Import(std::get<std::string>(content), out, err, settings);
@@ -94,8 +93,10 @@ int RunRatesCommand(const std::vector<std::string>& args, std::ostream& out, std
         const std::string url = mirrorUpdate ? args[2] : kEcbDailyRatesUrl;
         auto body = HttpGet(settings.fetchProgram, url, settings.limits);
         if (const auto* failure = std::get_if<HttpFailure>(&body)) {
-            err << "corrolab: the rates could not be downloaded from " << url << ": "
-                << failure->message << "; nothing was changed\n";
+            err << "corrolab: "
+                << OneLine("the rates could not be downloaded from " + url + ": " + failure->message
+                       + "; nothing was changed")
+                << '\n';
             return 1;
         }
         return Import(std::get<std::string>(body), out, err, settings);

@@ -12,10 +12,6 @@
 
 namespace corrolab {
 
-// Where the ECB publishes the day's euro reference rates.
-inline constexpr const char* kEcbDailyRatesUrl
-    = "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
-
 extern const char* const kRatesHelp;
 
 struct RatesCommandSettings

@@ -1,5 +1,7 @@
 #include "currency/rates_import.h"
 
+#include "base/text.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -68,7 +70,7 @@ std::string RateText(double rate)
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string Quoted(std::string_view text)
+std::string QuotedLine(std::string_view text)
 {
     std::string quoted = "\"";
     for (const char c : text)
@@ -81,7 +83,7 @@ std::string JoinNames(const std::vector<std::string>& names)
 {
     std::string joined;
     for (const std::string& name : names)
-        joined += (joined.empty() ? "" : ", ") + name;
+        joined += (joined.empty() ? "" : ", ") + OneLine(name, kMaxCurrencyNameLength);
     return joined.empty() ? "none" : joined;
 }
 
@@ -106,25 +108,61 @@ std::string RatesFileText(const std::vector<CurrencyRate>& currencies, const Rat
 {
     const std::string day = DayMonthYear(date);
     std::string text;
-    text += Quoted("Corrolab exchange rates: euro reference rates of the European Central Bank of "
+    text += QuotedLine(
+                "Corrolab exchange rates: euro reference rates of the European Central Bank of "
                 + day + ", converted to US Dollar")
         + "\n";
-    text += Quoted("Reference currency: US Dollar = 1; each rate is the number of units of that "
-                   "currency per 1 US Dollar")
+    text
+        += QuotedLine("Reference currency: US Dollar = 1; each rate is the number of units of that "
+                      "currency per 1 US Dollar")
         + "\n";
-    text += Quoted("Not published by the ECB, previous rates kept: " + JoinNames(changes.kept))
+    text += QuotedLine("Not published by the ECB, previous rates kept: " + JoinNames(changes.kept))
         + "\n";
-    text += Quoted("Legacy euro-area currencies: the Euro rate times their irrevocable euro "
-                   "conversion rates, so conversions among them are exact")
+    text += QuotedLine("Legacy euro-area currencies: the Euro rate times their irrevocable euro "
+                       "conversion rates, so conversions among them are exact")
         + "\n";
-    text += Quoted("Edit with any text editor; keep one quoted name and one rate per line, a point "
-                   "as decimal separator; an empty name ends the list")
+    text += QuotedLine(
+                "Edit with any text editor; keep one quoted name and one rate per line, a point "
+                "as decimal separator; an empty name ends the list")
         + "\n";
-    text += Quoted("ECB " + day + " Rates") + "\n";
+    text += QuotedLine("ECB " + day + " Rates") + "\n";
     for (const CurrencyRate& currency : currencies)
-        text += Quoted(currency.name) + "," + (currency.rate ? RateText(*currency.rate) : "0")
+        text += QuotedLine(currency.name) + "," + (currency.rate ? RateText(*currency.rate) : "0")
             + "\n";
     return text;
+}
+
+// The first day of the euro: the ECB's first reference rates are of this day.
+constexpr std::chrono::year_month_day kFirstEuroDay {
+    std::chrono::year(1999), std::chrono::January, std::chrono::day(4)};
+
+// How far a new rate may be from the rate in use, either way: rates of the worst
+// hyperinflation move less in a year, and a typing slip of the exponent more.
+constexpr double kPlausibleFactor = 1e6;
+// Without a rate in use, the band any currency stands in against the euro.
+constexpr double kFewestPerEuro = 1e-6;
+constexpr double kMostPerEuro = 1e9;
+
+// The reason a new rate is not believable, when it is not.
+std::optional<std::string> ImplausibleRate(
+    const EcbRates& ecb, const std::vector<CurrencyRate>& fresh, const RatesFile& current)
+{
+    for (const auto& [code, perEuro] : ecb.perEuro)
+        if (perEuro < kFewestPerEuro || perEuro > kMostPerEuro)
+            return "the ECB's rate of " + code + " (" + RateText(perEuro)
+                + " per euro) is no currency's rate";
+    for (const CurrencyRate& now : fresh) {
+        for (const CurrencyRate& old : current.currencies) {
+            if (old.name != now.name || !old.rate || !now.rate)
+                continue;
+            const double ratio = *now.rate / *old.rate;
+            if (!(ratio >= 1 / kPlausibleFactor && ratio <= kPlausibleFactor))
+                return "the new rate of " + now.name + " (" + RateText(*now.rate)
+                    + ") is more than a million times off the rate in use (" + RateText(*old.rate)
+                    + ")";
+        }
+    }
+    return std::nullopt;
 }
 
 bool SameRate(double written, double meant)
@@ -136,17 +174,18 @@ bool SameRate(double written, double meant)
 
 std::optional<std::string> NewRatesProblem(const RatesFile& fresh, const RatesFile& current)
 {
-    if (fresh.misalignedLine)
-        return "the new rates file reads wrong from line " + std::to_string(*fresh.misalignedLine);
+    if (fresh.stop)
+        return "the new rates file reads wrong from line " + std::to_string(fresh.stop->line);
     for (const CurrencyRate& old : current.currencies) {
         const CurrencyRate* found = nullptr;
         for (const CurrencyRate& now : fresh.currencies)
             if (now.name == old.name)
                 found = &now;
         if (found == nullptr)
-            return "the new rates file would not list " + old.name;
+            return "the new rates file would not list " + OneLine(old.name, kMaxCurrencyNameLength);
         if (old.rate && !found->rate)
-            return "the new rates file would have no usable rate for " + old.name;
+            return "the new rates file would have no usable rate for "
+                + OneLine(old.name, kMaxCurrencyNameLength);
     }
     return std::nullopt;
 }
@@ -158,11 +197,15 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
         return RatesImportError {"The ECB rates are dated " + DayMonthYear(ecb.date)
             + ", after today (" + DayMonthYear(today)
             + "). Check the computer's date or the file; nothing was changed."};
-    if (current.misalignedLine)
-        return RatesImportError {"The rates file in use does not read right from line "
-            + std::to_string(*current.misalignedLine)
-            + " (a rate with a decimal comma?). Mend that line first, so that no currency after "
-              "it is lost; nothing was changed."};
+    if (std::chrono::sys_days(ecb.date) < std::chrono::sys_days(kFirstEuroDay))
+        return RatesImportError {"The ECB rates are dated " + DayMonthYear(ecb.date)
+            + ", before the euro's first day (" + DayMonthYear(kFirstEuroDay)
+            + "). Check the file; nothing was changed."};
+    if (current.stop)
+        return RatesImportError {"The rates file in use is read only up to line "
+            + std::to_string(current.stop->line) + " (" + current.stop->reason
+            + "). Mend that line first, so that no currency after it is lost; nothing was "
+              "changed."};
     const auto dollar = ecb.perEuro.find("USD");
     if (dollar == ecb.perEuro.end())
         return RatesImportError {"The ECB file has no usable US Dollar rate, so no rate can be "
@@ -171,6 +214,9 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
     RatesImport import;
     import.changes.rejected = ecb.rejected;
     const std::vector<CurrencyRate> fresh = FreshRates(ecb, dollar->second);
+    if (const auto implausible = ImplausibleRate(ecb, fresh, current))
+        return RatesImportError {
+            "The import was stopped: " + *implausible + ". Check the file; nothing was changed."};
     const auto freshRate = [&](const std::string& name) -> const CurrencyRate* {
         for (const CurrencyRate& rate : fresh)
             if (rate.name == name)
@@ -209,7 +255,8 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
         if (written.name != currencies[i].name
             || (currencies[i].rate
                 && (!written.rate || !SameRate(*written.rate, *currencies[i].rate))))
-            return RatesImportError {"The import was stopped: the rate of " + currencies[i].name
+            return RatesImportError {"The import was stopped: the rate of "
+                + OneLine(currencies[i].name, kMaxCurrencyNameLength)
                 + " does not read back as written; nothing was changed."};
     }
     return import;
@@ -222,6 +269,13 @@ std::variant<RatesImport, RatesImportError> ImportEcbData(
     if (const auto* error = std::get_if<EcbError>(&ecb))
         return RatesImportError {error->message + " Nothing was changed."};
     return BuildRatesImport(std::get<EcbRates>(ecb), current, today);
+}
+
+std::string OlderRatesQuestion(
+    std::chrono::year_month_day imported, std::chrono::year_month_day inUse)
+{
+    return "The file holds rates of " + DayMonthYear(imported) + "; the rates in use are of "
+        + DayMonthYear(inUse) + ". Replace them?";
 }
 
 std::string DescribeChanges(const RatesChanges& changes)

@@ -45,6 +45,11 @@ std::variant<RatesImport, RatesImportError> BuildRatesImport(
 std::variant<RatesImport, RatesImportError> ImportEcbData(
     std::string_view ecbData, const RatesFile& current, std::chrono::year_month_day today);
 
+// Asked before rates of an earlier day replace the rates in use: "The file holds
+// rates of 1 May 2024; the rates in use are of 1 Dec 2026. Replace them?"
+std::string OlderRatesQuestion(
+    std::chrono::year_month_day imported, std::chrono::year_month_day inUse);
+
 // "Updated 19 currencies, kept 30, added 0." and the lines naming them.
 std::string DescribeChanges(const RatesChanges& changes);
 

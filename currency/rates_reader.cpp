@@ -6,23 +6,16 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <fstream>
+#include <iconv.h>
 #include <limits>
 
 namespace corrolab {
 
 namespace {
-
-// Moves past one separator: a comma, or a line break (CR LF counts once).
-size_t SkipSeparator(std::string_view content, size_t pos)
-{
-    if (pos >= content.size())
-        return pos;
-    if (content[pos] == '\r' && pos + 1 < content.size() && content[pos + 1] == '\n')
-        return pos + 2;
-    return pos + 1;
-}
 
 std::optional<double> PlainRate(std::string_view text)
 {
@@ -45,52 +38,142 @@ namespace {
 struct Field
 {
     std::string text;
-    int line = 1; // the line the field starts on
+    int line = 1; // the line the field stands on
+    bool unclosed = false; // a quote that the line does not close
+    bool decimalComma = false; // on a line separated by semicolons or tabs
 };
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-int LineBreaksIn(std::string_view text)
+// The text of a UTF-16 file (Notepad's "Unicode") as UTF-8; a unit that is no
+// character becomes U+FFFD.
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian)
 {
-    int breaks = 0;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++breaks;
-    return breaks;
+    std::string text;
+    iconv_t converter = ::iconv_open("UTF-8", bigEndian ? "UTF-16BE" : "UTF-16LE");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return text;
+    std::string out(bytes.size() / 2 * 3 + 4, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = bytes.size();
+    while (inLeft >= 2) {
+        char* to = out.data();
+        size_t outLeft = out.size();
+        const size_t done = ::iconv(converter, &in, &inLeft, &to, &outLeft);
+        text.append(out.data(), static_cast<size_t>(to - out.data()));
+        if (done != static_cast<size_t>(-1) || errno != EILSEQ)
+            break;
+        text += "\xEF\xBF\xBD";
+        in += 2;
+        inLeft -= 2;
+    }
+    ::iconv_close(converter);
+    return text;
+}
+
+// The content as UTF-8 text: a UTF-8 byte-order mark skipped, UTF-16 with its
+// byte-order mark converted.
+std::string TextOf(std::string_view content)
+{
+    if (content.starts_with("\xFF\xFE"))
+        return Utf8FromUtf16(content.substr(2), false);
+    if (content.starts_with("\xFE\xFF"))
+        return Utf8FromUtf16(content.substr(2), true);
+    if (content.starts_with(kByteOrderMark))
+        content.remove_prefix(kByteOrderMark.size());
+    return std::string(content);
+}
+
+size_t LineEnd(std::string_view content, size_t pos)
+{
+    while (pos < content.size() && !IsLineBreak(content[pos]))
+        ++pos;
+    return pos;
+}
+
+// The separator of the line from `pos`: a semicolon or a tab where editors and
+// spreadsheets write them, else a comma. A tab separates only when every comma
+// outside quotes stands between digits (a decimal comma); on semicolon and tab
+// lines a comma is a decimal comma.
+char LineSeparator(std::string_view content, size_t pos)
+{
+    const auto digit = [&](size_t at) {
+        return at < content.size() && content[at] >= '0' && content[at] <= '9';
+    };
+    bool quoted = false;
+    bool tab = false;
+    bool listComma = false;
+    const size_t start = pos;
+    for (const size_t end = LineEnd(content, pos); pos < end; ++pos) {
+        const char c = content[pos];
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == ';')
+            return ';';
+        else if (c == '\t')
+            tab = true;
+        else if (c == ',' && !(pos > start && digit(pos - 1) && digit(pos + 1)))
+            listComma = true;
+    }
+    return tab && !listComma ? '\t' : ',';
 }
 
 std::vector<Field> FieldsWithLines(std::string_view content)
 {
-    if (content.starts_with(kByteOrderMark))
-        content.remove_prefix(kByteOrderMark.size());
     std::vector<Field> fields;
     size_t pos = 0;
     int line = 1;
+    char separator = LineSeparator(content, 0);
     while (pos < content.size()) {
-        while (pos < content.size() && IsBlank(content[pos]))
+        const auto blank = [&](char c) { return c == ' ' || (c == '\t' && separator != '\t'); };
+        while (pos < content.size() && blank(content[pos]))
             ++pos;
-        const size_t fieldStart = pos;
-        std::string field;
+        Field field;
+        field.line = line;
+        field.decimalComma = separator != ',';
+        const auto atEnd = [&](size_t at) {
+            return at >= content.size() || content[at] == separator || IsLineBreak(content[at]);
+        };
         if (pos < content.size() && content[pos] == '"') {
-            const size_t close = content.find('"', pos + 1);
-            const size_t end = close == std::string_view::npos ? content.size() : close;
-            field = content.substr(pos + 1, end - pos - 1);
-            pos = end == content.size() ? end : end + 1;
+            const size_t end = LineEnd(content, pos + 1);
+            const size_t close = content.substr(0, end).find('"', pos + 1);
+            field.unclosed = close == std::string_view::npos;
+            const size_t stop = field.unclosed ? end : close;
+            field.text = content.substr(pos + 1, stop - pos - 1);
+            pos = field.unclosed ? end : close + 1;
             // Anything between the closing quote and the separator is ignored.
-            while (pos < content.size() && content[pos] != ',' && !IsLineBreak(content[pos]))
+            while (!atEnd(pos))
                 ++pos;
         } else {
             const size_t start = pos;
-            while (pos < content.size() && content[pos] != ',' && !IsLineBreak(content[pos]))
+            while (!atEnd(pos))
                 ++pos;
-            field = Trimmed(content.substr(start, pos - start));
+            field.text = Trimmed(content.substr(start, pos - start));
         }
-        fields.push_back({std::move(field), line});
-        const size_t next = SkipSeparator(content, pos);
-        line += LineBreaksIn(content.substr(fieldStart, next - fieldStart));
-        pos = next;
+        fields.push_back(std::move(field));
+        if (pos >= content.size())
+            break;
+        if (content[pos] == separator) {
+            ++pos;
+            continue;
+        }
+        // A line break: CR LF counts once.
+        pos += content[pos] == '\r' && pos + 1 < content.size() && content[pos + 1] == '\n' ? 2 : 1;
+        ++line;
+        separator = LineSeparator(content, pos);
     }
     return fields;
+}
+
+std::optional<double> FieldRate(const Field& field)
+{
+    if (!field.decimalComma)
+        return PlainRate(field.text);
+    std::string text = field.text;
+    std::ranges::replace(text, ',', '.');
+    return PlainRate(text);
 }
 
 // A name field that holds a number: the tail of a rate split at a decimal comma.
@@ -109,7 +192,7 @@ bool ReadsAsNumber(std::string_view text)
 std::vector<std::string> RatesFields(std::string_view content)
 {
     std::vector<std::string> fields;
-    for (Field& field : FieldsWithLines(content))
+    for (Field& field : FieldsWithLines(TextOf(content)))
         fields.push_back(std::move(field.text));
     return fields;
 }
@@ -118,37 +201,67 @@ RatesFile ParseRatesFile(std::string_view content)
 {
     constexpr size_t kHeaderFields = 5;
     RatesFile file;
-    const std::vector<Field> fields = FieldsWithLines(content);
+    const std::vector<Field> fields = FieldsWithLines(TextOf(content));
+    std::vector<int> nameLines;
+    // Stops before the line: the currencies read from it are left out too.
+    const auto stopAt = [&](int line, std::string reason) {
+        file.stop = RatesStop {line, std::move(reason)};
+        while (!nameLines.empty() && nameLines.back() == line) {
+            nameLines.pop_back();
+            file.currencies.pop_back();
+        }
+    };
     if (fields.size() > kHeaderFields)
         file.caption = fields[kHeaderFields].text;
-    std::vector<int> nameLines;
+    for (size_t i = 0; i <= kHeaderFields && i < fields.size(); ++i)
+        if (fields[i].unclosed) {
+            stopAt(fields[i].line, "a quote is not closed");
+            return file;
+        }
     for (size_t i = kHeaderFields + 1; i < fields.size(); i += 2) {
-        if (fields[i].text.empty())
-            break;
-        if (ReadsAsNumber(fields[i].text)) {
-            file.misalignedLine = fields[i].line;
-            while (!nameLines.empty() && nameLines.back() == fields[i].line) {
-                nameLines.pop_back();
-                file.currencies.pop_back();
-            }
+        const Field& name = fields[i];
+        if (name.unclosed || (i + 1 < fields.size() && fields[i + 1].unclosed)) {
+            stopAt(name.unclosed ? name.line : fields[i + 1].line, "a quote is not closed");
             break;
         }
-        if (file.currencies.size() == static_cast<size_t>(kMaxCurrencies))
-            continue;
+        if (name.text.empty()) {
+            const bool more = std::any_of(fields.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                fields.end(), [](const Field& later) { return !later.text.empty(); });
+            if (more)
+                stopAt(name.line, "an empty name ends the list, yet entries follow it");
+            break;
+        }
+        if (ReadsAsNumber(name.text)) {
+            file.misalignedLine = name.line;
+            stopAt(name.line,
+                "it does not hold one name and one rate (a rate written with a decimal comma? "
+                "write \"Euro\",0.965)");
+            break;
+        }
+        if (file.currencies.size() == static_cast<size_t>(kMaxCurrencies)) {
+            stopAt(name.line,
+                "more than " + std::to_string(kMaxCurrencies)
+                    + " currencies: the rest are not read");
+            break;
+        }
         const std::optional<double> rate
-            = i + 1 < fields.size() ? PlainRate(fields[i + 1].text) : std::nullopt;
-        file.currencies.push_back({fields[i].text.substr(0, kMaxCurrencyNameLength), rate});
-        nameLines.push_back(fields[i].line);
+            = i + 1 < fields.size() ? FieldRate(fields[i + 1]) : std::nullopt;
+        file.currencies.push_back({name.text.substr(0, kMaxCurrencyNameLength), rate});
+        nameLines.push_back(name.line);
     }
     return file;
 }
 
-std::string MisalignedRatesMessage(const std::filesystem::path& file, int line)
+std::string RatesStopNote(const std::filesystem::path& file, const RatesFile& rates)
 {
-    return "Line " + std::to_string(line) + " of the rates file " + file.string()
-        + " does not hold one name and one rate (a rate written with a decimal comma?).\n"
-          "The currencies from that line on are not loaded. Write rates with a decimal point, "
-          "for example \"Euro\",0.965.";
+    if (!rates.stop)
+        return "";
+    const size_t count = rates.currencies.size();
+    const std::string used = count == 0 ? "no currency is used"
+        : count == 1                    ? "the 1 currency before it is used"
+                     : "the " + std::to_string(count) + " currencies before it are used";
+    return OneLine(file.filename().string(), 200) + " line " + std::to_string(rates.stop->line)
+        + ": " + rates.stop->reason + "; " + used;
 }
 
 int AgeInDays(std::chrono::year_month_day fileDate, std::chrono::year_month_day today)
@@ -165,6 +278,25 @@ std::optional<std::filesystem::path> FindRatesFile(const std::filesystem::path& 
 std::optional<std::string> ReadRatesFile(const std::filesystem::path& path)
 {
     return ReadFileUpTo(path, kMaxRatesFileBytes);
+}
+
+std::optional<RatesFile> ReadRatesFrom(const std::filesystem::path& path)
+{
+    const std::optional<std::string> content = ReadRatesFile(path);
+    if (!content)
+        return std::nullopt;
+    return ParseRatesFile(*content);
+}
+
+std::optional<RatesInUse> ReadRatesInUse(const std::vector<DataFolder>& folders)
+{
+    const std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
+    if (!found)
+        return std::nullopt;
+    std::optional<RatesFile> rates = ReadRatesFrom(found->file);
+    if (!rates)
+        return std::nullopt;
+    return RatesInUse {*found, std::move(*rates)};
 }
 
 std::string MonthRatesCaption(std::chrono::year_month_day date)
@@ -255,11 +387,36 @@ std::optional<std::chrono::year_month_day> CaptionDate(std::string_view caption)
     return std::nullopt;
 }
 
+std::optional<std::chrono::year_month_day> CaptionMonthEnd(std::string_view caption)
+{
+    // A month as an abbreviation or in full: "Marks 2025" names no month.
+    static constexpr std::array<std::string_view, 12> kFullNames = {"JANUARY", "FEBRUARY", "MARCH",
+        "APRIL", "MAY", "JUNE", "JULY", "AUGUST", "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+    const std::vector<std::string_view> words = Words(caption);
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        const auto m = MonthNumber(words[i]);
+        if (m && words[i].size() != 3 && AsciiCapitals(words[i]) != kFullNames[*m - 1])
+            continue;
+        const auto y = WholeNumber(words[i + 1]);
+        if (!m || !y || words[i + 1].size() != 4)
+            continue;
+        const std::chrono::year_month_day_last last {
+            std::chrono::year(*y) / std::chrono::month(*m) / std::chrono::last};
+        if (last.ok())
+            return std::chrono::year_month_day(last);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::chrono::year_month_day> RatesDate(
     std::string_view caption, std::optional<std::chrono::year_month_day> fileDate)
 {
     if (const auto date = CaptionDate(caption))
         return date;
+    // "Jan 2025 Rates" are no newer than the month's last day, whenever the file
+    // was copied.
+    if (const auto monthEnd = CaptionMonthEnd(caption))
+        return monthEnd;
     return fileDate;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/unit_table.h"
+#include "datafiles/data_folders.h"
 
 #include <chrono>
 #include <filesystem>
@@ -21,16 +22,16 @@ inline constexpr size_t kMaxCurrencyNameLength = 64;
 // Rates older (or newer) than this many days are reported once per run.
 inline constexpr int kRatesAgeLimitDays = 30;
 inline constexpr std::string_view kRatesFileName = "Currency.txt";
-// Where a newer rates file can be saved from.
-inline constexpr std::string_view kLatestRatesAddress
-    = "https://www.ecb.europa.eu/stats/policy_and_exchange_rates/euro_reference_exchange_rates/"
-      "html/"
-      "index.en.html";
-
 struct CurrencyRate
 {
     std::string name; // as written in the file
     std::optional<double> rate; // units per reference unit; empty when unusable
+};
+
+struct RatesStop
+{
+    int line = 0;
+    std::string reason;
 };
 
 struct RatesFile
@@ -41,29 +42,43 @@ struct RatesFile
     // with a decimal comma splits into two fields and shifts all that follow);
     // the currencies from that line on are left out.
     std::optional<int> misalignedLine;
+    // Where reading stopped before the entries the file holds were all read (a
+    // shifted line, an empty name with entries after it, the 101st currency, a
+    // quote that is not closed), and why; the currencies before it are used.
+    std::optional<RatesStop> stop;
 };
 
-// Splits the rates file into fields: commas and line breaks separate fields, a
-// field may be a quoted text (which may hold commas), blanks around a field are
-// ignored. A quote that never closes runs to the end of the text.
+// Splits the rates file into fields: commas (or a line's semicolons or tabs) and
+// line breaks separate fields, a field may be a quoted text (which may hold
+// commas), blanks around a field are ignored. A quote that the line does not
+// close runs to the end of the line.
 std::vector<std::string> RatesFields(std::string_view content);
 
 // Reads a rates file: five header fields, the caption, then name/rate pairs until
 // an empty name or the end; at most kMaxCurrencies are kept. A rate that is not a
 // plain positive finite number is kept as unusable, so that it converts to nothing.
-// A UTF-8 byte-order mark at the start is skipped. A name that reads as a number
-// marks a shifted file: reading stops before the line it stands on.
+// A UTF-8 byte-order mark at the start is skipped; UTF-16 with its byte-order mark
+// is read as text. A line holding a semicolon (or, without a comma, a tab) is
+// separated by it, and a comma in its rate is a decimal comma. A name that reads
+// as a number marks a shifted file: reading stops before the line it stands on;
+// so does a quote that the line does not close. Each stop is in `stop`.
 RatesFile ParseRatesFile(std::string_view content);
 
-// The message telling the user which line of the rates file is wrong.
-std::string MisalignedRatesMessage(const std::filesystem::path& file, int line);
+// The note telling where reading the rates file stopped and why, the same in the
+// windows and on the command line: "Currency.txt line 12: ...; the 11
+// currencies before it are used". Empty when the file was read to its end.
+std::string RatesStopNote(const std::filesystem::path& file, const RatesFile& rates);
 
 // The date a caption names, such as "ECB 22 Jan 2025 Rates" or "Rates of
 // 2025-01-22"; std::nullopt when it names none (a month alone is no date).
 std::optional<std::chrono::year_month_day> CaptionDate(std::string_view caption);
 
-// The date the rates are of: the caption's date when it names one, else the
-// file's modification date.
+// The last day of the month a caption names without a day ("Jan 2025 Rates":
+// 31 Jan 2025); std::nullopt when it names no month and year.
+std::optional<std::chrono::year_month_day> CaptionMonthEnd(std::string_view caption);
+
+// The date the rates are of: the caption's date when it names one, else the last
+// day of the month it names, else the file's modification date.
 std::optional<std::chrono::year_month_day> RatesDate(
     std::string_view caption, std::optional<std::chrono::year_month_day> fileDate);
 
@@ -84,6 +99,19 @@ inline constexpr size_t kMaxRatesFileBytes = 16 * 1024 * 1024;
 // or kept open. Reading stops after kMaxRatesFileBytes. std::nullopt when it
 // cannot be opened.
 std::optional<std::string> ReadRatesFile(const std::filesystem::path& path);
+
+// A named rates file read and parsed; std::nullopt when it cannot be opened.
+std::optional<RatesFile> ReadRatesFrom(const std::filesystem::path& path);
+
+// The rates file in use: the first of the data folders that holds one, read and
+// parsed. The one road by which the windows, the command line and an import take
+// the rates in use. std::nullopt when no folder holds a readable one.
+struct RatesInUse
+{
+    FoundDataFile found;
+    RatesFile rates;
+};
+std::optional<RatesInUse> ReadRatesInUse(const std::vector<DataFolder>& folders);
 
 // "Dec 2026 Rates": the caption shown when the file gives none (English month
 // abbreviations whatever the locale).

@@ -1,5 +1,7 @@
 #include "fetch/curl_get.h"
 
+#include "base/text.h"
+
 #include <curl/curl.h>
 #include <memory>
 
@@ -47,7 +49,7 @@ std::variant<std::string, HttpFailure> CurlGet(const std::string& url, const Htt
     curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
     // Never from HTTPS down to plain HTTP.
-    const bool secure = url.starts_with("https:");
+    const bool secure = IsHttpsUrl(url);
     curl_easy_setopt(curl.get(), CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
     curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, limits.redirects);

@@ -3,6 +3,7 @@
 #include "currency/http_get.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace corrolab {

@@ -62,11 +62,18 @@ void CheckParse(
     // A shifted file (a name that reads as a number) keeps only the pairs before
     // the line that shifts; any other file keeps every listed pair.
     const size_t kept = std::min(listed, static_cast<size_t>(kMaxCurrencies));
-    if (file.misalignedLine) {
-        FUZZ_CHECK(*file.misalignedLine >= 1);
+    // Every other stop (an empty name with entries after it, the 101st currency, a
+    // quote the line does not close) is told with its line as well.
+    if (file.misalignedLine)
+        FUZZ_CHECK(file.stop && file.stop->line == *file.misalignedLine);
+    if (file.stop) {
+        FUZZ_CHECK(file.stop->line >= 1 && !file.stop->reason.empty());
         FUZZ_CHECK(file.currencies.size() <= kept);
+        const std::string note = RatesStopNote("Currency.txt", file);
+        FUZZ_CHECK(note.starts_with("Currency.txt line " + std::to_string(file.stop->line) + ": "));
     } else {
         FUZZ_CHECK(file.currencies.size() == kept);
+        FUZZ_CHECK(RatesStopNote("Currency.txt", file).empty());
     }
 
     for (size_t k = 0; k < file.currencies.size(); ++k) {
@@ -79,9 +86,14 @@ void CheckParse(
             = nameField + 1 < fields.size() ? std::string_view(fields[nameField + 1]) : "";
         if (currency.rate) {
             FUZZ_CHECK(std::isfinite(*currency.rate) && *currency.rate > 0);
-            // A usable rate is the number its field shows.
+            // A usable rate is the number its field shows, read with a decimal
+            // comma on lines separated by semicolons or tabs.
+            std::string decimal(rateField);
+            std::ranges::replace(decimal, ',', '.');
             const std::optional<double> typed = LenientValue(rateField);
-            FUZZ_CHECK(typed && *typed == *currency.rate);
+            const std::optional<double> withComma = LenientValue(decimal);
+            FUZZ_CHECK((typed && *typed == *currency.rate)
+                || (withComma && *withComma == *currency.rate));
         } else if (IsPlainDecimal(rateField)) {
             const std::optional<double> typed = LenientValue(rateField);
             FUZZ_CHECK(!typed || *typed == 0);

@@ -49,7 +49,7 @@ std::string LineError(std::size_t number, const std::string& reason)
 }
 
 // A field as the user sees it, short enough for a one-line message.
-std::string Quoted(std::string_view field)
+std::string QuotedField(std::string_view field)
 {
     constexpr std::size_t kShown = 24;
     std::string shown(field.substr(0, kShown));
@@ -410,11 +410,11 @@ public:
             const std::string_view field = fields[static_cast<std::size_t>(index)];
             const FieldValue value = ReadField(field);
             if (value.state == NumberState::NotNumber)
-                return LineError(
-                    line, "the " + ColumnName(quantity) + " " + Quoted(field) + " is not a number");
+                return LineError(line,
+                    "the " + ColumnName(quantity) + " " + QuotedField(field) + " is not a number");
             if (value.state == NumberState::NotFinite)
                 return LineError(line,
-                    "the " + ColumnName(quantity) + " " + Quoted(field)
+                    "the " + ColumnName(quantity) + " " + QuotedField(field)
                         + " is not a finite number");
             values[k] = value.value;
         }

@@ -10,7 +10,8 @@ source "$(dirname "$0")/users.sh"
 cd "$(dirname "$0")/.."
 folder="build-fuzz"
 seconds="${FUZZ_SECONDS:-20}"
-targets=(fuzz_numbers fuzz_rates fuzz_composition fuzz_command_line fuzz_polarization)
+targets=(fuzz_numbers fuzz_rates fuzz_composition fuzz_command_line fuzz_polarization fuzz_ecb
+  fuzz_calculators)
 
 bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 

@@ -46,6 +46,31 @@ TEST(SplitComposition, OneLetterSymbolsAfterZeroAndBareSymbols)
     EXPECT_EQ(SplitComposition("1C")[0].symbol, "C");
 }
 
+// The symbol is the whole trailing run of letters, however long: a token such
+// as "5Abc" names no element and must reach the lookup whole, to be refused
+// there, rather than be cut to a two-letter symbol that might exist.
+TEST(SplitComposition, SymbolsLongerThanTwoLettersStayWhole)
+{
+    struct Row
+    {
+        const char* token;
+        const char* symbol;
+        const char* percentage;
+    };
+    const Row rows[] = {
+        {"5Abc", "Abc", "5"},
+        {"12-14Xyz", "Xyz", "12-14"},
+        {"Abcd", "Abcd", ""},
+        {"0.5Mgx", "Mgx", "0.5"},
+    };
+    for (const Row& row : rows) {
+        const auto parts = SplitComposition(row.token);
+        ASSERT_EQ(parts.size(), 1u) << row.token;
+        EXPECT_EQ(parts[0].symbol, row.symbol) << row.token;
+        EXPECT_EQ(parts[0].percentage, row.percentage) << row.token;
+    }
+}
+
 TEST(SplitComposition, AgreesWithTheClassicRuleOnEveryCatalogueString)
 {
     const ElementTable elements;

@@ -79,7 +79,7 @@ TEST(ElementRecords, HoldsOneRecordPerElementInOrder)
         EXPECT_EQ(fields[2], std::to_string(i + 1));
     }
     EXPECT_EQ(Field(1, 1), "Hydrogen");
-    EXPECT_EQ(Field(109, 1), "Unnilennium");
+    EXPECT_EQ(Field(109, 1), "Meitnerium");
 }
 
 TEST(ElementRecords, OnlyActiniumConductivityIsEmpty)
@@ -177,12 +177,12 @@ TEST(ElementRecords, NamesAndSymbolsFollowTheProgramsConventions)
 {
     const std::map<int, std::pair<std::string_view, std::string_view>> names = {
         {55, {"Cesium", "Cs"}},
-        {104, {"Unnilquadium", "Unq"}},
-        {105, {"Unnilpentium", "Unp"}},
-        {106, {"Unnilhexium", "Unh"}},
-        {107, {"Unnilseptium", "Uns"}},
-        {108, {"Unniloctium", "Uno"}},
-        {109, {"Unnilennium", "Une"}},
+        {104, {"Rutherfordium", "Unq"}},
+        {105, {"Dubnium", "Unp"}},
+        {106, {"Seaborgium", "Unh"}},
+        {107, {"Bohrium", "Uns"}},
+        {108, {"Hassium", "Uno"}},
+        {109, {"Meitnerium", "Une"}},
     };
     for (const auto& [z, name_symbol] : names) {
         EXPECT_EQ(Field(z, 1), name_symbol.first);

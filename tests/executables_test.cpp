@@ -21,9 +21,10 @@ ProcessResult RunProgram(const std::string& environment, const std::filesystem::
     TempFolder scratch;
     // A program that waits for a person (a message box, say) fails the test
     // after a minute instead of hanging the run.
-    std::string command = "timeout -k 5 60 env " + environment + " " + Quoted(program.string());
+    std::string command
+        = "timeout -k 5 60 env " + environment + " " + ShellQuoted(program.string());
     for (const std::string& arg : args)
-        command += " " + Quoted(arg);
+        command += " " + ShellQuoted(arg);
     return RunShellCommand(command, "/dev/null", scratch.path());
 }
 

@@ -212,7 +212,7 @@ TEST(ElementFacts, ShowsMissingValuesAsNotKnown)
     EXPECT_EQ(ElementFacts(89)[10].value, "not known");
     EXPECT_EQ(ElementFacts(89)[11].label, "Thermal conductivity"); // fields stay in place
     EXPECT_EQ(ElementFacts(109)[7].value, "not known");
-    EXPECT_EQ(ElementFacts(109)[0].value, "Unnilennium");
+    EXPECT_EQ(ElementFacts(109)[0].value, "Meitnerium");
     EXPECT_TRUE(ElementFacts(110).empty());
     EXPECT_TRUE(ElementFacts(0).empty());
 }

@@ -162,7 +162,7 @@ TEST(RatesImport, RefusesWhileTheFileInUseIsShifted)
     const auto result = BuildRatesImport(FixtureRates(), shifted, kToday);
     const auto* error = std::get_if<RatesImportError>(&result);
     ASSERT_NE(error, nullptr);
-    EXPECT_NE(error->message.find("from line 3"), std::string::npos) << error->message;
+    EXPECT_NE(error->message.find("up to line 3"), std::string::npos) << error->message;
 }
 
 TEST(RatesImport, RefusesAFileInUseThatCouldNotBeKept)
@@ -182,26 +182,36 @@ struct ProblemCase
     const char* problem; // nullptr: none
 };
 
+TEST(RatesImport, TheOlderRatesQuestionNamesBothDays)
+{
+    EXPECT_EQ(OlderRatesQuestion(year_month_day {year(2024), month(5), day(1)},
+                  year_month_day {year(2026), month(12), day(1)}),
+        "The file holds rates of 1 May 2024; the rates in use are of 1 Dec 2026. Replace them?");
+}
+
 TEST(NewRatesProblem, EveryOldCurrencyMustStayUsable)
 {
     RatesFile old;
     old.currencies = {{"US Dollar", 1.0}, {"Euro", 0.9}, {"Broken", std::nullopt}};
     RatesFile shifted = old;
     shifted.misalignedLine = 9;
+    shifted.stop = RatesStop {9, "a shifted line"};
     const ProblemCase cases[] = {
         {"the same", old, nullptr},
         {"more",
             RatesFile {"", {{"Yen", 150.0}, {"US Dollar", 1.0}, {"Euro", 0.8}, {"Broken", 2.0}},
-                std::nullopt},
+                std::nullopt, std::nullopt},
             nullptr},
-        {"one lost", RatesFile {"", {{"US Dollar", 1.0}, {"Broken", 1.0}}, std::nullopt},
+        {"one lost",
+            RatesFile {"", {{"US Dollar", 1.0}, {"Broken", 1.0}}, std::nullopt, std::nullopt},
             "not list Euro"},
         {"letter case differs",
-            RatesFile {"", {{"US Dollar", 1.0}, {"EURO", 0.9}, {"Broken", 1.0}}, std::nullopt},
+            RatesFile {"", {{"US Dollar", 1.0}, {"EURO", 0.9}, {"Broken", 1.0}}, std::nullopt,
+                std::nullopt},
             "not list Euro"},
         {"a usable rate lost",
-            RatesFile {
-                "", {{"US Dollar", 1.0}, {"Euro", std::nullopt}, {"Broken", 1.0}}, std::nullopt},
+            RatesFile {"", {{"US Dollar", 1.0}, {"Euro", std::nullopt}, {"Broken", 1.0}},
+                std::nullopt, std::nullopt},
             "no usable rate for Euro"},
         {"shifted", shifted, "line 9"},
     };

@@ -150,9 +150,8 @@ TEST(ParseRatesFile, StopsBeforeALineShiftedByADecimalComma)
         EXPECT_EQ(names, row.kept) << row.name;
         EXPECT_EQ(file.misalignedLine, row.wrongLine) << row.name;
     }
-    EXPECT_NE(MisalignedRatesMessage("/x/Currency.txt", 17)
-                  .find("Line 17 of the rates file /x/Currency.txt"),
-        std::string::npos);
+    const auto shifted = ParseRatesFile(std::string(kHeader) + cases[0].entries);
+    EXPECT_EQ(RatesStopNote("/x/Currency.txt", shifted).substr(0, 20), "Currency.txt line 3:");
 }
 
 struct CaptionCase
@@ -178,7 +177,19 @@ TEST(CaptionDate, ReadsTheDateAnImportWrites)
     const year_month_day copied {year(2026), month(12), day(7)};
     EXPECT_EQ(RatesDate("ECB 22 Jan 2025 Rates", copied),
         (year_month_day {year(2025), month(1), day(22)}));
-    EXPECT_EQ(RatesDate("Jan 2025 Rates", copied), copied);
+    const CaptionCase monthEnds[] = {
+        {"Jan 2025 Rates", year_month_day {year(2025), month(1), day(31)}},
+        {"Rates of February 2024", year_month_day {year(2024), month(2), day(29)}},
+        {"Feb 2025 Rates", year_month_day {year(2025), month(2), day(28)}},
+        {"dec 2026", year_month_day {year(2026), month(12), day(31)}},
+        {"Jan 25 Rates", std::nullopt},
+        {"Marks 2025", std::nullopt},
+        {"Rates", std::nullopt},
+    };
+    for (const CaptionCase& row : monthEnds) {
+        EXPECT_EQ(CaptionMonthEnd(row.caption), row.date) << row.caption;
+        EXPECT_EQ(RatesDate(row.caption, copied), row.date.value_or(copied)) << row.caption;
+    }
     EXPECT_EQ(DayMonthYear(year_month_day {year(2025), month(1), day(2)}), "2 Jan 2025");
 }
 

@@ -108,9 +108,9 @@ TEST(Subcommand, AnOutputThatCannotBeWrittenFailsWithOneLine)
 {
     TempFolder scratch;
     for (const char* args : {"units", "--help", "convert 1 mpy mdd", "alloys Copper"}) {
-        const std::string command = Quoted(CORROLAB_EXE) + " " + args + " >/dev/full";
+        const std::string command = ShellQuoted(CORROLAB_EXE) + " " + args + " >/dev/full";
         const ProcessResult run
-            = RunShellCommand("sh -c " + Quoted(command), "/dev/null", scratch.path());
+            = RunShellCommand("sh -c " + ShellQuoted(command), "/dev/null", scratch.path());
         EXPECT_EQ(run.status, 1) << args;
         EXPECT_EQ(run.err, "corrolab: the output cannot be written\n") << args;
     }

@@ -136,12 +136,15 @@ constexpr std::array<std::string_view, 109> kRecords{
     "Mendelevium,Md,101,258.000,--,--,827,--,--,--,--,--,--,6.580,--,--,--,--,G.T. Seaborg/S.G. Thompson/A. Ghiorso/B.G. Harvey/G.R. Choppin,1955,[Rn] 7s2 5f13,Research only",
     "Nobelium,No,102,259.000,--,--,827,--,--,--,--,--,--,6.626,--,--,--,--,Nobel Institute for Physics,1957,[Rn] 7s2 5f14,Research only",
     "Lawrencium,Lr,103,262.000,--,--,1627,--,--,--,--,--,--,4.960,--,--,--,--,A. Ghiorso/T. Sikkeland/A.E. Larsh/R.M. Latimer,1961,[Rn] 7s2 5f14 7p1,Research only",
-    "Unnilquadium,Unq,104,267.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,A. Ghiorso et al,1969,[Rn] 7s2 5f14 6d2,Research only",
-    "Unnilpentium,Unp,105,268.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,A. Ghiorso et al,1970,[Rn] 7s2 5f14 6d3,Research only",
-    "Unnilhexium,Unh,106,271.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Soviet Nuclear Research/U. of Cal at Berkeley,1974,[Rn] 7s2 5f14 6d4,Research only",
-    "Unnilseptium,Uns,107,274.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Heavy Ion Research Laboratory (HIRL),1976,[Rn] 7s2 5f14 6d5,Research only",
-    "Unniloctium,Uno,108,269.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Heavy Ion Research Laboratory (HIRL),1984,[Rn] 7s2 5f14 6d6,Research only",
-    "Unnilennium,Une,109,276.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Heavy Ion Research Laboratory (HIRL),1982,[Rn] 7s2 5f14 6d7,Research only",
+    // 104 to 109 carry the names IUPAC gave them ("Names and symbols of transfermium
+    // elements", IUPAC Recommendations 1997, Pure Appl. Chem. 69, 2471); the table keeps
+    // the symbols it has always had, which the grid and the catalogue use.
+    "Rutherfordium,Unq,104,267.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,A. Ghiorso et al,1969,[Rn] 7s2 5f14 6d2,Research only",
+    "Dubnium,Unp,105,268.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,A. Ghiorso et al,1970,[Rn] 7s2 5f14 6d3,Research only",
+    "Seaborgium,Unh,106,271.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Soviet Nuclear Research/U. of Cal at Berkeley,1974,[Rn] 7s2 5f14 6d4,Research only",
+    "Bohrium,Uns,107,274.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Heavy Ion Research Laboratory (HIRL),1976,[Rn] 7s2 5f14 6d5,Research only",
+    "Hassium,Uno,108,269.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Heavy Ion Research Laboratory (HIRL),1984,[Rn] 7s2 5f14 6d6,Research only",
+    "Meitnerium,Une,109,276.000,--,--,--,--,--,--,--,--,--,--,--,--,--,--,Heavy Ion Research Laboratory (HIRL),1982,[Rn] 7s2 5f14 6d7,Research only",
 };
 // clang-format on
 

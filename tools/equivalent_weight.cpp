@@ -2,6 +2,7 @@
 
 #include "base/lenient_number.h"
 #include "base/number_format.h"
+#include "tools/figure_texts.h"
 
 #include <cmath>
 
@@ -101,12 +102,7 @@ MaterialCalculation CalculateMaterial(std::span<const ComponentTexts> rows)
     results.density = sums->density;
     results.ratio = sums->ratio;
     results.totalText = PlainText(calculation.total);
-    double ew = sums->equivalentWeight;
-    double density = sums->density;
-    double ratio = sums->ratio;
-    results.equivalentWeightText = FormatFixed(ew, 1, 4);
-    results.densityText = FormatFixed(density, 1, 4);
-    results.ratioText = FormatFixed(ratio, 1, 4);
+    FillFigureTexts(results);
     calculation.results = results;
     return calculation;
 }

@@ -2,6 +2,7 @@
 
 #include "base/lenient_number.h"
 #include "base/number_format.h"
+#include "tools/figure_texts.h"
 #include "tools/g102_valence.h"
 
 #include <algorithm>
@@ -144,12 +145,7 @@ G102Calculation CalculateG102(std::span<const G102Row> rows, std::optional<doubl
             = rows.size() == 1 ? DensitySource::Element : DensitySource::VolumeAdditive;
     }
     results.ratio = results.equivalentWeight / results.density;
-    double ew = results.equivalentWeight;
-    double density = results.density;
-    double ratio = results.ratio;
-    results.equivalentWeightText = FormatFixed(ew, 1, 4);
-    results.densityText = FormatFixed(density, 1, 4);
-    results.ratioText = FormatFixed(ratio, 1, 4);
+    FillFigureTexts(results);
     calculation.results = results;
     return calculation;
 }

@@ -169,7 +169,6 @@ private:
     void TieToolsToThisWindow();
     void ConnectControls();
     void ConnectMenu();
-    void ShowDictionaryListing(const QString& text);
     void Define();
     void SelectFirstUnitsQuietly();
     void ShowRatesCaption();
@@ -181,7 +180,15 @@ private:
     bool RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders);
     void ImportChosenRatesFile(bool reload);
     std::optional<std::string> UpdateRatesNow(bool reload);
+    // Imports ECB rates over the rates in use; the reason when not, an empty
+    // reason when the user declined to replace newer rates.
     std::optional<std::string> ImportRatesData(std::string_view ecbData, bool reload);
+    std::optional<std::string> WriteImportedRates(std::string_view ecbData,
+        const RatesFile& current, std::optional<std::chrono::year_month_day> inUseDate,
+        const std::filesystem::path& folder, bool reload);
+    // A rates file that holds an ECB file saved from the web page is imported in
+    // its place, the saved file kept beside it as Currency.txt.bak.
+    bool ImportSavedEcbFile(const FoundDataFile& found, const std::vector<DataFolder>& folders);
     void ReloadCurrencies();
     void SetBusyPointer(bool busy);
 

@@ -1,6 +1,8 @@
 // Loading the exchange rates into the main window.
 #include "app/ui/form2.h"
 
+#include "base/text.h"
+#include "currency/ecb_rates.h"
 #include "currency/rates_reader.h"
 #include "datafiles/editable_data_file.h"
 
@@ -19,7 +21,7 @@ constexpr const char* kTitle = "Corrolab";
 bool Form2::RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders)
 {
     const auto failure = UpdateRatesNow(false);
-    if (!failure)
+    if (!failure || failure->empty())
         return true;
     if (!platform_.AskOkCancel(this, kTitle,
             *failure + "\n\n"
@@ -43,39 +45,44 @@ void Form2::LoadCurrencyRates()
 {
     rates.loaded = false;
     const std::vector<DataFolder> folders = platform_.DataFolders();
-    std::optional<FoundDataFile> found = FindDataFile(folders, kRatesFileName);
-    if (!found)
+    std::optional<RatesInUse> inUse = ReadRatesInUse(folders);
+    if (!inUse)
         return;
-    std::optional<std::string> content = ReadRatesFile(found->file);
-    if (!content)
-        return;
-    RatesFile file = ParseRatesFile(*content);
+    // The rates file may be the ECB's own file, saved under its name from the
+    // page the age question offers: it is imported, and kept as the backup.
+    const std::optional<std::string> content = ReadRatesFile(inUse->found.file);
+    if (content && std::holds_alternative<EcbRates>(ParseEcbData(*content))) {
+        if (!ImportSavedEcbFile(inUse->found, folders))
+            return;
+        inUse = ReadRatesInUse(folders);
+        if (!inUse)
+            return;
+    }
 
     // The age of the rates: the date the caption names, else the file's date.
-    const auto ratesDate = RatesDate(file.caption, platform_.FileDate(found->file));
+    const auto ratesDate = RatesDate(inUse->rates.caption, platform_.FileDate(inUse->found.file));
     if (ratesDate && !rates.warned) {
         const int age = AgeInDays(*ratesDate, platform_.Today());
         if (age > kRatesAgeLimitDays) {
             rates.warned = true;
             if (platform_.AskYesNo(this, kTitle, OldRatesQuestion(age), Platform::Icon::Warning)) {
-                if (!RenewOldRates(*found, folders))
+                if (!RenewOldRates(inUse->found, folders))
                     return;
                 // An update or an import may have written a new file: read the one in use.
-                found = FindDataFile(platform_.DataFolders(), kRatesFileName);
-                content = found ? ReadRatesFile(found->file) : std::nullopt;
-                if (!content)
+                inUse = ReadRatesInUse(platform_.DataFolders());
+                if (!inUse)
                     return;
-                file = ParseRatesFile(*content);
             }
         }
     }
+    const RatesFile& file = inUse->rates;
 
     rates.caption = file.caption;
     rates.loaded = true;
-    if (file.misalignedLine && !rates.misalignmentTold) {
+    if (file.stop && !rates.misalignmentTold) {
         rates.misalignmentTold = true;
-        platform_.Tell(this, kTitle, MisalignedRatesMessage(found->file, *file.misalignedLine),
-            Platform::Icon::Warning);
+        platform_.Tell(
+            this, kTitle, OneLine(RatesStopNote(inUse->found.file, file)), Platform::Icon::Warning);
     }
 
     List2->clear();

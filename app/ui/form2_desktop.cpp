@@ -120,8 +120,12 @@ void Form2::SetUpDesktop()
 
 void Form2::CopyResult()
 {
+    // An empty result empties the clipboard: a paste must not bring back the
+    // figure of an earlier conversion.
     const QString result = Text3->toPlainText().trimmed();
-    if (!result.isEmpty())
+    if (result.isEmpty())
+        QApplication::clipboard()->clear();
+    else
         QApplication::clipboard()->setText(result);
 }
 

@@ -1,16 +1,16 @@
 // Importing the ECB's euro reference rates into the rates file, from a saved
 // file or from the ECB's web site.
 #include "app/ui/form2.h"
+#include "base/text.h"
 #include "catalogue/unit_catalogue.h"
 #include "currency/rates_command.h"
 #include "currency/rates_file_writer.h"
 #include "currency/rates_import.h"
+#include "datafiles/editable_data_file.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QSaveFile>
 
 namespace corrolab {
 
@@ -24,40 +24,12 @@ QString Q(const std::filesystem::path& path)
     return QString::fromStdString(path.string());
 }
 
-// Writes the rates file of a folder through a temporary file that replaces it
-// only when complete; the previous file is kept as Currency.txt.bak.
-std::optional<std::string> SaveRatesFile(
-    const std::filesystem::path& folder, const std::string& content)
-{
-    if (!QDir().mkpath(Q(folder)))
-        return "The folder " + folder.string() + " cannot be created.";
-    const std::filesystem::path target
-        = FindRatesFile(folder).value_or(folder / std::string(kRatesFileName));
-    if (QFile::exists(Q(target))) {
-        const QString backup = Q(target) + ".bak";
-        if (QFile::exists(backup) && !QFile::remove(backup))
-            return "The old backup " + backup.toStdString() + " cannot be replaced.";
-        if (!QFile::copy(Q(target), backup))
-            return "The rates file cannot be kept as " + backup.toStdString() + ".";
-    }
-    QSaveFile file(Q(target));
-    if (!file.open(QIODevice::WriteOnly))
-        return "The rates file " + target.string()
-            + " cannot be written: " + file.errorString().toStdString();
-    const auto size = static_cast<qint64>(content.size());
-    if (file.write(content.data(), size) != size || !file.commit()) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return "The rates file " + target.string() + " cannot be written: " + reason;
-    }
-    return std::nullopt;
-}
-
 std::optional<std::string> ReadChosenFile(const std::filesystem::path& path, std::string& content)
 {
     QFile file(Q(path));
     if (!file.open(QIODevice::ReadOnly))
-        return "The file " + path.string() + " cannot be read: " + file.errorString().toStdString();
+        return "The file " + OneLine(path.string())
+            + " cannot be read: " + OneLine(file.errorString().toStdString());
     if (file.size() > static_cast<qint64>(kLargestEcbFile))
         return "The file " + path.string() + " is too large for an ECB rates file.";
     const QByteArray bytes = file.read(static_cast<qint64>(kLargestEcbFile) + 1);
@@ -84,13 +56,13 @@ void Form2::ImportChosenRatesFile(bool reload)
     std::optional<std::string> problem = ReadChosenFile(*path, content);
     if (!problem)
         problem = ImportRatesData(content, reload);
-    if (problem)
+    if (problem && !problem->empty())
         platform_.Tell(this, kTitle, *problem + "\n" + kUntouched, Platform::Icon::Warning);
 }
 
 void Form2::mnuUpdateRates_Click()
 {
-    if (const auto problem = UpdateRatesNow(true))
+    if (const auto problem = UpdateRatesNow(true); problem && !problem->empty())
         platform_.Tell(this, kTitle, *problem + "\n" + kUntouched, Platform::Icon::Warning);
 }
 
@@ -99,7 +71,7 @@ std::optional<std::string> Form2::UpdateRatesNow(bool reload)
     const DownloadResult download = platform_.Download(this, kEcbDailyRatesUrl);
     if (!download.ok)
         return std::string("The rates could not be downloaded from ") + kEcbDailyRatesUrl + ": "
-            + download.error + ".";
+            + OneLine(download.error) + ".";
     return ImportRatesData(download.body, reload);
 }
 
@@ -110,31 +82,93 @@ std::optional<std::string> Form2::ImportRatesData(std::string_view ecbData, bool
     if (dataFolder.empty())
         return std::string("There is no user data folder to write the rates file to.");
     RatesFile current;
-    if (const auto inUse = FindDataFile(folders, kRatesFileName))
-        if (const auto content = ReadRatesFile(inUse->file))
-            current = ParseRatesFile(*content);
+    std::optional<std::chrono::year_month_day> inUseDate;
+    if (const std::optional<RatesInUse> inUse = ReadRatesInUse(folders)) {
+        current = inUse->rates;
+        inUseDate = RatesDate(current.caption, platform_.FileDate(inUse->found.file));
+    }
+    return WriteImportedRates(ecbData, current, inUseDate, dataFolder, reload);
+}
+
+std::optional<std::string> Form2::WriteImportedRates(std::string_view ecbData,
+    const RatesFile& current, std::optional<std::chrono::year_month_day> inUseDate,
+    const std::filesystem::path& folder, bool reload)
+{
     const auto import = ImportEcbData(ecbData, current, platform_.Today());
     if (const auto* error = std::get_if<RatesImportError>(&import))
         return error->message;
     const RatesImport& done = std::get<RatesImport>(import);
-    if (const auto problem = SaveRatesFile(dataFolder, done.content))
-        return *problem;
+    const auto importedDate = CaptionDate(done.file.caption);
+    if (importedDate && inUseDate && *importedDate < *inUseDate
+        && !platform_.AskYesNo(
+            this, kTitle, OlderRatesQuestion(*importedDate, *inUseDate), Platform::Icon::Warning))
+        return std::string(); // the user keeps the newer rates
+    if (const auto problem = ReplaceRatesFile(folder, done.content))
+        return "The rates file cannot be written: " + *problem + ".";
+    // The user has just taken these rates and the message names their day: the
+    // age question does not come up for them in this run.
+    rates.warned = true;
     if (reload)
         ReloadCurrencies();
     platform_.Tell(this, kTitle,
-        done.file.caption + " are now in use (" + (dataFolder / kRatesFileName).string() + ").\n"
+        done.file.caption + " are now in use (" + (folder / kRatesFileName).string() + ").\n"
             + DescribeChanges(done.changes),
         Platform::Icon::Information);
     return std::nullopt;
 }
 
+bool Form2::ImportSavedEcbFile(const FoundDataFile& found, const std::vector<DataFolder>& folders)
+{
+    // The rates file of a later folder (the one the program ships) gives the
+    // currencies the ECB does not publish.
+    RatesFile base;
+    bool past = false;
+    for (const DataFolder& folder : folders) {
+        const auto file = FindRatesFile(folder.path);
+        if (!file)
+            continue;
+        if (*file == found.file) {
+            past = true;
+            continue;
+        }
+        const auto content = past ? ReadRatesFile(*file) : std::nullopt;
+        if (content && std::holds_alternative<EcbError>(ParseEcbData(*content))) {
+            base = ParseRatesFile(*content);
+            break;
+        }
+    }
+    std::string ecbData;
+    if (const auto problem = ReadChosenFile(found.file, ecbData)) {
+        platform_.Tell(this, kTitle, *problem, Platform::Icon::Warning);
+        return false;
+    }
+    const std::filesystem::path folder
+        = FolderForEdits(found, platform_.IsWritable(found.file), UserFolderOf(folders));
+    const auto problem = WriteImportedRates(ecbData, base, std::nullopt, folder, false);
+    if (problem && !problem->empty())
+        platform_.Tell(this, kTitle,
+            "The file " + found.file.string() + " holds ECB rates that cannot be used: " + *problem,
+            Platform::Icon::Warning);
+    return !problem;
+}
+
 void Form2::ReloadCurrencies()
 {
     const QString currencies = QString::fromUtf8(kCurrencies.data(), kCurrencies.size());
+    // The pair the user chose stays chosen when the new file still lists it.
+    const QString from = List2->currentItem() ? List2->currentItem()->text() : QString();
+    const QString to = List4->currentItem() ? List4->currentItem()->text() : QString();
     if (Combo5->currentText() == currencies)
         Combo5_Click();
     else if (List1->currentItem() && List1->currentItem()->text() == currencies)
         List1_Click();
+    else
+        return;
+    for (const auto& [list, name] : {std::pair {List2, from}, std::pair {List4, to}}) {
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        if (!found.isEmpty() && list->currentRow() != list->row(found.front()))
+            SetListIndex(list, list->row(found.front()));
+    }
 }
 
 } // namespace corrolab

@@ -4,12 +4,11 @@
 #include "app/ui/program_identity.h"
 #include "app/ui/qt_platform.h"
 #include "app/ui/screenshots.h"
-
 #include "base/text.h"
+#include "base/ui/vb_controls.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFont>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -29,18 +28,6 @@ bool HasDisplay()
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
 #endif
-}
-
-void UseDesignFonts()
-{
-    // The windows were designed with Windows fonts; metric-compatible stand-ins
-    // keep every caption inside its control where those fonts are missing.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Tahoma", "Liberation Sans");
-    QFont::insertSubstitution("Courier New", "Liberation Mono");
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
 }
 
 } // namespace
@@ -91,7 +78,7 @@ int main(int argc, char* argv[])
     // One user data folder for the windows and the command line, whatever the
     // executable is called (~/.local/share/corrolab); the menu entry's icon and class.
     corrolab::SetUpProgramIdentity();
-    UseDesignFonts();
+    corrolab::UseDesignFonts();
     corrolab::QtPlatform platform;
     corrolab::Form2 window(platform);
     if (parser.isSet(screenshot))

@@ -1,5 +1,8 @@
 #include "app/ui/web_download.h"
 
+#include "currency/http_get.h"
+#include "base/text.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -20,7 +23,7 @@ std::string DurationText(std::chrono::milliseconds timeout)
     return std::to_string(timeout.count()) + " ms";
 }
 
-enum class Stop { None, Cancelled, TimedOut, TooLarge };
+enum class Stop { None, Cancelled, TimedOut, TooLarge, Downgrade };
 
 DownloadResult Outcome(QNetworkReply& reply, Stop stop, const WebDownloadLimits& limits)
 {
@@ -31,6 +34,8 @@ DownloadResult Outcome(QNetworkReply& reply, Stop stop, const WebDownloadLimits&
         return {false, "", "no complete answer within " + DurationText(limits.timeout)};
     case Stop::TooLarge:
         return {false, "", "the answer is larger than a rates file can be"};
+    case Stop::Downgrade:
+        return {false, "", "the server redirects from HTTPS to plain HTTP, which is refused"};
     case Stop::None:
         break;
     }
@@ -40,7 +45,7 @@ DownloadResult Outcome(QNetworkReply& reply, Stop stop, const WebDownloadLimits&
     if (status.isValid() && status.toInt() != 200)
         return {false, "", "the server answered with status " + std::to_string(status.toInt())};
     if (reply.error() != QNetworkReply::NoError)
-        return {false, "", reply.errorString().toStdString()};
+        return {false, "", OneLine(reply.errorString().toStdString())};
     if (!status.isValid())
         return {false, "", "the answer is not an HTTP answer"};
     const QByteArray body = reply.readAll();
@@ -58,6 +63,8 @@ DownloadResult DownloadWithProgress(
 
     QNetworkAccessManager manager;
     QNetworkRequest request(address);
+    // Qt refuses a redirect to a less safe scheme; each redirect is also checked by
+    // the rule the command line's download follows.
     request.setAttribute(
         QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(limits.redirects);
@@ -100,6 +107,16 @@ DownloadResult DownloadWithProgress(
                 progress.setValue(static_cast<int>(std::min(received, total)));
             }
         });
+    QString current = url;
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [&](const QUrl& to) {
+        const QString next = address.resolved(to).toString();
+        if (!RedirectAllowed(current.toStdString(), next.toStdString())) {
+            stop = Stop::Downgrade;
+            reply->abort();
+            return;
+        }
+        current = next;
+    });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     timer.start(limits.timeout);
     if (!reply->isFinished())

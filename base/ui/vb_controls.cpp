@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -134,6 +135,18 @@ bool SelectAllOnFocus::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, watched, selectAll);
     }
     return false;
+}
+
+void UseDesignFonts()
+{
+    // Metric-compatible stand-ins keep every caption inside its control where
+    // the Windows fonts are missing.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Tahoma", "Liberation Sans");
+    QFont::insertSubstitution("Courier New", "Liberation Mono");
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
 }
 
 } // namespace corrolab

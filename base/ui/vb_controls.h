@@ -27,6 +27,10 @@ constexpr int kNonClientHeightTwips = 370;
 // Fonts the windows were designed with, with sensible stand-ins where missing.
 QFont DesignFont(const char* family, double pointSize, bool bold = false);
 
+// The windows were designed with Windows fonts: metric-compatible stand-ins take
+// their place, and the program's font is the design font.
+void UseDesignFonts();
+
 // A label at its place.
 QLabel* MakeLabel(QWidget* parent, const char* caption, QRect place);
 

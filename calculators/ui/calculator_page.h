@@ -55,9 +55,6 @@ public:
     std::string ErrorText(std::string_view field) const;
     QLineEdit* Field(std::string_view key) const;
 
-    // The last rate the page computed, in mm/year, for the remaining-life page.
-    std::optional<double> LastRate() const { return lastRate_; }
-
 signals:
     void useRateForLife(double millimetresPerYear);
 

@@ -6,19 +6,36 @@
 #include "calculators/ui/mass_loss_page.h"
 #include "calculators/ui/polarization_page.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace corrolab {
+
+namespace {
+
+// What a window manager's title bar and borders take, in logical pixels.
+constexpr QSize kWindowFrameAllowance(16, 40);
+
+} // namespace
 
 CorrosionCalculators::CorrosionCalculators(
     Platform& platform, CalculatorPage::MaterialSource material, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle("Corrosion Calculators");
+    // The pages scroll when the desktop is smaller than they need (960 x 540 at
+    // scale 2): "Copy all" and the hand-over to the remaining life stay reachable.
     auto* layout = new QVBoxLayout(this);
-    pages = new QTabWidget(this);
-    layout->addWidget(pages);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll);
+    pages = new QTabWidget(scroll);
+    scroll->setWidget(pages);
     massLoss = new MassLossPage(material, this);
     couponTable = new CouponTablePage(material, this);
     polarization = new PolarizationPage(material, this);
@@ -35,7 +52,11 @@ CorrosionCalculators::CorrosionCalculators(
             life->UseRate(rate);
             pages->setCurrentWidget(life);
         });
-    resize(900, 640);
+    // At most 900 x 640, and no more than the desktop leaves beside its panel and
+    // the title bar.
+    const QRect desktop = QApplication::primaryScreen()->availableGeometry();
+    resize(std::min(900, desktop.width() - kWindowFrameAllowance.width()),
+        std::min(640, desktop.height() - kWindowFrameAllowance.height()));
 }
 
 void CorrosionCalculators::LoadMaterial()

@@ -1,6 +1,7 @@
 #include "polarization/ui/polarization_window.h"
 
 #include "app/platform.h"
+#include "base/ui/qt_text.h"
 #include "polarization/curve_readers.h"
 
 #include <QApplication>
@@ -36,11 +37,6 @@ namespace {
 
 constexpr const char* kTitle = "Polarization Curve";
 constexpr int kFittedPoints = 400;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QList<QPointF> LogPoints(const CurveBranch& branch)
 {

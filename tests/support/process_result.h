@@ -20,7 +20,7 @@ struct ProcessResult
 };
 
 // The argument in single quotes, safe to hand to the shell as one word.
-inline std::string Quoted(const std::string& arg)
+inline std::string ShellQuoted(const std::string& arg)
 {
     std::string quoted = "'";
     for (char c : arg)
@@ -44,8 +44,8 @@ inline size_t Lines(const std::string& text)
 inline ProcessResult RunShellCommand(
     std::string command, const std::filesystem::path& input, const std::filesystem::path& scratch)
 {
-    command += " <" + Quoted(input.string()) + " >" + Quoted((scratch / "out").string()) + " 2>"
-        + Quoted((scratch / "err").string());
+    command += " <" + ShellQuoted(input.string()) + " >" + ShellQuoted((scratch / "out").string())
+        + " 2>" + ShellQuoted((scratch / "err").string());
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(scratch / "out"), Slurp(scratch / "err")};
 }

@@ -24,13 +24,13 @@ ProcessResult Corrolab(const std::vector<std::string>& args, const std::string& 
     TempFolder scratch;
     const auto in = scratch.Write("in", input);
     std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
-        + (" XDG_DATA_HOME=" + Quoted((scratch.path() / "home").string()))
-        + (" XDG_DATA_DIRS=" + Quoted((scratch.path() / "system").string()));
+        + (" XDG_DATA_HOME=" + ShellQuoted((scratch.path() / "home").string()))
+        + (" XDG_DATA_DIRS=" + ShellQuoted((scratch.path() / "system").string()));
     for (const std::string& variable : environment)
-        command += " " + Quoted(variable);
-    command += " " + Quoted(CORROLAB_EXE);
+        command += " " + ShellQuoted(variable);
+    command += " " + ShellQuoted(CORROLAB_EXE);
     for (const std::string& arg : args)
-        command += " " + Quoted(arg);
+        command += " " + ShellQuoted(arg);
     return RunShellCommand(command, in, scratch.path());
 }
 

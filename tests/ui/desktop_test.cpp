@@ -13,9 +13,12 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStringListModel>
 #include <QTest>
 #include <set>
 
@@ -162,6 +165,19 @@ TEST_F(Desktop, CtrlCCopiesTheTrimmedResultUnlessTextIsSelected)
         const QString expected = *c.expected ? QString(c.expected) : result.trimmed();
         EXPECT_EQ(QApplication::clipboard()->text(), expected) << c.name;
     }
+}
+
+TEST_F(Desktop, CtrlCOnAnEmptyResultLeavesNoOldFigure)
+{
+    Activate(form.get());
+    Convert("100", "mm/year", "mm/year");
+    form->Text1->setFocus();
+    QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::clipboard()->text(), "100.000");
+    // A conversion that gives nothing (the mode change clears the result).
+    form->Text3->clear();
+    QTest::keyClick(form->Text1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "");
 }
 
 TEST_F(Desktop, AVeryLargeResultShowsZerosPastTheSeventeenthDigit)
@@ -330,15 +346,21 @@ TEST_F(Desktop, TheAlloyListOpensWideEnoughForTheLongestName)
 {
     form->Command6->click();
     EqWt* tools = form->tools();
-    const QFontMetrics metrics(tools->Combo4->view()->font());
-    int widest = 0;
+    // How wide a list row must be to show every catalogue name in full, as Qt's
+    // own item delegate measures it in the popup's font, beside the scroll bar.
+    QStringList names;
     for (const BaseMetal& base : AlloyCatalogue())
         for (const Alloy& alloy : base.alloys)
-            widest = std::max(widest,
-                metrics.horizontalAdvance(QString::fromUtf8(
-                    alloy.name.data(), static_cast<qsizetype>(alloy.name.size()))));
-    EXPECT_GT(widest, tools->Combo4->width() / 2);
-    EXPECT_GE(tools->Combo4->view()->minimumWidth(), widest);
+            names << QString::fromUtf8(
+                alloy.name.data(), static_cast<qsizetype>(alloy.name.size()));
+    QStringListModel model(names);
+    QListView probe;
+    probe.setFont(tools->Combo4->view()->font());
+    probe.setModel(&model);
+    const int needed = probe.sizeHintForColumn(0);
+    QAbstractItemView* popup = tools->Combo4->view();
+    EXPECT_GT(needed, tools->Combo4->width() / 2);
+    EXPECT_GE(popup->minimumWidth() - popup->verticalScrollBar()->sizeHint().width(), needed);
 }
 
 } // namespace

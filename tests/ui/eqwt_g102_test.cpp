@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <functional>
 
 namespace corrolab {
 namespace {
@@ -65,7 +66,7 @@ TEST_F(G102Window, StartsClassicAndShowsBothLines)
     EXPECT_NE(Text(tools->LabelDifference).find("69 % above the ASTM G102"), std::string::npos);
     // The classic figures went to the main window, under the classic name.
     EXPECT_EQ(Text(form->Text6), " 54.283");
-    EXPECT_EQ(FrameName(), "Cu/Zn alloy");
+    EXPECT_EQ(FrameName(), "Cartridge brass (70/30, C26000)");
 }
 
 TEST_F(G102Window, EachMethodHandsBackItsFiguresAndSaysWhichInTheLabel)
@@ -101,7 +102,7 @@ TEST_F(G102Window, ChangingTheMethodHandsBackAtOnceAndIsRemembered)
     ChooseMethod("ASTM G102");
     EXPECT_EQ(Text(form->Text6), " 32.039");
     EXPECT_EQ(Text(form->Text5), " 8.530");
-    EXPECT_EQ(FrameName(), "Cu/Zn alloy (G102)");
+    EXPECT_EQ(FrameName(), "Cartridge brass (70/30, C26000) (G102)");
     EXPECT_EQ(LoadHandBackMethod(), HandBackMethod::G102);
     // A window built afterwards starts with the remembered choice.
     FakePlatform other;
@@ -109,7 +110,47 @@ TEST_F(G102Window, ChangingTheMethodHandsBackAtOnceAndIsRemembered)
     EXPECT_EQ(next.ComboMethod->currentText(), "ASTM G102");
     ChooseMethod("Classic");
     EXPECT_EQ(LoadHandBackMethod(), HandBackMethod::Classic);
-    EXPECT_EQ(FrameName(), "Cu/Zn alloy");
+    EXPECT_EQ(FrameName(), "Cartridge brass (70/30, C26000)");
+}
+
+TEST_F(G102Window, ACatalogueAlloyKeepsItsNameUntilTheGridIsEdited)
+{
+    const struct
+    {
+        const char* edit;
+        std::function<void(EqWt&)> change;
+        const char* name;
+    } rows[] = {
+        {"none", [](EqWt&) {}, "Cartridge brass (70/30, C26000) (G102)"},
+        {"a percentage", [](EqWt& t) { t.Text2[0]->setText("72"); }, "Cu/Zn alloy (G102)"},
+        {"a symbol", [](EqWt& t) { t.SetComboIndex(t.Combo2[1], t.Combo2[1]->findText("Sn")); },
+            "Cu/Sn alloy (G102)"},
+        {"a valency", [](EqWt& t) { t.Text5[1]->setText("1"); }, "Cu/Zn alloy (G102)"},
+        {"the count",
+            [](EqWt& t) {
+                t.SetComboIndex(t.Combo1, 2);
+                t.SetComboIndex(t.Combo2[2], t.Combo2[2]->findText("Pb"));
+                t.Text2[2]->setText("1");
+            },
+            "Cu/Zn/Pb alloy (G102)"},
+        {"an element from the table",
+            [](EqWt& t) {
+                t.useElement("Pb");
+                t.Text2[2]->setText("1");
+            },
+            "Cu/Zn/Pb alloy (G102)"},
+    };
+    ChooseMethod("ASTM G102");
+    for (const auto& row : rows) {
+        ChooseAlloy("Copper", "Cartridge brass (70/30, C26000)");
+        ASSERT_EQ(FrameName(), "Cartridge brass (70/30, C26000) (G102)") << row.edit;
+        row.change(*tools);
+        EXPECT_EQ(FrameName(), row.name) << row.edit;
+    }
+    // Another pick from the catalogue names the new alloy; the Metal mode its element.
+    ChooseAlloy("Copper", "Cartridge brass (70/30, C26000)");
+    ChooseMetal("Cu");
+    EXPECT_EQ(FrameName(), "Copper (G102)");
 }
 
 TEST_F(G102Window, FailedCalculationSaysWhyNothingWasHandedBack)
@@ -128,7 +169,7 @@ TEST_F(G102Window, FailedCalculationSaysWhyNothingWasHandedBack)
     ChooseMethod("ASTM G102");
     EXPECT_EQ(Text(tools->LabelNotHandedBack), "");
     EXPECT_EQ(Text(form->Text6), " 32.592");
-    EXPECT_EQ(FrameName(), "Cu/Sn/P alloy (G102)");
+    EXPECT_EQ(FrameName(), "Phosphor bronze (cryogenic grade) (G102)");
     // A G102 valence that reads 0 stops the G102 figures, and says where.
     tools->TextG102[1]->setText("--");
     EXPECT_EQ(Text(tools->LabelNotHandedBack),

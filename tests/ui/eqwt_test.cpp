@@ -143,7 +143,7 @@ TEST_F(ToolsWindow, AlloyFromTheCatalogueReachesTheMainWindow)
     EXPECT_FALSE(tools->Label1[0]->isHidden()); // total 99
     const double ew = (94 * 26.982 / 3 + 4 * 63.54 / 1 + 0.5 * 24.312 / 2 + 0.5 * 54.938 / 2) / 99;
     EXPECT_NEAR(LenientValueOrZero(Cell(tools->Text6)), ew, 1e-4);
-    EXPECT_EQ(form->Label2[3]->text(), "Al/Cu/Mg/Mn alloy");
+    EXPECT_EQ(form->Label2[3]->text(), "Alclad 17 ST");
     EXPECT_NEAR(LenientValueOrZero(form->Text6->text().toStdString()), ew, 1e-3);
     EXPECT_NEAR(LenientValueOrZero(Result()), ew / 96500, 1e-6);
 }

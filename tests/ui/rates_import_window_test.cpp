@@ -1,4 +1,5 @@
 #include "app/ui/web_download.h"
+#include "base/lenient_number.h"
 #include "ecb_fixtures.h"
 #include "local_http_server.h"
 #include "temp_folder.h"
@@ -10,13 +11,14 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace corrolab {
 namespace {
 
 using namespace std::chrono;
 
-const std::string kOldRates = "\"h1\",\"h2\",\"h3\",\"h4\",\"h5\",\"Jan 2025 Rates\"\n"
+const std::string kOldRates = "\"h1\",\"h2\",\"h3\",\"h4\",\"h5\",\"Dec 2024 Rates\"\n"
                               "\"US Dollar\",1\n\"Euro\",0.965\n\"Broken Crown\",abc\n";
 
 class RatesImportWindow : public WindowTest
@@ -27,8 +29,12 @@ protected:
         WindowTest::SetUp();
         platform.folder = program.path();
         platform.userFolder = data.path() / "corrolab";
-        std::filesystem::copy_file(std::filesystem::path(CORROLAB_DATA_DIR) / "Currency.txt",
-            program.path() / "Currency.txt");
+        // The shipped rates, as of a month before the ECB files the tests import.
+        std::string shipped = ReadWhole(std::filesystem::path(CORROLAB_DATA_DIR) / "Currency.txt");
+        const size_t caption = shipped.find("\"Jan 2025 Rates\"");
+        ASSERT_NE(caption, std::string::npos);
+        shipped.replace(caption + 1, 8, "Dec 2024");
+        program.Write("Currency.txt", shipped);
     }
 
     void ChooseCurrencies() { Choose(form->Combo5, "Currencies"); }
@@ -66,7 +72,7 @@ TEST_F(RatesImportWindow, ImportFromTheMenuIsUsedAtOnce)
     for (const auto& [name, file] : cases) {
         std::filesystem::remove_all(platform.userFolder);
         ChooseCurrencies();
-        ASSERT_EQ(form->Label1->text(), "Jan 2025 Rates") << name;
+        ASSERT_EQ(form->Label1->text(), "Dec 2024 Rates") << name;
         platform.chosenFiles = {file};
         platform.dialogs.clear();
         form->menu.mnuImportRates->trigger();
@@ -96,6 +102,59 @@ TEST_F(RatesImportWindow, ASecondImportKeepsTheFirstAsBak)
     EXPECT_EQ(form->Label1->text(), "ECB 23 Jan 2025 Rates");
 }
 
+TEST_F(RatesImportWindow, WritesWithTheCommandLinesWriter)
+{
+    platform.chosenFiles = {EcbFixture("eurofxref-daily.xml"),
+        data.Write("next.csv", "Date, USD, JPY\n23 January 2025, 1.05, 160\n")};
+    form->menu.mnuImportRates->trigger();
+    // A file kept private, and a link where the backup goes.
+    ASSERT_EQ(::chmod(Written().c_str(), 0600), 0);
+    const auto precious = data.Write("precious.txt", "keep me");
+    std::filesystem::remove(platform.userFolder / "Currency.txt.bak");
+    std::filesystem::create_symlink(precious, platform.userFolder / "Currency.txt.bak");
+    form->menu.mnuImportRates->trigger();
+    EXPECT_EQ(ReadWhole(precious), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(platform.userFolder / "Currency.txt.bak"));
+    EXPECT_EQ(std::filesystem::status(Written()).permissions(),
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_NE(LastTell().find("ECB 23 Jan 2025 Rates"), std::string::npos) << LastTell();
+}
+
+TEST_F(RatesImportWindow, MessagesShowFileTextsEscapedAndShort)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        {"escape sequences", "Date, \x1B]0;owned\x07\x1B[2J\n2025-01-22, 1\n"},
+        {"a 2 MB header cell", "Date, " + std::string(2'000'000, 'Q') + "\n2025-01-22, 1\n"},
+    };
+    for (const auto& [name, content] : cases) {
+        platform.chosenFiles = {data.Write("ecb.csv", content)};
+        platform.dialogs.clear();
+        form->menu.mnuImportRates->trigger();
+        const std::string told = LastTell();
+        EXPECT_LT(told.size(), 1200u) << name;
+        for (const char c : told)
+            EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n') << name;
+    }
+}
+
+TEST_F(RatesImportWindow, AReImportKeepsTheChosenPair)
+{
+    ChooseCurrencies();
+    Pick(form->List2, "Japanese Yen");
+    Pick(form->List4, "Pound Sterling");
+    ASSERT_EQ(form->Text2->text(), "Japanese Yen");
+    platform.chosenFiles = {EcbFixture("eurofxref-daily.xml")};
+    form->menu.mnuImportRates->trigger();
+    ASSERT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates");
+    EXPECT_EQ(form->List2->currentItem()->text(), "Japanese Yen");
+    EXPECT_EQ(form->List4->currentItem()->text(), "Pound Sterling");
+    EXPECT_EQ(form->Text2->text(), "Japanese Yen");
+    EXPECT_EQ(form->Text4->text(), "Pound Sterling");
+    // The result is of the kept pair: 1 yen in pounds at the new rates.
+    EXPECT_FALSE(Result().empty());
+    EXPECT_NEAR(LenientValueOrZero(Result()), 0.84425 / 162.63, 1e-6);
+}
+
 TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
 {
     const std::string zip = ZipOf({{"eurofxref.csv", EcbFixtureText("eurofxref.csv")}});
@@ -122,7 +181,7 @@ TEST_F(RatesImportWindow, BadFilesLeaveTheRatesInUse)
         EXPECT_NE(LastTell().find(message), std::string::npos) << file << ": " << LastTell();
         EXPECT_NE(LastTell().find("The rates file in use is untouched."), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(platform.userFolder)) << file;
-        EXPECT_EQ(form->Label1->text(), "Jan 2025 Rates") << file;
+        EXPECT_EQ(form->Label1->text(), "Dec 2024 Rates") << file;
     }
     // Cancelling the file dialog does nothing.
     platform.dialogs.clear();
@@ -167,11 +226,11 @@ TEST_F(RatesImportWindow, UpdateNowDownloadsTheDailyFile)
         const char* label;
     };
     const Case cases[] = {
-        {"off-line", {false, "", "Host not found"}, "Host not found", "Jan 2025 Rates"},
+        {"off-line", {false, "", "Host not found"}, "Host not found", "Dec 2024 Rates"},
         {"not found", {false, "", "the server answered with status 404"}, "status 404",
-            "Jan 2025 Rates"},
+            "Dec 2024 Rates"},
         {"a web page", {true, "<html><body>Rates</body></html>", ""}, "not an ECB rates file",
-            "Jan 2025 Rates"},
+            "Dec 2024 Rates"},
         {"the daily XML", {true, EcbFixtureText("eurofxref-daily.xml"), ""}, "Updated 30",
             "ECB 22 Jan 2025 Rates"},
     };
@@ -234,6 +293,61 @@ TEST_F(RatesImportWindow, OldRatesYesOffersTheUpdateFirst)
     EXPECT_TRUE(platform.chosenFiles.empty());
 }
 
+TEST_F(RatesImportWindow, OlderRatesAskBeforeTheyReplaceNewerOnes)
+{
+    std::filesystem::remove(program.path() / "Currency.txt");
+    const std::string fresh = "\"h1\",\"h2\",\"h3\",\"h4\",\"h5\",\"ECB 1 Dec 2026 Rates\"\n"
+                              "\"US Dollar\",1\n\"Euro\",0.95\n";
+    program.Write("Currency.txt", fresh);
+    const std::string question = "The file holds rates of 22 Jan 2025; the rates in use are of "
+                                 "1 Dec 2026. Replace them?";
+    for (const bool replace : {false, true}) {
+        ChooseCurrencies();
+        platform.dialogs.clear();
+        platform.answers = {replace};
+        platform.chosenFiles = {EcbFixture("eurofxref-daily.xml")};
+        form->menu.mnuImportRates->trigger();
+        // The question comes first and alone: the old rates, once taken, raise no
+        // age question inside the import's own message.
+        ASSERT_GE(platform.dialogs.size(), 1u) << replace;
+        EXPECT_EQ(platform.dialogs[0].kind, "YesNo") << replace;
+        EXPECT_EQ(platform.dialogs[0].text, question) << replace;
+        EXPECT_EQ(platform.Count("YesNo"), 1u) << replace;
+        EXPECT_EQ(platform.Count("Tell"), replace ? 1u : 0u) << replace;
+        EXPECT_EQ(form->Label1->text(), replace ? "ECB 22 Jan 2025 Rates" : "ECB 1 Dec 2026 Rates");
+        EXPECT_EQ(std::filesystem::exists(Written()), replace);
+    }
+    ChooseCurrencies();
+    EXPECT_EQ(platform.Count("YesNo"), 1u);
+}
+
+TEST_F(RatesImportWindow, AnEcbFileSavedAsTheRatesFileIsImported)
+{
+    // The shipped file, in a later folder, gives the currencies the ECB leaves out.
+    TempFolder shipped;
+    std::filesystem::copy_file(program.path() / "Currency.txt", shipped.path() / "Currency.txt");
+    platform.sharedFolders = {{shipped.path(), DataFolderKind::Installed}};
+    for (const char* saved : {"eurofxref-daily.xml", "eurofxref.csv"}) {
+        form.reset();
+        std::filesystem::remove(program.path() / "Currency.txt.bak");
+        const std::string ecb = EcbFixtureText(saved);
+        program.Write("Currency.txt", ecb);
+        form = std::make_unique<Form2>(platform);
+        form->show();
+        platform.dialogs.clear();
+        ChooseCurrencies();
+        EXPECT_EQ(form->Label1->text(), "ECB 22 Jan 2025 Rates") << saved;
+        EXPECT_EQ(form->List2->count(), 49) << saved;
+        EXPECT_EQ(ReadWhole(program.path() / "Currency.txt.bak"), ecb) << saved;
+        const std::string written = ReadWhole(program.path() / "Currency.txt");
+        EXPECT_NE(written.find("\"ECB 22 Jan 2025 Rates\""), std::string::npos) << saved;
+        EXPECT_FALSE(std::filesystem::exists(Written())) << saved;
+        ASSERT_EQ(platform.Count("Tell"), 1u) << saved;
+        EXPECT_EQ(platform.dialogs.back().icon, Platform::Icon::Information) << saved;
+        EXPECT_EQ(platform.Count("YesNo"), 0u) << saved;
+    }
+}
+
 struct AgeCase
 {
     const char* caption;
@@ -246,8 +360,9 @@ TEST_F(RatesImportWindow, TheAgeIsTheCaptionsDateWhenItNamesOne)
     const AgeCase cases[] = {
         {"ECB 22 Jan 2025 Rates", 1, true}, // an old file copied yesterday
         {"ECB 1 Dec 2026 Rates", 100, false}, // fresh rates in a file touched long ago
-        {"Jan 2025 Rates", 1, false}, // a month alone: the file's date
-        {"Jan 2025 Rates", 31, true},
+        {"Jan 2025 Rates", 1, true}, // a month alone: its last day, 23 months ago
+        {"Nov 2026 Rates", 100, false}, // 30 Nov 2026, 8 days before today
+        {"Oct 2026 Rates", 1, true}, // 31 Oct 2026, 38 days
     };
     for (const AgeCase& row : cases) {
         form.reset();
@@ -277,7 +392,8 @@ TEST_F(RatesImportWindow, AShiftedFileIsReportedOnceWithItsLine)
     EXPECT_EQ(Items(form->List2), std::vector<std::string> {"US Dollar"});
     EXPECT_EQ(form->Label1->text(), "Jan 2025 Rates");
     ASSERT_EQ(platform.Count("Tell"), 1u);
-    EXPECT_EQ(LastTell(), MisalignedRatesMessage(file, 3));
+    EXPECT_EQ(LastTell(), RatesStopNote(file, ParseRatesFile(ReadWhole(file))));
+    EXPECT_TRUE(LastTell().starts_with("Currency.txt line 3: ")) << LastTell();
     ChooseCurrencies();
     EXPECT_EQ(platform.Count("Tell"), 1u);
 }

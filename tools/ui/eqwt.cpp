@@ -5,6 +5,7 @@
 #include "alloys/alloy_catalogue.h"
 #include "base/lenient_number.h"
 #include "base/number_format.h"
+#include "base/ui/qt_text.h"
 #include "base/ui/vb_controls.h"
 #include "tools/composition.h"
 #include "tools/grid_percentages.h"
@@ -29,16 +30,6 @@ namespace {
 
 constexpr const char* kTitle = "Material Properties";
 constexpr int kIronItem = 30; // "Fe" in the sorted symbol list
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string S(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
 
 // Runs a handler when a text box gets the focus.
 class FocusHandler : public QObject
@@ -262,6 +253,7 @@ void EqWt::Combo1_Click()
 {
     if (Combo1->currentText().isEmpty())
         return;
+    GridEdited();
     // 1.-2. The rows in use.
     components = std::clamp(
         static_cast<int>(LenientValueOrZero(Combo1->currentText().toStdString())), 1, kGridRows);
@@ -292,6 +284,7 @@ void EqWt::Combo1_Click()
 
 void EqWt::Option2_Click(int index)
 {
+    catalogueAlloy_.clear();
     if (index == 0 && Option2[0]->isChecked()) {
         SetChoosersEnabled(false);
         {
@@ -310,6 +303,7 @@ void EqWt::Option2_Click(int index)
 
 void EqWt::Combo2_Click(int row)
 {
+    GridEdited();
     platform_.SetBusyPointer(true);
     {
         // The row is filled completely before anything is calculated.
@@ -332,6 +326,7 @@ void EqWt::Text2_Change(int row)
 {
     if (fillingGrid_)
         return;
+    GridEdited();
     std::vector<std::string> percentages;
     for (int i = 0; i < components; ++i)
         percentages.push_back(S(Text2[i]));
@@ -344,16 +339,19 @@ void EqWt::Text2_Change(int row)
 
 void EqWt::Text4_Change(int)
 {
+    GridEdited();
     Command1_Click();
 }
 
 void EqWt::Text5_Change(int)
 {
+    GridEdited();
     Command1_Click();
 }
 
 void EqWt::Text7_Change(int)
 {
+    GridEdited();
     Command1_Click();
 }
 
@@ -424,7 +422,8 @@ std::string EqWt::MaterialName() const
         std::vector<std::string> symbols;
         for (int i = 0; i < n; ++i)
             symbols.push_back(Combo2[i]->currentText().toStdString());
-        name = AlloyName(symbols);
+        // A catalogue alloy is named as the catalogue names it.
+        name = catalogueAlloy_.empty() ? AlloyName(symbols) : catalogueAlloy_;
     }
     return name;
 }
@@ -444,10 +443,11 @@ void EqWt::Combo3_Click()
 
 void EqWt::Combo4_Click()
 {
-    LoadComposition(std::string(CompositionOf(Combo4->currentText().toStdString())));
+    const std::string alloy = Combo4->currentText().toStdString();
+    LoadComposition(std::string(CompositionOf(alloy)), alloy);
 }
 
-void EqWt::LoadComposition(const std::string& composition)
+void EqWt::LoadComposition(const std::string& composition, const std::string& catalogueName)
 {
     const std::vector<Component> components = SplitComposition(composition);
     const int count = static_cast<int>(components.size());
@@ -459,6 +459,7 @@ void EqWt::LoadComposition(const std::string& composition)
             Platform::Icon::Warning);
         return;
     }
+    catalogueAlloy_ = catalogueName;
     // The rows are filled first and calculated once: a half-loaded grid must never
     // reach the main window as if it were the chosen material.
     {

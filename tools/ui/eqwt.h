@@ -111,7 +111,9 @@ public:
     void Form_QueryUnload();
 
     // Splits a composition string into the grid and calculates.
-    void LoadComposition(const std::string& composition);
+    // Fills the grid with a composition and calculates; `catalogueName` names the
+    // material in the main window until the grid is edited.
+    void LoadComposition(const std::string& composition, const std::string& catalogueName = {});
 
     // Selection from code that runs the control's click handler.
     void SetComboIndex(QComboBox* combo, int index);
@@ -158,6 +160,13 @@ private:
     // Set while code fills the grid: its edits calculate nothing, and one
     // calculation follows once the grid is complete.
     bool fillingGrid_ = false;
+    // The catalogue alloy the grid holds as loaded; empty once the grid is edited.
+    std::string catalogueAlloy_;
+    void GridEdited()
+    {
+        if (!fillingGrid_)
+            catalogueAlloy_.clear();
+    }
     G102Calculation g102_;
     Platform& platform_;
     ElementTable elements_;

@@ -4,6 +4,7 @@
 #include "tools/ui/eqwt.h"
 
 #include "alloys/handbook_density.h"
+#include "base/ui/qt_text.h"
 #include "base/ui/vb_controls.h"
 #include "tools/classic_fault.h"
 #include "tools/composition.h"
@@ -25,16 +26,6 @@ constexpr int kFrameHeight = 900; // twips
 constexpr int kLineHeight = 255;
 constexpr int kLineSpacing = 270;
 constexpr int kFrameWidth = 7740;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-std::string S(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
 
 QLineEdit* MakeResultBox(QWidget* parent, QRect geometry)
 {

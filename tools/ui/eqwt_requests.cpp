@@ -2,20 +2,13 @@
 // grid, an alloy for the choosers.
 #include "tools/ui/eqwt.h"
 
+#include "base/ui/qt_text.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace corrolab {
-
-namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 std::string EqWt::useElement(const std::string& symbol)
 {
@@ -36,6 +29,7 @@ std::string EqWt::useElement(const std::string& symbol)
     }
     // The grid changes without a calculation: the main window keeps its
     // material until the user's next calculation hands the new one back.
+    catalogueAlloy_.clear();
     const bool wasFilling = fillingGrid_;
     fillingGrid_ = true;
     if (newRow) {

@@ -1,5 +1,6 @@
 #include "tools/ui/periodic_table_window.h"
 
+#include "base/ui/qt_text.h"
 #include "base/ui/window_place.h"
 #include "tools/element_search.h"
 #include "tools/element_table.h"
@@ -20,11 +21,6 @@ namespace corrolab {
 namespace {
 
 constexpr const char* kPlaceKey = "PeriodicTable";
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -130,8 +126,14 @@ void PeriodicTableWindow::ShowFacts(int z)
     if (facts.empty())
         return;
     shown_ = z;
-    for (size_t k = 0; k < factValues.size(); ++k)
-        factValues[k]->setText(QString::fromStdString(facts[k].value));
+    for (size_t k = 0; k < factValues.size(); ++k) {
+        QLabel* value = factValues[k];
+        value->setText(QString::fromStdString(facts[k].value));
+        // A long value (Iridium's four discoverers) takes the lines it needs: the
+        // panel's form would otherwise squeeze it to one.
+        value->setMinimumHeight(
+            value->heightForWidth(std::max(value->width(), value->minimumWidth())));
+    }
     // Only elements 1 to 100 can be picked in the composition grid.
     useButton->setEnabled(view->current() <= ElementTable::kLastElement);
 }

@@ -1,6 +1,9 @@
 #include "alloys/handbook_density.h"
 
 #include "alloys/alloy_catalogue.h"
+#include "app/lenient_number.h"
+
+#include <cmath>
 
 namespace corrolab {
 
@@ -25,6 +28,30 @@ std::optional<double> HandbookDensityFor(
         if (catalogue[i].symbol != grid[i].symbol || catalogue[i].percentage != grid[i].percentage)
             return std::nullopt;
     return density;
+}
+
+std::optional<SourcedDensity> CouponDensity(
+    std::string_view alloyName, std::span<const ComponentTexts> rows)
+{
+    if (const auto handbook = HandbookDensityOf(alloyName))
+        return SourcedDensity {*handbook, DensitySource::Handbook};
+    double mass = 0;
+    double volume = 0;
+    for (const ComponentTexts& row : rows) {
+        const double share = LenientValueOrZero(row.percentage);
+        if (!(share > 0))
+            continue;
+        const double density = LenientValueOrZero(row.density);
+        if (!(density > 0))
+            return std::nullopt;
+        mass += share;
+        volume += share / density;
+    }
+    const double mean = mass / volume;
+    if (!(volume > 0) || !std::isfinite(mean))
+        return std::nullopt;
+    return SourcedDensity {
+        mean, rows.size() == 1 ? DensitySource::Element : DensitySource::VolumeAdditive};
 }
 
 } // namespace corrolab

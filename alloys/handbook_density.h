@@ -1,6 +1,8 @@
 #pragma once
 
 #include "tools/composition.h"
+#include "tools/equivalent_weight.h"
+#include "tools/g102_calculation.h"
 
 #include <optional>
 #include <span>
@@ -17,5 +19,20 @@ std::optional<double> HandbookDensityOf(std::string_view alloyName);
 // is no longer the handbook's alloy.
 std::optional<double> HandbookDensityFor(
     std::string_view alloyName, std::span<const Component> grid);
+
+// A density and where it comes from.
+struct SourcedDensity
+{
+    double value = 0; // g/cm^3
+    DensitySource source = DensitySource::VolumeAdditive;
+};
+
+// The density of a coupon of the material whose grid rows are `rows`: the
+// catalogue's handbook density of `alloyName` where it has one (the rows must be
+// that alloy's), else the element's own density for one component, else the
+// volume-additive mean sum(p_i) / sum(p_i / d_i) over the rows with a share.
+// std::nullopt when a row with a share has no density above 0.
+std::optional<SourcedDensity> CouponDensity(
+    std::string_view alloyName, std::span<const ComponentTexts> rows);
 
 } // namespace corrolab

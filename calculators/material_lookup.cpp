@@ -1,6 +1,7 @@
 #include "calculators/material_lookup.h"
 
 #include "alloys/alloy_catalogue.h"
+#include "alloys/handbook_density.h"
 #include "corrosion/material_values.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
@@ -46,7 +47,13 @@ Checked<CalculatorMaterial> LookUpMaterial(MaterialKind kind, const std::string&
     if (!handBack.calculated)
         return InputError {
             "material", "the material '" + text + "' has no density or equivalent weight"};
-    return CalculatorMaterial {text, handBack.equivalentWeight, handBack.density};
+    // A coupon's penetration needs the alloy's real density, not the mean of
+    // the element densities by mass that the window's classic figures use.
+    const auto density = CouponDensity(kind == MaterialKind::Alloy ? text : "", *rows);
+    if (!density)
+        return InputError {"material", "the material '" + text + "' has no density"};
+    return CalculatorMaterial {text, handBack.equivalentWeight, density->value,
+        std::string(DensitySourceWord(density->source))};
 }
 
 } // namespace corrolab

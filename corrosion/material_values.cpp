@@ -2,7 +2,9 @@
 
 #include "app/lenient_number.h"
 #include "app/number_format.h"
+#include "app/text.h"
 
+#include <cmath>
 #include <limits>
 
 namespace corrolab {
@@ -19,6 +21,27 @@ double FrameValue(const std::string& text)
 FrameMaterial ReadFrame(const FrameTexts& frame)
 {
     return {FrameValue(frame.equivalentWeight), FrameValue(frame.density), FrameValue(frame.ratio)};
+}
+
+std::string UserFrameRatio(const std::string& equivalentWeight, const std::string& density)
+{
+    const auto e = LenientValue(equivalentWeight);
+    const auto d = LenientValue(density);
+    double ratio = e && d ? *e / *d : 0;
+    if (!e || !d || !(*e > 0) || !(*d > 0) || !std::isfinite(ratio))
+        return {};
+    return std::string(Trimmed(FormatFixed(ratio, 1, 4)));
+}
+
+double PenetrationDensity(const FrameMaterial& frame)
+{
+    constexpr double kFrameRounding = 5e-4;
+    const double fromRatio = frame.equivalentWeight / frame.ratio;
+    if (!(frame.equivalentWeight > 0) || !(frame.ratio > 0) || !std::isfinite(fromRatio))
+        return frame.density;
+    if (std::abs(fromRatio - frame.density) <= kFrameRounding * frame.density)
+        return frame.density;
+    return fromRatio;
 }
 
 HandBack HandBackTexts(

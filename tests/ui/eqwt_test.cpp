@@ -3,12 +3,14 @@
 #include "alloys/alloy_catalogue.h"
 #include "app/lenient_number.h"
 #include "app/number_format.h"
+#include "calculators/rate_units.h"
 #include "tools/ui/eqwt.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace corrolab {
 namespace {
@@ -423,6 +425,72 @@ TEST_F(ToolsWindow, PercentageCascadeNeverWritesANegativePercentage)
         } else {
             EXPECT_GE(handBacks, 1) << name;
         }
+    }
+}
+
+// Keystroke by keystroke, the main window holds either what the tools window
+// shows as handed back, or what the tools window says the main window holds.
+TEST_F(ToolsWindow, TheMainWindowNeverHoldsAMaterialTheToolsWindowDoesNotShow)
+{
+    tools->Option2[1]->click();
+    tools->LoadComposition("70Cu 30Ni 0Fe");
+    const auto said = [this] {
+        std::string text;
+        for (const QLabel* label : tools->findChildren<QLabel*>())
+            if (label->isVisible())
+                text += label->text().toStdString() + "\n";
+        return text;
+    };
+    const auto trimmed
+        = [](const std::string& text) { return text.substr(text.find_first_not_of(' ')); };
+    const struct
+    {
+        int row;
+        const char* typed;
+    } edits[] = {{0, "80"}, {1, "-5"}, {1, "5"}, {0, "-"}, {0, "65"}};
+    for (const auto& edit : edits) {
+        tools->Text2[edit.row]->selectAll();
+        for (const char key : std::string(edit.typed)) {
+            QTest::keyClicks(tools->Text2[edit.row], QString(QChar(key)));
+            const std::string step = "row " + std::to_string(edit.row + 1) + " typed "
+                + Cell(tools->Text2[edit.row]) + " (" + Percentages()[0] + "/" + Percentages()[1]
+                + "/" + Percentages()[2] + ")";
+            const Frame held = MainFrame();
+            if (tools->LabelNotHandedBack->text().isEmpty()) {
+                // Handed back: the frame shows the tools window's result.
+                EXPECT_EQ(held.name, "Cu/Ni/Fe alloy") << step;
+                double weight = LenientValueOrZero(Cell(tools->Text6));
+                double density = LenientValueOrZero(Cell(tools->Text8));
+                EXPECT_EQ(held.equivalentWeight, FormatFixed(weight, 1, 3)) << step;
+                EXPECT_EQ(held.density, FormatFixed(density, 1, 3)) << step;
+            } else {
+                // Not handed back: the tools window says what the main window holds.
+                const std::string text = said();
+                EXPECT_NE(text.find(held.name), std::string::npos) << step << "\n" << text;
+                EXPECT_NE(text.find(trimmed(held.equivalentWeight)), std::string::npos)
+                    << step << "\n"
+                    << text;
+                EXPECT_NE(text.find(trimmed(held.density)), std::string::npos) << step << "\n"
+                                                                               << text;
+            }
+        }
+    }
+}
+
+// The calculators read the frame as the main window does, whichever way the
+// frame was filled: the same current density gives the same penetration rate.
+TEST_F(ToolsWindow, TheCalculatorsReadTheFrameAsTheMainWindowDoes)
+{
+    const char* alloys[][2] = {{"Copper", kBrass.c_str()}, {"Nickel", "Monel (alloy 400)"},
+        {"Aluminum", "Aluminum Alloy 24S (2024)"}};
+    for (const auto& [base, alloy] : alloys) {
+        ChooseAlloy(base, alloy);
+        ASSERT_EQ(tools->LabelNotHandedBack->text(), "") << alloy;
+        const double shown = LenientValueOrZero(Converted("1000", "micro_amp/cm^2", "mm/year"));
+        const auto calculated
+            = ConvertRate(1000, "micro_amp/cm^2", "mm/year", form->CurrentMaterial());
+        ASSERT_TRUE(calculated) << alloy;
+        EXPECT_NEAR(*calculated, shown, shown * 2e-4) << alloy;
     }
 }
 

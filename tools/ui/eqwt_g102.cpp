@@ -78,6 +78,7 @@ void EqWt::BuildG102Controls()
     LabelLeftOut = MakeLabel(this, "", {});
     LabelDifference = MakeLabel(this, "", {});
     LabelNotHandedBack = MakeLabel(this, "", {});
+    LabelHeld = MakeLabel(this, "", {});
     SetTextColour(LabelNotHandedBack, Qt::red);
 }
 
@@ -96,7 +97,7 @@ int EqWt::PlaceG102Controls(int top)
     const int frameTop = top + 60;
     FrameG102->move(FrameG102->x(), TwipsToPixels(frameTop));
     int lineTop = frameTop + kFrameHeight + 30;
-    for (QLabel* line : {LabelLeftOut, LabelDifference, LabelNotHandedBack}) {
+    for (QLabel* line : {LabelLeftOut, LabelDifference, LabelNotHandedBack, LabelHeld}) {
         line->setGeometry(Twips(120, lineTop, kFrameWidth, kLineHeight));
         lineTop += kLineSpacing;
     }
@@ -147,8 +148,9 @@ void EqWt::ShowG102Line(const MaterialCalculation& classic)
     }
     g102_ = CalculateG102(rows, handbook);
     if (!g102_.results) {
-        LabelLeftOut->clear();
-        LabelDifference->clear();
+        // No G102 figure stays beside inputs that do not produce it: the close box
+        // would hand it back under the new material's name.
+        ClearG102Line();
         return;
     }
     const G102Results& results = *g102_.results;
@@ -171,6 +173,11 @@ void EqWt::ClearG102Line()
     LabelG102Density->setText("Density");
     LabelLeftOut->clear();
     LabelDifference->clear();
+}
+
+void EqWt::ShowHeldMaterial(const ChosenMaterial& held)
+{
+    LabelHeld->setText(Q(HeldMaterialText(held)));
 }
 
 bool EqWt::ChosenFiguresReady(bool classicCalculated)

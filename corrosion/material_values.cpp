@@ -33,17 +33,6 @@ std::string UserFrameRatio(const std::string& equivalentWeight, const std::strin
     return std::string(Trimmed(FormatFixed(ratio, 1, 4)));
 }
 
-double PenetrationDensity(const FrameMaterial& frame)
-{
-    constexpr double kFrameRounding = 5e-4;
-    const double fromRatio = frame.equivalentWeight / frame.ratio;
-    if (!(frame.equivalentWeight > 0) || !(frame.ratio > 0) || !std::isfinite(fromRatio))
-        return frame.density;
-    if (std::abs(fromRatio - frame.density) <= kFrameRounding * frame.density)
-        return frame.density;
-    return fromRatio;
-}
-
 HandBack HandBackTexts(
     const std::string& equivalentWeight, const std::string& density, const std::string& ratio)
 {

@@ -36,13 +36,6 @@ inline constexpr const char* kUserMaterialName = "User's material";
 // as a finite number above 0, so that no penetration unit converts.
 std::string UserFrameRatio(const std::string& equivalentWeight, const std::string& density);
 
-// The density that the frame's penetration units work with: the shown density
-// while the ratio agrees with EW / density to the frame's rounding (0.05 %), else
-// EW / ratio (a tools-window alloy's ratio sums each element's own volume). The
-// main window converts with EW and the ratio; the calculators, which take a
-// density, read the same material through this.
-double PenetrationDensity(const FrameMaterial& frame);
-
 // The frame texts the tools window hands back for its result texts: equivalent
 // weight and density with 3 decimals, the ratio as plain decimals. Empty when
 // the density or the equivalent weight reads as 0 (not calculated).

@@ -330,7 +330,7 @@ constexpr Alloy kPlatinum[] = {
     {"Platinum-iridium 90/10 (prototype kilogram/metre alloy)", "90Pt 10Ir", 21.55},
     // No published density: 21.77 is computed, the volume-additive mean of platinum 21.45 and
     // iridium 22.56 (the element table holds no iridium density to compute it from).
-    {"Platinum-iridium 70/30", "70Pt 30Ir", 21.77},
+    {"Platinum-iridium 70/30", "70Pt 30Ir", 21.77, true},
     {"Jewelry platinum 950 (ruthenium)", "95Pt 5Ru"},
 };
 

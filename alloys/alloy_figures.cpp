@@ -53,7 +53,7 @@ AlloyFigures FiguresOfAlloy(const ElementTable& elements, const std::string& bas
         }
     }
     const G102Calculation g102 = CalculateG102(
-        G102RowsOf(elements, SplitComposition(composition)), HandbookDensityOf(name));
+        G102RowsOf(elements, SplitComposition(composition)), CatalogueDensityOf(name));
     if (g102.results)
         figures.g102EquivalentWeight = g102.results->equivalentWeight;
     return figures;

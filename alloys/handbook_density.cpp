@@ -7,18 +7,19 @@
 
 namespace corrolab {
 
-std::optional<double> HandbookDensityOf(std::string_view alloyName)
+std::optional<SourcedDensity> CatalogueDensityOf(std::string_view alloyName)
 {
     const Alloy* alloy = FindAlloy(alloyName);
     if (!alloy || !(alloy->density > 0))
         return std::nullopt;
-    return alloy->density;
+    return SourcedDensity {
+        alloy->density, alloy->densityComputed ? DensitySource::Computed : DensitySource::Handbook};
 }
 
-std::optional<double> HandbookDensityFor(
+std::optional<SourcedDensity> CatalogueDensityFor(
     std::string_view alloyName, std::span<const Component> grid)
 {
-    const auto density = HandbookDensityOf(alloyName);
+    const auto density = CatalogueDensityOf(alloyName);
     if (!density)
         return std::nullopt;
     const std::vector<Component> catalogue = SplitComposition(CompositionOf(alloyName));
@@ -33,8 +34,8 @@ std::optional<double> HandbookDensityFor(
 std::optional<SourcedDensity> CouponDensity(
     std::string_view alloyName, std::span<const ComponentTexts> rows)
 {
-    if (const auto handbook = HandbookDensityOf(alloyName))
-        return SourcedDensity {*handbook, DensitySource::Handbook};
+    if (const auto catalogue = CatalogueDensityOf(alloyName))
+        return catalogue;
     double mass = 0;
     double volume = 0;
     for (const ComponentTexts& row : rows) {

@@ -233,7 +233,7 @@ G102Calculation G102Material(const Parsed& parsed)
         return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
     if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
         return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
-            HandbookDensityOf(alloy->second));
+            CatalogueDensityOf(alloy->second));
     if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
         return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
     return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});

@@ -245,7 +245,7 @@ TEST(AlloyCatalogue, CouponDensitiesAndTheirSources)
         {"Zamak 5", 6.6, "handbook"},
         {"18-8 stainless steel, Type 302", 7.86, "handbook"},
         {"Nichrome (80-20)", 8.40, "handbook"},
-        {"Platinum-iridium 70/30", 21.77, "handbook"}, // computed, see its row
+        {"Platinum-iridium 70/30", 21.77, "computed, volume-additive"},
         {"Super duplex stainless steel 2507 (S32750)", 7.80, "handbook"},
         {"Hastelloy C-22", 8.69, "handbook"},
         {"Nickel aluminum bronze C95800", 7.64, "handbook"},

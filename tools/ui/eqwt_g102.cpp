@@ -138,15 +138,15 @@ std::vector<G102Row> EqWt::G102Rows() const
 void EqWt::ShowG102Line(const MaterialCalculation& classic)
 {
     const std::vector<G102Row> rows = G102Rows();
-    // The handbook density holds while the grid still holds the alloy as picked.
-    std::optional<double> handbook;
+    // The catalogue's density holds while the grid still holds the alloy as picked.
+    std::optional<SourcedDensity> catalogue;
     if (Option2[1]->isChecked() && !Combo4->currentText().isEmpty()) {
         std::vector<Component> grid;
         for (const G102Row& row : rows)
             grid.push_back({row.symbol, row.percentage});
-        handbook = HandbookDensityFor(Combo4->currentText().toStdString(), grid);
+        catalogue = CatalogueDensityFor(Combo4->currentText().toStdString(), grid);
     }
-    g102_ = CalculateG102(rows, handbook);
+    g102_ = CalculateG102(rows, catalogue);
     if (!g102_.results) {
         // No G102 figure stays beside inputs that do not produce it: the close box
         // would hand it back under the new material's name.

@@ -1,5 +1,6 @@
 #include "app/calculator_commands.h"
 
+#include "calculators/atmospheric_corrosivity.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 #include "calculators/material_lookup.h"
@@ -9,6 +10,10 @@
 #include "calculators/stern_geary.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
 #include <ctime>
 #include <map>
 #include <ostream>
@@ -19,7 +24,10 @@ namespace corrolab {
 const char* const kCalculatorUsage
     = "       corrolab massloss --mass-loss G --area CM2 --hours H [MATERIAL] [--unit U]\n"
       "       corrolab lpr --rp OHM_CM2 (--b MV | --ba MV --bc MV) [MATERIAL] [--unit U]\n"
-      "       corrolab life --thickness MM --minimum MM --rate R [--rate-unit U]\n";
+      "       corrolab life --thickness MM --minimum MM --rate R [--rate-unit U]\n"
+      "       corrolab atmosphere --metal M (--temperature C --humidity PCT --so2 MG\n"
+      "                --chloride MG | --first-year-loss G_M2 | --first-year-thickness UM)\n"
+      "                [--years N] [--allowance UM] [--json]\n";
 
 namespace {
 
@@ -53,6 +61,21 @@ constexpr const char* kLifeHelp
       "reached, counted from the measuring date (today without --measured); with\n"
       "--design-life, the corrosion allowance rate * design life.\n";
 
+constexpr const char* kAtmosphereHelp
+    = "Usage: corrolab atmosphere --metal steel|zinc|copper|aluminium\n"
+      "           (--temperature C --humidity PCT --so2 MG --chloride MG\n"
+      "            | --first-year-loss G_M2 | --first-year-thickness UM)\n"
+      "           [--years N] [--allowance UM] [--json]\n"
+      "\n"
+      "The corrosivity category C1 to CX of an atmosphere (ISO 9223), estimated from\n"
+      "the yearly mean temperature, relative humidity and the SO2 and chloride\n"
+      "depositions in mg/(m^2 d) with the standard's dose-response functions, or\n"
+      "determined from a coupon's first-year mass loss (g/m^2) or thickness loss (um);\n"
+      "the typical environments of ISO 12944-2; the loss after --years (20 by\n"
+      "default, up to 100) by ISO 9224, D = r * t^b with the mean and upper time\n"
+      "exponents and linear after 20 years; with --allowance, the years until that\n"
+      "loss (um) is reached. --json prints the same as one JSON object.\n";
+
 const std::map<std::string, std::pair<const char*, std::set<std::string>>>& Commands()
 {
     static const std::set<std::string> material {
@@ -69,6 +92,10 @@ const std::map<std::string, std::pair<const char*, std::set<std::string>>>& Comm
             {kLifeHelp,
                 with({"--thickness", "--minimum", "--rate", "--rate-unit", "--measured",
                     "--design-life"})}},
+        {"atmosphere",
+            {kAtmosphereHelp,
+                {"--metal", "--temperature", "--humidity", "--so2", "--chloride",
+                    "--first-year-loss", "--first-year-thickness", "--years", "--allowance"}}},
     };
     return commands;
 }
@@ -274,6 +301,117 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
     return 0;
 }
 
+// A value that may take any sign.
+double AnyNumber(const Options& options, const std::string& name)
+{
+    const std::string& text = options.at(name);
+    const auto value = StrictNumber(text);
+    if (!value)
+        throw Failure {name + " '" + text + "' is not a number"};
+    return *value;
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+std::string JsonNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+void PrintAtmosphereJson(
+    std::ostream& out, AtmosphereMetal metal, const AtmosphereAssessment& result)
+{
+    out << "{\"metal\": " << JsonString(AtmosphereMetalKey(metal))
+        << ", \"first_year_rate_um_per_year\": " << JsonNumber(result.rate)
+        << ", \"category\": " << JsonString(CorrosivityName(result.category))
+        << ", \"years_to_allowance_upper\": "
+        << (result.yearsToAllowance ? JsonNumber(*result.yearsToAllowance) : "null")
+        << ",\n \"rows\": [";
+    const char* separator = "";
+    for (const CopyRow& row : result.rows) {
+        out << separator << "\n  {\"label\": " << JsonString(row.label)
+            << ", \"value\": " << JsonString(row.value) << ", \"unit\": " << JsonString(row.unit)
+            << '}';
+        separator = ",";
+    }
+    out << "],\n \"losses_um\": [";
+    separator = "";
+    for (const LossPoint& point : result.losses) {
+        out << separator << "\n  {\"years\": " << JsonNumber(point.years)
+            << ", \"mean\": " << JsonNumber(point.mean)
+            << ", \"upper\": " << JsonNumber(point.upper) << '}';
+        separator = ",";
+    }
+    out << "]}\n";
+}
+
+int Atmosphere(const Options& options, std::ostream& out, bool json)
+{
+    const auto metalOption = options.find("--metal");
+    if (metalOption == options.end())
+        throw UsageError {"--metal is required"};
+    const auto metal = AtmosphereMetalFromKey(metalOption->second);
+    if (!metal)
+        throw Failure {"--metal '" + metalOption->second
+            + "' is not one of steel, zinc, copper and aluminium"};
+    AtmosphereRequest request;
+    request.metal = *metal;
+    const char* climateOptions[] = {"--temperature", "--humidity", "--so2", "--chloride"};
+    const int climateGiven = static_cast<int>(std::ranges::count_if(
+        climateOptions, [&](const char* name) { return options.contains(name); }));
+    const int sources = (climateGiven > 0) + options.contains("--first-year-loss")
+        + options.contains("--first-year-thickness");
+    if (sources != 1)
+        throw UsageError {"give the climate, --first-year-loss or --first-year-thickness"};
+    if (climateGiven > 0) {
+        if (climateGiven < 4)
+            throw UsageError {"the climate needs --temperature, --humidity, --so2 and --chloride"};
+        request.climate = {AnyNumber(options, "--temperature"), AnyNumber(options, "--humidity"),
+            Number(options, "--so2", false), Number(options, "--chloride", false)};
+    } else if (options.contains("--first-year-loss")) {
+        request.source = AtmosphereSource::MassLoss;
+        request.firstYearLoss = Number(options, "--first-year-loss", false);
+    } else {
+        request.source = AtmosphereSource::Thickness;
+        request.firstYearLoss = Number(options, "--first-year-thickness", false);
+    }
+    if (options.contains("--years"))
+        request.years = Number(options, "--years");
+    request.allowance = OptionalNumber(options, "--allowance");
+    const Checked<AtmosphereAssessment> result = AssessAtmosphere(request);
+    if (!result)
+        throw Failure {result.error().message};
+    if (json) {
+        PrintAtmosphereJson(out, *metal, *result);
+        return 0;
+    }
+    for (CopyRow row : result->rows) {
+        row.label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(row.label[0])));
+        out << row.label << ": " << row.value << (row.unit.empty() ? "" : " ") << row.unit << '\n';
+    }
+    return 0;
+}
+
 std::string OneLine(std::string text)
 {
     std::ranges::replace_if(
@@ -295,11 +433,18 @@ int RunCalculatorCommand(const std::vector<std::string>& args, std::ostream& out
     const auto& [help, known] = Commands().at(command);
     if (std::ranges::find(args, "--help") != args.end()
         || std::ranges::find(args, "-h") != args.end()) {
-        out << help << '\n' << kMaterialHelp;
+        out << help;
+        if (command != "atmosphere")
+            out << '\n' << kMaterialHelp;
         return 0;
     }
     try {
-        const Options options = ParseOptions(args, known);
+        // --json is the one option without a value.
+        std::vector<std::string> valued = args;
+        const bool json = command == "atmosphere" && std::erase(valued, "--json") > 0;
+        const Options options = ParseOptions(valued, known);
+        if (command == "atmosphere")
+            return Atmosphere(options, out, json);
         if (command == "massloss")
             return MassLoss(options, out);
         if (command == "lpr")

@@ -8,7 +8,8 @@
 
 namespace corrolab {
 
-// The corrosion calculators on the command line: massloss, lpr and life.
+// The corrosion calculators on the command line: massloss, lpr, life and
+// atmosphere.
 bool IsCalculatorCommand(const std::string& name);
 
 // The usage lines the program's --help lists for them.

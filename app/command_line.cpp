@@ -14,6 +14,7 @@
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "corrosion/rates_reader.h"
+#include "polarization/polarization_command.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
 #include "tools/g102_calculation.h"
@@ -124,28 +125,6 @@ struct Failure
 {
     std::string message;
 };
-
-// A message quotes what the user typed: control characters in it are written as
-// escapes, so that the message stays on one line.
-std::string OneLine(const std::string& message)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string line;
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            line += "\\n";
-        else if (c == '\r')
-            line += "\\r";
-        else if (c == '\t')
-            line += "\\t";
-        else if (byte < 0x20 || byte == 0x7f)
-            line += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        else
-            line += c;
-    }
-    return line;
-}
 
 bool WantsHelp(const std::vector<std::string>& args)
 {
@@ -503,6 +482,7 @@ const std::map<std::string, const char*>& SubcommandHelp()
         {"alloys", kAlloysHelp},
         {"paths", kPathsHelp},
         {"rates", kRatesHelp},
+        {"polarization", kPolarizationHelp},
     };
     return help;
 }
@@ -521,7 +501,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     std::ostream& err, const std::filesystem::path& programFolder)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        out << kUsage << kCalculatorUsage;
+        out << kUsage << kCalculatorUsage << kPolarizationUsage;
         return 0;
     }
     if (args[0] == "--version") {
@@ -533,7 +513,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
     const std::string& command = args[0];
     const auto help = SubcommandHelp().find(command);
     if (help == SubcommandHelp().end()) {
-        err << "corrolab: unknown subcommand '" << command << "'\n" << kUsage << kCalculatorUsage;
+        err << "corrolab: unknown subcommand '" << command << "'\n"
+            << kUsage << kCalculatorUsage << kPolarizationUsage;
         return 2;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -550,6 +531,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return Units(rest, out, programFolder);
         if (command == "paths")
             return Paths(rest, out, programFolder);
+        if (command == "polarization")
+            return RunPolarizationCommand(rest, out, err);
         if (command == "rates")
             return RunRatesCommand(rest, out, err,
                 {DataSearchFolders(UserDataFolder(), programFolder), std::nullopt, HttpLimits {}});

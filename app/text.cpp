@@ -43,4 +43,24 @@ std::string AsciiLowerCase(std::string_view text)
     return lower;
 }
 
+std::string OneLine(std::string_view message)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (c == '\t')
+            line += "\\t";
+        else if (byte < 0x20 || byte == 0x7f)
+            line += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        else
+            line += c;
+    }
+    return line;
+}
+
 } // namespace corrolab

@@ -39,4 +39,9 @@ std::string AsciiCapitals(std::string_view text);
 // ASCII letters in small letters; every other byte as it is.
 std::string AsciiLowerCase(std::string_view text);
 
+// A message that quotes what a user typed or a file held, on one line: line
+// breaks, tabs and other control characters are written as escapes ("\\n",
+// "\\x1b").
+std::string OneLine(std::string_view message);
+
 } // namespace corrolab

@@ -67,7 +67,7 @@ Checked<double> FieldNumberNotNegative(
     return value;
 }
 
-std::string ResultNumber(double value)
+std::string ResultNumber(double value, int digits)
 {
     if (value == 0)
         return "0";
@@ -78,12 +78,12 @@ std::string ResultNumber(double value)
     std::to_chars_result written;
     if (magnitude >= 1e-3 && magnitude < 1e6) {
         const int digitsBeforePoint = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
-        const int decimals = std::max(0, 4 - digitsBeforePoint);
+        const int decimals = std::max(0, digits - digitsBeforePoint);
         written = std::to_chars(
             buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     } else {
         written = std::to_chars(
-            buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3);
+            buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
     }
     return std::string(buffer, written.ptr);
 }

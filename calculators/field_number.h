@@ -24,8 +24,9 @@ Checked<double> FieldNumber(
 Checked<double> FieldNumberNotNegative(
     std::string_view text, const std::string& field, const std::string& what);
 
-// A result as text with four significant digits, in plain decimals between 0.001
-// and a million and as "2.600e-05" outside; "0" for 0. Locale-independent.
-std::string ResultNumber(double value);
+// A result as text with four significant digits (or `digits`), in plain decimals
+// between 0.001 and a million and as "2.600e-05" outside; "0" for 0.
+// Locale-independent.
+std::string ResultNumber(double value, int digits = 4);
 
 } // namespace corrolab

@@ -5,6 +5,7 @@
 #include "corrosion/material_values.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
+#include "tools/g102_calculation.h"
 
 namespace corrolab {
 
@@ -32,10 +33,38 @@ Checked<std::vector<ComponentTexts>> Rows(MaterialKind kind, const std::string& 
     return *rows;
 }
 
+// The ASTM G102 figures, with the catalogue's handbook density for an alloy.
+Checked<CalculatorMaterial> G102Material(MaterialKind kind, const std::string& text)
+{
+    static const ElementTable elements;
+    if (kind == MaterialKind::Metal && elements.FindSymbol(text) == 0)
+        return InputError {"material", "unknown element symbol '" + text + "'"};
+    const std::string composition = kind == MaterialKind::Alloy ? std::string(CompositionOf(text)) : text;
+    if (kind == MaterialKind::Alloy && composition.empty())
+        return InputError {"material", "unknown alloy '" + text + "'"};
+    const G102Calculation g102 = kind == MaterialKind::Metal
+        ? CalculateG102(std::vector {MakeG102Row(elements, text, "100")})
+        : CalculateG102(G102RowsOf(elements, SplitComposition(composition)),
+            kind == MaterialKind::Alloy ? HandbookDensityOf(text) : std::nullopt);
+    if (!g102.results)
+        return InputError {
+            "material", "the material '" + text + "' cannot be calculated by ASTM G102"};
+    const HandBack handBack = HandBackTexts(
+        g102.results->equivalentWeightText, g102.results->densityText, g102.results->ratioText);
+    if (!handBack.calculated)
+        return InputError {
+            "material", "the material '" + text + "' has no G102 density or equivalent weight"};
+    return CalculatorMaterial {
+        NameWithMethod(text, HandBackMethod::G102), handBack.equivalentWeight, handBack.density};
+}
+
 } // namespace
 
-Checked<CalculatorMaterial> LookUpMaterial(MaterialKind kind, const std::string& text)
+Checked<CalculatorMaterial> LookUpMaterial(
+    MaterialKind kind, const std::string& text, HandBackMethod method)
 {
+    if (method == HandBackMethod::G102)
+        return G102Material(kind, text);
     const auto rows = Rows(kind, text);
     if (!rows)
         return rows.error();

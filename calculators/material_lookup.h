@@ -2,6 +2,7 @@
 
 #include "calculators/checked.h"
 #include "calculators/rate_units.h"
+#include "tools/hand_back_method.h"
 
 #include <string>
 
@@ -12,7 +13,9 @@ namespace corrolab {
 enum class MaterialKind { Metal, Alloy, Composition };
 
 // The equivalent weight and density the Material Properties window would hand
-// back for the material, or why it has none.
-Checked<CalculatorMaterial> LookUpMaterial(MaterialKind kind, const std::string& text);
+// back for the material by the method (the classic figures or ASTM G102's), or
+// why it has none.
+Checked<CalculatorMaterial> LookUpMaterial(
+    MaterialKind kind, const std::string& text, HandBackMethod method = HandBackMethod::Classic);
 
 } // namespace corrolab

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder="build-fuzz"
 seconds="${FUZZ_SECONDS:-20}"
-targets=(fuzz_numbers fuzz_rates fuzz_composition fuzz_command_line)
+targets=(fuzz_numbers fuzz_rates fuzz_composition fuzz_command_line fuzz_polarization)
 
 bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev # the polarization curve's plot, saved as PNG or SVG
+  libgsl-dev # the polarization fits: GSL's nonlinear least squares
   libgtest-dev libgmock-dev
   libmuparser-dev
   libzip-dev libexpat1-dev libcurl4-openssl-dev

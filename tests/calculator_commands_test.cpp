@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace corrolab {
 namespace {
 
@@ -131,11 +133,115 @@ TEST(CalculatorCommands, ErrorsAreOneLineWithTheirStatus)
     }
 }
 
+TEST(CalculatorCommands, AtmospherePrintsTheRowsOfThePage)
+{
+    const OutputCase cases[] = {
+        // The check value: 45.02 um/year, C3.
+        {{"atmosphere", "--metal", "steel", "--temperature", "15", "--humidity", "75", "--so2",
+             "10", "--chloride", "50"},
+            "first-year rate: 45.0 um/year\n"
+            "first-year mass loss: 354 g/m^2\n"
+            "category: C3 (25-50 um/year)\n"
+            "corrosivity: medium\n"
+            "typical exterior: urban and industrial air with moderate SO2, coasts of low "
+            "salinity\n"
+            "typical interior: production rooms with high humidity and some pollution: food "
+            "plants, laundries, breweries, dairies\n"
+            "loss after 20 years: 216 um\n"
+            "loss after 20 years (upper): 252 um\n"},
+        // 10 um in the first year: 10 * 30^0.523 after 30 years would be 59.2; linear
+        // after 20 years (ISO 9224) gives 60.4; 1000 um is used after 20 + (100 -
+        // 5.599) / (0.575 * 5.599 / 20) = 606 years (upper).
+        {{"atmosphere", "--metal", "steel", "--first-year-thickness", "10", "--years", "30",
+             "--allowance", "1000"},
+            "first-year rate: 10.0 um/year\n"
+            "first-year mass loss: 78.6 g/m^2\n"
+            "category: C2 (1.3-25 um/year)\n"
+            "corrosivity: low\n"
+            "typical exterior: low pollution, mostly rural areas\n"
+            "typical interior: unheated buildings where condensation may occur: depots, sports "
+            "halls\n"
+            "loss after 30 years: 60.4 um\n"
+            "loss after 30 years (upper): 72.1 um\n"
+            "allowance used after: 780 years\n"
+            "allowance used after (upper): 606 years\n"
+            "mean rate to the allowance (upper): 0.001649 mm/year\n"},
+    };
+    for (const OutputCase& c : cases) {
+        const ProcessResult run = Corrolab(c.args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+    }
+    // Outside the functions' data the estimate says so, one line per input.
+    const ProcessResult hot = Corrolab({"atmosphere", "--metal", "zinc", "--temperature", "35",
+        "--humidity", "75", "--so2", "10", "--chloride", "900"});
+    EXPECT_EQ(hot.status, 0);
+    EXPECT_NE(hot.out.find("outside the estimate's data: The temperature 35 C lies outside -17.1 "
+                           "to 28.7 C\n"),
+        std::string::npos)
+        << hot.out;
+    EXPECT_NE(
+        hot.out.find("The chloride deposition 900 mg/(m^2 d) lies outside"), std::string::npos);
+}
+
+TEST(CalculatorCommands, AtmosphereAsJson)
+{
+    const ProcessResult run = Corrolab({"atmosphere", "--json", "--metal", "copper",
+        "--first-year-loss", "12", "--years", "5", "--allowance", "20"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* part : {"{\"metal\": \"copper\"", "\"category\": \"C3\"",
+             "{\"label\": \"Category\", \"value\": \"C3 (5-12 g/m^2 per year)\", \"unit\": \"\"}",
+             "\"losses_um\": [", "{\"years\": 0, \"mean\": 0, \"upper\": 0}",
+             "\"years_to_allowance_upper\": "})
+        EXPECT_NE(run.out.find(part), std::string::npos) << part << " in\n" << run.out;
+    EXPECT_EQ(run.out.back(), '\n');
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '{'),
+        std::count(run.out.begin(), run.out.end(), '}'));
+}
+
+TEST(CalculatorCommands, AtmosphereErrors)
+{
+    const ErrorCase cases[] = {
+        {{"atmosphere", "--first-year-loss", "10"}, 2, "--metal is required"},
+        {{"atmosphere", "--metal", "steel"}, 2, "give the climate"},
+        {{"atmosphere", "--metal", "steel", "--first-year-loss", "10", "--first-year-thickness",
+             "1"},
+            2, "give the climate"},
+        {{"atmosphere", "--metal", "steel", "--temperature", "15", "--humidity", "75"}, 2,
+            "the climate needs --temperature, --humidity, --so2 and --chloride"},
+        {{"atmosphere", "--metal", "steel", "--first-year-loss", "10", "--json", "x"}, 2,
+            "unexpected argument 'x'"},
+        {{"atmosphere", "--metal", "iron", "--first-year-loss", "10"}, 1,
+            "--metal 'iron' is not one of steel, zinc, copper and aluminium"},
+        {{"atmosphere", "--metal", "zinc", "--first-year-loss", "-1"}, 1,
+            "--first-year-loss must not be negative"},
+        {{"atmosphere", "--metal", "zinc", "--temperature", "15", "--humidity", "120", "--so2", "1",
+             "--chloride", "1"},
+            1, "The relative humidity must lie between 0 and 100 %"},
+        {{"atmosphere", "--metal", "zinc", "--first-year-loss", "1", "--years", "500"}, 1,
+            "The years must lie between 1 and 100"},
+        {{"atmosphere", "--metal", "zinc", "--first-year-loss", "1", "--allowance", "0"}, 1,
+            "--allowance must be above 0"},
+    };
+    for (const ErrorCase& c : cases) {
+        const ProcessResult run = Corrolab(c.args);
+        EXPECT_EQ(run.status, c.status) << c.says;
+        EXPECT_EQ(run.out, "") << c.says;
+        const std::string firstLine = run.err.substr(0, run.err.find('\n'));
+        EXPECT_NE(firstLine.find("corrolab atmosphere: " + c.says), std::string::npos) << run.err;
+        if (c.status == 1) {
+            EXPECT_EQ(run.err, firstLine + "\n") << "one line only: " << run.err;
+        }
+    }
+}
+
 TEST(CalculatorCommands, ListedInTheHelpAndHelpful)
 {
     EXPECT_NE(Corrolab({"--help"}).out.find("corrolab massloss"), std::string::npos);
     EXPECT_TRUE(IsCommandLine({"lpr"}));
-    for (const char* command : {"massloss", "lpr", "life"}) {
+    EXPECT_NE(Corrolab({"--help"}).out.find("corrolab atmosphere --metal M"), std::string::npos);
+    for (const char* command : {"massloss", "lpr", "life", "atmosphere"}) {
         const ProcessResult run = Corrolab({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_NE(run.out.find(std::string("Usage: corrolab ") + command), std::string::npos);

@@ -5,6 +5,7 @@
 #include "app/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
+#include "polarization/ui/polarization_window.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/eqwt_desktop.h"
 #include "tools/ui/periodic_table_window.h"
@@ -52,6 +53,7 @@ Form2::~Form2()
     // long as the main window.
     delete periodicTable_;
     delete alloyBrowser_;
+    delete polarization_;
     delete eqWt_;
     delete calculator_;
 }

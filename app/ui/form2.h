@@ -29,6 +29,7 @@ class QRadioButton;
 namespace corrolab {
 
 class AlloyBrowser;
+class PolarizationWindow;
 class EqWt;
 class PeriodicTableWindow;
 struct ChosenMaterial;
@@ -141,6 +142,8 @@ public:
     PeriodicTableWindow& EnsurePeriodicTable();
     AlloyBrowser* alloyBrowser() const { return alloyBrowser_; } // null until opened
     AlloyBrowser& EnsureAlloyBrowser();
+    PolarizationWindow* polarization() const { return polarization_; } // null until opened
+    PolarizationWindow& EnsurePolarization();
     QWidget* calculator() const { return calculator_; }
     bool DictionaryMode() const;
 
@@ -198,6 +201,7 @@ private:
     QWidget* calculator_ = nullptr;
     PeriodicTableWindow* periodicTable_ = nullptr;
     AlloyBrowser* alloyBrowser_ = nullptr;
+    PolarizationWindow* polarization_ = nullptr;
 };
 
 } // namespace corrolab

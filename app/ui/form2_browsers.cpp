@@ -2,6 +2,7 @@
 // talking to the tools window through the main window.
 #include "alloys/ui/alloy_browser.h"
 #include "app/ui/form2.h"
+#include "polarization/ui/polarization_window.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/periodic_table_window.h"
 
@@ -20,6 +21,13 @@ PeriodicTableWindow& Form2::EnsurePeriodicTable()
             });
     }
     return *periodicTable_;
+}
+
+PolarizationWindow& Form2::EnsurePolarization()
+{
+    if (!polarization_)
+        polarization_ = new PolarizationWindow(platform_, [this] { return CurrentMaterial(); });
+    return *polarization_;
 }
 
 AlloyBrowser& Form2::EnsureAlloyBrowser()

@@ -44,7 +44,7 @@ bool SaveCalculatorPages(Form2& window, const QDir& dir)
     if (!calculators)
         return false;
     calculators->massLoss->Field("pit")->setText("0.25");
-    const char* names[] = {"massloss", "coupons", "lpr", "life"};
+    const char* names[] = {"massloss", "coupons", "lpr", "atmosphere", "life"};
     bool ok = true;
     for (int page = 0; page < calculators->pages->count(); ++page) {
         calculators->pages->setCurrentIndex(page);

@@ -3,6 +3,8 @@
 #include "app/ui/form2.h"
 #include "app/ui/screenshots.h"
 #include "app/ui/window_place.h"
+#include "polarization/analysis.h"
+#include "polarization/ui/polarization_window.h"
 #include "tools/ui/periodic_table_view.h"
 #include "tools/ui/periodic_table_window.h"
 
@@ -49,6 +51,23 @@ bool SaveBrowserScreenshots(Form2& window, const std::string& folder)
     alloys.shares->setText(QString::fromUtf8("Mo \xE2\x89\xA5 2"));
     ok = SaveWindow(alloys, dir.filePath("corrolab-alloys-mo.png")) && ok;
     alloys.hide();
+    // A cyclic scan of the activation curve (icorr 10 uA/cm^2, ba 60, bc 120
+    // mV/decade), its reverse branch a little lower.
+    PolarizationCurve scan;
+    scan.format = "text table";
+    for (int k = 0; k <= 1000; ++k) {
+        const double e = k <= 500 ? -0.7 + k * 0.001 : -0.2 - (k - 500) * 0.001;
+        const double shift = k <= 500 ? 0 : -0.01;
+        scan.potential.push_back(e);
+        scan.current.push_back(ButlerVolmerDensity(e, -0.45 + shift, 10e-6, 0.06, 0.12));
+    }
+    PolarizationWindow& polarization = window.EnsurePolarization();
+    polarization.resize(1040, 560);
+    polarization.OpenCurve(scan, "activation.csv");
+    ok = SaveWindow(polarization, dir.filePath("corrolab-polarization.png")) && ok;
+    polarization.method->setCurrentIndex(1); // tafel
+    ok = SaveWindow(polarization, dir.filePath("corrolab-polarization-tafel.png")) && ok;
+    polarization.hide();
     return ok;
 }
 

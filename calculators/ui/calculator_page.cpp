@@ -65,8 +65,8 @@ CalculatorPage::CalculatorPage(const QString& title, MaterialSource source, QWid
     , title_(title)
 {
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
+    top_ = new QHBoxLayout;
+    outer->addLayout(top_, 1);
 
     auto* inputBox = new QGroupBox("Inputs", this);
     auto* inputColumn = new QVBoxLayout(inputBox);
@@ -75,7 +75,7 @@ CalculatorPage::CalculatorPage(const QString& title, MaterialSource source, QWid
     inputColumn->addStretch(1);
     inputs_->setColumnStretch(1, 1);
     inputs_->setColumnStretch(3, 1);
-    top->addWidget(inputBox, 3);
+    top_->addWidget(inputBox, 3);
 
     materialName = new QLabel(this);
     fromMainWindow = new QPushButton("Main window's material", this);
@@ -91,7 +91,7 @@ CalculatorPage::CalculatorPage(const QString& title, MaterialSource source, QWid
     generalError->setWordWrap(true);
     generalError->setStyleSheet("color: #b00020;");
     right_->addWidget(generalError);
-    top->addLayout(right_, 2);
+    top_->addLayout(right_, 2);
 
     below_ = new QVBoxLayout;
     outer->addLayout(below_);
@@ -157,6 +157,12 @@ SeverityBand* CalculatorPage::AddBand(SeverityBand* band)
 void CalculatorPage::AddBelow(QWidget* widget)
 {
     below_->addWidget(widget);
+}
+
+void CalculatorPage::ShareWidth(int inputs, int results)
+{
+    top_->setStretch(0, inputs);
+    top_->setStretch(1, results);
 }
 
 void CalculatorPage::AddButton(QPushButton* button)

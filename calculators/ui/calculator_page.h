@@ -67,6 +67,8 @@ protected:
     QComboBox* AddUnitChooser(const QString& label, const QString& initial);
     SeverityBand* AddBand(SeverityBand* band);
     void AddBelow(QWidget* widget);
+    // How the width is shared between the inputs and the results (3 to 2).
+    void ShareWidth(int inputs, int results);
     void AddButton(QPushButton* button);
     QPushButton* AddLifeButton();
     void WatchForEdits(QLineEdit* edit);
@@ -103,6 +105,7 @@ private:
     MaterialSource source_;
     std::vector<InputRow> rows_;
     std::vector<SeverityBand*> bands_;
+    QHBoxLayout* top_ = nullptr;
     QVBoxLayout* right_ = nullptr;
     QVBoxLayout* below_ = nullptr;
     QHBoxLayout* buttons_ = nullptr;

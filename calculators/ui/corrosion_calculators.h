@@ -9,6 +9,7 @@ class QTabWidget;
 
 namespace corrolab {
 
+class AtmospherePage;
 class CouponTablePage;
 class LifePage;
 class MassLossPage;
@@ -28,6 +29,7 @@ public:
     MassLossPage* massLoss = nullptr;
     CouponTablePage* couponTable = nullptr;
     PolarizationPage* polarization = nullptr;
+    AtmospherePage* atmosphere = nullptr;
     LifePage* life = nullptr;
 
     // Every page reads the main window's material again.

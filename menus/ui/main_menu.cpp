@@ -17,6 +17,7 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuAC = menu.mnuFile->addAction("&Alloys and Compositions");
     menu.mnuEC = menu.mnuFile->addAction("&Expression Calculator");
     menu.mnuCC = menu.mnuFile->addAction("C&orrosion Calculators");
+    menu.mnuPC = menu.mnuFile->addAction("Polari&zation Curve\u2026");
     menu.mnuFile->addSeparator();
     menu.mnuCW = menu.mnuFile->addAction("&Close Window");
     menu.mnuAT = menu.mnuFile->addAction("Always on &Top");

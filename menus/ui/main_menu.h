@@ -15,6 +15,7 @@ struct MainMenu
     QAction* mnuAC = nullptr; // Alloys and Compositions
     QAction* mnuEC = nullptr; // Expression Calculator
     QAction* mnuCC = nullptr; // Corrosion Calculators
+    QAction* mnuPC = nullptr; // Polarization Curve…
     QAction* mnuCW = nullptr; // Close Window
     QAction* mnuAT = nullptr; // Always on Top
     QAction* mnuExit = nullptr;

@@ -9,6 +9,7 @@
 #include "corrosion/rates_reader.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/settings_dialog.h"
+#include "polarization/ui/polarization_window.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/periodic_table_window.h"
 
@@ -31,6 +32,12 @@ void Form2::ConnectMenu()
         [this] { SwitchWindow(Target::ExpressionCalculator); });
     connect(menu.mnuCC, &QAction::triggered, this,
         [this] { SwitchWindow(Target::CorrosionCalculators); });
+    connect(menu.mnuPC, &QAction::triggered, this, [this] {
+        PolarizationWindow& polarization = EnsurePolarization();
+        polarization.show();
+        polarization.raise();
+        polarization.activateWindow();
+    });
     connect(menu.mnuCW, &QAction::triggered, this, [this] { SwitchWindow(Target::CloseWindow); });
     connect(menu.mnuAT, &QAction::triggered, this, [this] { mnuAT_Click(); });
     connect(menu.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });

@@ -1,9 +1,11 @@
 #include "temp_folder.h"
 #include "window_fixture.h"
 
+#include "calculators/ui/atmosphere_page.h"
 #include "calculators/ui/corrosion_calculators.h"
 #include "calculators/ui/coupon_table_page.h"
 #include "calculators/ui/life_page.h"
+#include "calculators/ui/loss_plot.h"
 #include "calculators/ui/mass_loss_page.h"
 #include "calculators/ui/polarization_page.h"
 #include "calculators/ui/result_table.h"
@@ -315,6 +317,92 @@ TEST_F(Calculators, ARateGoesOnToTheRemainingLifePage)
     EXPECT_EQ(window->pages->currentWidget(), window->life);
     EXPECT_EQ(window->life->Field("rate")->text(), "1.515");
     EXPECT_EQ(window->life->rateUnit->currentText(), "mm/year");
+}
+
+TEST_F(Calculators, AtmosphereEstimatesTheCategoryAndItsLoss)
+{
+    AtmospherePage* page = window->atmosphere;
+    window->pages->setCurrentWidget(page);
+    // The page opens on the check value: carbon steel at 15 C, 75 %, 10 and 50.
+    EXPECT_EQ(page->results->Value("First-year rate"), "45.0");
+    EXPECT_EQ(page->results->Value("Category"), "C3 (25-50 um/year)");
+    EXPECT_FALSE(page->materialName->isVisibleTo(page));
+    EXPECT_TRUE(page->plot->HasCurve());
+    ASSERT_GT(page->losses->rowCount(), 2);
+    EXPECT_EQ(page->losses->item(page->losses->rowCount() - 1, 0)->text(), "20");
+    EXPECT_EQ(page->losses->item(page->losses->rowCount() - 1, 1)->text(), "216");
+
+    struct Case
+    {
+        const char* metal;
+        const char* source;
+        std::vector<std::pair<const char*, const char*>> typed;
+        std::string category; // or the message shown
+    };
+    const Case cases[] = {
+        {"zinc", "Climate", {}, "C3 (0.7-2.1 um/year)"},
+        {"copper", "Climate",
+            {{"chloride", "300"}, {"temperature", "20"}, {"humidity", "85"}, {"so2", "20"}},
+            "C5 (2.8-5.6 um/year)"},
+        {"aluminium", "First-year mass loss", {{"mass", "0.6"}}, "C2 (up to 0.6 g/m^2 per year)"},
+        {"carbon steel", "First-year thickness loss", {{"thickness", "80"}}, "C4 (50-80 um/year)"},
+        {"carbon steel", "First-year thickness loss", {{"thickness", "80.1"}},
+            "C5 (80-200 um/year)"},
+        {"carbon steel", "Climate", {{"humidity", "abc"}}, "'abc' is not a number."},
+        {"carbon steel", "Climate", {{"humidity", "101"}},
+            "The relative humidity must lie between 0 and 100 %."},
+        {"carbon steel", "First-year mass loss", {{"mass", "-3"}},
+            "The mass loss must not be negative."},
+        {"carbon steel", "First-year mass loss", {{"mass", "10"}, {"years", "0"}},
+            "The years must lie between 1 and 100."},
+    };
+    for (const Case& c : cases) {
+        Type(page, "temperature", "15");
+        Type(page, "humidity", "75");
+        Type(page, "so2", "10");
+        Type(page, "chloride", "50");
+        Type(page, "years", "20");
+        Choose(page->metal, c.metal);
+        Choose(page->source, c.source);
+        for (const auto& [field, text] : c.typed)
+            Type(page, field, text);
+        const std::string shown = page->results->Value("Category");
+        if (c.category.starts_with("C")) {
+            EXPECT_EQ(shown, c.category) << c.metal << ' ' << c.source;
+        } else {
+            EXPECT_EQ(shown, "") << c.category;
+            EXPECT_FALSE(page->plot->HasCurve()) << c.category;
+            const std::string field = c.typed.back().first;
+            EXPECT_EQ(page->ErrorText(field), c.category) << field;
+        }
+    }
+    // Only the chosen source's fields are shown.
+    Choose(page->source, "Climate");
+    EXPECT_TRUE(page->Field("so2")->isVisibleTo(page));
+    EXPECT_FALSE(page->Field("mass")->isVisibleTo(page));
+}
+
+TEST_F(Calculators, TheAllowancesYearsGoOnToTheRemainingLifePage)
+{
+    AtmospherePage* page = window->atmosphere;
+    window->pages->setCurrentWidget(page);
+    Choose(page->source, "First-year thickness loss");
+    Type(page, "thickness", "10");
+    Type(page, "allowance", "1000");
+    // 1000 um in 606.5 years (upper): 0.001649 mm/year on the remaining-life page.
+    EXPECT_EQ(page->results->Value("Allowance used after (upper)"), "606");
+    const auto buttons = page->findChildren<QPushButton*>();
+    const auto button = std::ranges::find_if(
+        buttons, [](QPushButton* b) { return b->text() == "Remaining life with this rate"; });
+    ASSERT_NE(button, buttons.end());
+    (*button)->click();
+    EXPECT_EQ(window->pages->currentWidget(), window->life);
+    EXPECT_EQ(window->life->Field("rate")->text(), "0.001649");
+    // Without an allowance the first-year rate goes on.
+    window->pages->setCurrentWidget(page);
+    Type(page, "allowance", "");
+    (*button)->click();
+    EXPECT_EQ(window->life->Field("rate")->text(), "0.01000");
 }
 
 } // namespace

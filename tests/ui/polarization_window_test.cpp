@@ -1,0 +1,179 @@
+#include "polarization/ui/polarization_window.h"
+#include "tests/support/polarization_curves.h"
+#include "tests/temp_folder.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <fstream>
+
+namespace corrolab {
+namespace {
+
+class PolarizationWindowTest : public WindowTest
+{
+protected:
+    TempFolder folder_;
+
+    std::filesystem::path Write(const std::string& name, const std::string& text)
+    {
+        const auto path = folder_.path() / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    std::filesystem::path Dta()
+    {
+        testing::SyntheticCurve synthetic;
+        synthetic.area = 2;
+        return Write("scan.DTA",
+            testing::GamryText(testing::MakeActivationCurve(synthetic), 2, 7.87, 27.92));
+    }
+    PolarizationWindow& Open()
+    {
+        for (QAction* action : form->menu.mnuFile->actions())
+            if (action->text().remove(QChar('&')) == QString::fromUtf8("Polarization Curve\xE2\x80\xA6"))
+                action->trigger();
+        EXPECT_NE(form->polarization(), nullptr);
+        return *form->polarization();
+    }
+    static std::string Cell(const PolarizationWindow& window, const std::string& label)
+    {
+        for (int row = 0; row < window.results->rowCount(); ++row)
+            if (window.results->item(row, 0)->text().toStdString() == label)
+                return window.results->item(row, 1)->text().toStdString();
+        return {};
+    }
+};
+
+TEST_F(PolarizationWindowTest, FileMenuOpensTheWindowAndAFileShowsItsFigures)
+{
+    PolarizationWindow& window = Open();
+    EXPECT_TRUE(window.isVisible());
+    platform.chosenFiles.push_back(Dta());
+    window.openButton->click();
+    ASSERT_TRUE(window.report()) << window.error();
+    EXPECT_NEAR(window.report()->result.icorr.value, 10e-6, 0.3e-6);
+    EXPECT_EQ(Cell(window, "Ecorr").substr(0, 5), "-0.45");
+    EXPECT_EQ(
+        Cell(window, "material"), "the file's EW and density: EW 27.92 g, density 7.87 g/cm^3");
+    EXPECT_EQ(Cell(window, "corrosion rate").substr(0, 4), "0.11");
+    // The rate follows the unit.
+    window.unit->setCurrentText("mpy");
+    EXPECT_TRUE(Cell(window, "corrosion rate").ends_with(" mpy"));
+    // Copy gives the table as tab-separated lines.
+    window.copyButton->click();
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    EXPECT_NE(copied.find("icorr\t"), std::string::npos);
+    EXPECT_NE(copied.find("beta a\t"), std::string::npos);
+}
+
+TEST_F(PolarizationWindowTest, DraggingAcrossThePlotSetsTheFitWindow)
+{
+    PolarizationWindow& window = Open();
+    window.resize(1000, 560);
+    ASSERT_TRUE(window.OpenFile(Dta()));
+    QApplication::processEvents();
+    const int before = window.report()->result.points;
+    // Drag over the middle fifth of the plot, which holds about a fifth of the points.
+    QWidget* viewport = window.chartView->viewport();
+    const int y = viewport->height() / 2;
+    const int width = viewport->width();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(width * 2 / 5, y));
+    QTest::mouseMove(viewport, QPoint(width / 2, y));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(width * 3 / 5, y));
+    ASSERT_TRUE(window.report()) << window.error();
+    const PotentialWindow fit = window.report()->result.window;
+    EXPECT_LT(fit.low, 0);
+    EXPECT_GT(fit.high, 0);
+    EXPECT_LT(window.report()->result.points, before);
+    EXPECT_GT(window.report()->result.points, 10);
+    // A method change starts again from the default window.
+    window.method->setCurrentText("tafel");
+    ASSERT_TRUE(window.report());
+    EXPECT_TRUE(window.report()->result.anodicLine && window.report()->result.cathodicLine);
+}
+
+TEST_F(PolarizationWindowTest, SavesThePlotAndTheFigures)
+{
+    PolarizationWindow& window = Open();
+    ASSERT_TRUE(window.OpenFile(Dta()));
+    const struct
+    {
+        const char* name;
+        QPushButton* button;
+        const char* start;
+    } rows[] = {
+        {"plot.png", window.savePlotButton, "\x89PNG"},
+        {"plot.svg", window.savePlotButton, "<?xml"},
+        {"figures.csv", window.saveResultsButton, "figure,value\nmethod,butler-volmer\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform.saveAnswer = folder_.path() / row.name;
+        row.button->click();
+        std::ifstream in(folder_.path() / row.name, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_TRUE(text.starts_with(row.start)) << text.substr(0, 40);
+    }
+    EXPECT_EQ(platform.Count("Tell"), 0u);
+    // A link is not followed.
+    const auto target = Write("target.csv", "keep");
+    std::filesystem::create_symlink(target, folder_.path() / "link.csv");
+    EXPECT_FALSE(window.SaveResults(folder_.path() / "link.csv"));
+    std::ifstream kept(target);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "keep");
+}
+
+TEST_F(PolarizationWindowTest, FilesWithoutACurveAreToldInOneLine)
+{
+    PolarizationWindow& window = Open();
+    const struct
+    {
+        const char* name;
+        std::string text;
+        const char* error;
+    } rows[] = {
+        {"empty.csv", "", "empty.csv: the file is empty"},
+        {"words.txt", "no\ncurve\n", "words.txt: the file holds no curve"},
+        {"nosign.csv", "-0.5,1e-6\n-0.4,2e-6\n-0.3,3e-6\n",
+            "nosign.csv: the current never changes sign"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform.chosenFiles.push_back(Write(row.name, row.text));
+        const std::size_t told = platform.Count("Tell");
+        window.openButton->click();
+        EXPECT_FALSE(window.report());
+        EXPECT_EQ(platform.Count("Tell"), told + 1);
+        EXPECT_NE(platform.dialogs.back().text.find(row.error), std::string::npos)
+            << platform.dialogs.back().text;
+        EXPECT_EQ(window.results->rowCount(), 0);
+    }
+}
+
+TEST_F(PolarizationWindowTest, DroppingAFileOpensIt)
+{
+    PolarizationWindow& window = Open();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Dta().string()))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &drop);
+    ASSERT_TRUE(window.report()) << window.error();
+    EXPECT_NE(window.status->text().toStdString().find("scan.DTA (Gamry DTA)"), std::string::npos);
+}
+
+} // namespace
+} // namespace corrolab

@@ -3,7 +3,7 @@
 #include "alloys/alloy_catalogue.h"
 #include "alloys/handbook_density.h"
 #include "app/conversion.h"
-#include "app/unit_table.h"
+#include "base/unit_table.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "tools/component_row.h"

@@ -1,8 +1,8 @@
 #include "alloys/alloy_filter.h"
 
 #include "alloys/alloy_figures.h"
-#include "app/lenient_number.h"
-#include "app/text.h"
+#include "base/lenient_number.h"
+#include "base/text.h"
 #include "tools/composition.h"
 #include "tools/element_facts.h"
 

@@ -1,7 +1,7 @@
 #include "alloys/handbook_density.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "app/conversion.h"
 
-#include "app/lenient_number.h"
-#include "app/number_format.h"
-#include "app/text.h"
-#include "catalogue/refusal.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
+#include "base/refusal.h"
+#include "base/text.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "app/data_file_report.h"
 
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 
 namespace corrolab {
 

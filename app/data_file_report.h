@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/data_folders.h"
+#include "datafiles/data_folders.h"
 
 #include <optional>
 #include <string>

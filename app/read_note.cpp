@@ -1,7 +1,7 @@
 #include "app/read_note.h"
 
-#include "app/lenient_number.h"
-#include "app/text.h"
+#include "base/lenient_number.h"
+#include "base/text.h"
 
 namespace corrolab {
 

@@ -1,6 +1,6 @@
 #include "app/unit_resolution.h"
 
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 #include "corrosion/corrosion_rate_units.h"
 
 #include <algorithm>

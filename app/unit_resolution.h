@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/conversion.h"
-#include "app/unit_table.h"
+#include "base/unit_table.h"
 #include "catalogue/catalogue_conversion.h"
 #include "catalogue/unit_catalogue.h"
 

@@ -63,7 +63,7 @@ BENCHMARK(CascadeNineRows)->Unit(benchmark::kMicrosecond);
 // made, and again after it was closed.
 void OpenFromMenu(benchmark::State& state, QAction* MainMenu::*item, bool firstTime)
 {
-    QuietPlatform platform;
+    FakePlatform platform;
     auto form = std::make_unique<Form2>(platform);
     for (auto _ : state) {
         if (firstTime) {

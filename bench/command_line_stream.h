@@ -2,7 +2,7 @@
 
 // The conversion benchmarks' common ground: iron's corrosion-rate units, and
 // the command line streaming a million values in process.
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "corrosion/corrosion_rate_units.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "calculators/coupon_table.h"
 
-#include "app/text.h"
+#include "base/text.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/checked.h"
+#include "base/checked.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/refusal.h"
+#include "base/refusal.h"
 #include "catalogue/unit_catalogue.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "catalogue/unit_catalogue.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 

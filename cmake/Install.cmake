@@ -2,6 +2,7 @@
 #
 #   bin/corrolab                         the command line (no subcommand: the windows)
 #   libexec/corrolab/corrolab-windows    the windows, started by corrolab
+#   libexec/corrolab/corrolab-fetch      the downloader of `corrolab rates update`
 #   share/corrolab/                      Currency.txt, help.txt, units.txt
 #   share/applications/, share/metainfo/, share/icons/hicolor/, share/man/man1/
 #   share/doc/corrolab/                  copyright, changelog
@@ -12,15 +13,29 @@ set(CORROLAB_MAINTAINER "Corrolab developers <corrolab@example.org>"
   CACHE STRING "The package's maintainer: name <address>")
 set(CORROLAB_SCREENSHOTS_URL "https://corrolab.github.io/docs"
   CACHE STRING "Web folder that serves docs/corrolab-main.png and docs/corrolab-material.png")
-set(CORROLAB_LICENSE "unspecified"
-  CACHE STRING "The licence named in the package's copyright file")
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(generated ${PROJECT_BINARY_DIR}/packaging)
 
 install(TARGETS corrolab RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(installed_programs ${CMAKE_INSTALL_BINDIR}/corrolab)
 if(TARGET corrolab-windows)
   install(TARGETS corrolab-windows RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
+  install(TARGETS corrolab-fetch RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
+  list(APPEND installed_programs ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-windows
+    ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-fetch)
+endif()
+# A stripped install (the package) also loses the compilers' .comment notes, as
+# Debian's dh_strip does.
+find_program(OBJCOPY NAMES objcopy ${CMAKE_OBJCOPY})
+if(OBJCOPY)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(program ${installed_programs})
+        execute_process(COMMAND \"${OBJCOPY}\" --remove-section=.comment
+          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\" COMMAND_ERROR_IS_FATAL ANY)
+      endforeach()
+    endif()")
 endif()
 
 file(GLOB data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
@@ -93,6 +108,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CORROLAB_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads the drawing of the icon through a plugin, which no library names.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Opening files and addresses on the desktop; the fonts the windows were laid out with.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "corrosion rate, unit and currency converter
@@ -100,8 +119,8 @@ Corrolab converts a corrosion rate between current-density, mass-loss and
 penetration units (micro_amp/cm^2, mdd, mm/year, mpy and more) using the
 equivalent weight and density of the corroding metal or alloy, which it
 computes from a composition with a built-in element table and a catalogue of
-about 230 alloys. It also converts currencies with an editable exchange-rates
-file and lists a catalogue of 590 unit names.
+266 alloys. It also converts currencies with an editable exchange-rates file
+and lists a catalogue of 597 units.
 
 It works in windows (Qt) and on the command line: corrolab convert 1
 micro_amp/cm^2 mpy.")

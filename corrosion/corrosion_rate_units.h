@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/unit_table.h"
+#include "base/unit_table.h"
 
 #include <array>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "corrosion/material_values.h"
 
-#include "app/lenient_number.h"
-#include "app/number_format.h"
-#include "app/text.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
+#include "base/text.h"
 
 #include <cmath>
 #include <limits>

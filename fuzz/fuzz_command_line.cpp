@@ -2,7 +2,7 @@
 // the first part picks the subcommand, the next parts are its arguments, and the
 // rest after a second NUL NUL is standard input.
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "fuzz/fuzz_check.h"
 
 #include <array>

@@ -8,8 +8,8 @@
 // the text is cut at line breaks into the grid's cells, four to a row
 // (percentage, atomic weight, valence, density).
 
-#include "app/lenient_number.h"
-#include "app/number_format.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
 #include "fuzz/fuzz_check.h"
 #include "tests/support/classic_symbol_length.h"
 #include "tools/composition.h"

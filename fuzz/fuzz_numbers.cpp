@@ -8,8 +8,8 @@
 // from the text.
 
 #include "app/conversion.h"
-#include "app/lenient_number.h"
-#include "app/number_format.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>

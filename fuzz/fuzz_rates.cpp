@@ -3,9 +3,9 @@
 // content of a rates file.
 
 #include "app/conversion.h"
-#include "app/lenient_number.h"
-#include "app/unit_table.h"
-#include "corrosion/rates_reader.h"
+#include "base/lenient_number.h"
+#include "base/unit_table.h"
+#include "currency/rates_reader.h"
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "polarization/curve_readers.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <array>

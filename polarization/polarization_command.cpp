@@ -1,7 +1,7 @@
 #include "polarization/polarization_command.h"
 
-#include "app/lenient_number.h"
-#include "app/text.h"
+#include "base/lenient_number.h"
+#include "base/text.h"
 #include "calculators/material_lookup.h"
 #include "polarization/curve_readers.h"
 #include "polarization/polarization_report.h"

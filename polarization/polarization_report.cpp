@@ -1,6 +1,6 @@
 #include "polarization/polarization_report.h"
 
-#include "app/number_format.h"
+#include "base/number_format.h"
 
 #include <charconv>
 #include <cmath>

@@ -5,6 +5,8 @@
 # a hang) fails the script; the input that caused it is kept in build-fuzz/findings.
 # FUZZ_SECONDS sets the time per target (default 20).
 set -euo pipefail
+# shellcheck source=scripts/users.sh
+source "$(dirname "$0")/users.sh"
 cd "$(dirname "$0")/.."
 folder="build-fuzz"
 seconds="${FUZZ_SECONDS:-20}"
@@ -12,11 +14,11 @@ targets=(fuzz_numbers fuzz_rates fuzz_composition fuzz_command_line fuzz_polariz
 
 bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
-CC=clang-14 CXX=clang++-14 cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+as_owner env CC=clang-14 CXX=clang++-14 cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++-14 -DCORROLAB_BUILD_FUZZ=ON >/dev/null
-cmake --build "$folder" --parallel "$(nproc)"
+as_owner cmake --build "$folder" --parallel "$(nproc)"
 
-work="$(mktemp -d)"
+work="$(as_owner mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -27,11 +29,11 @@ for target in "${targets[@]}"; do
   corpus="$work/$target/corpus"
   artifacts="$work/$target/artifacts"
   log="$work/$target/log"
-  mkdir -p "$corpus" "$artifacts"
-  cp fuzz/corpus/"$target"/* "$corpus"/
+  as_owner mkdir -p "$corpus" "$artifacts"
+  as_owner cp fuzz/corpus/"$target"/* "$corpus"/
   seeds=$(find "$corpus" -type f | wc -l)
   # -timeout: one input running this long is a hang; the outer timeout guards the run.
-  if timeout $((seconds + 120)) "$folder/fuzz/$target" "$corpus" \
+  if as_owner timeout $((seconds + 120)) "$folder/fuzz/$target" "$corpus" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict="fuzz/${target#fuzz_}.dict" -artifact_prefix="$artifacts/" \
     -print_final_stats=1 >"$log" 2>&1; then
@@ -40,8 +42,8 @@ for target in "${targets[@]}"; do
     summary+=("$target: passed, ${runs:-?} executions in ${seconds}s, corpus ${seeds} -> ${inputs} inputs")
   else
     failed=1
-    mkdir -p "$folder/findings/$target"
-    cp "$artifacts"/* "$folder/findings/$target"/ 2>/dev/null || true
+    as_owner mkdir -p "$folder/findings/$target"
+    as_owner cp "$artifacts"/* "$folder/findings/$target"/ 2>/dev/null || true
     echo "---- $target output (last 60 lines) ----"
     tail -n 60 "$log"
     summary+=("$target: FAILED, input kept in $folder/findings/$target (rerun: $folder/fuzz/$target FILE)")

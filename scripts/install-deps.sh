@@ -5,22 +5,23 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libqt6svg6
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev # the polarization curve's plot, saved as PNG or SVG
   libgsl-dev # the polarization fits: GSL's nonlinear least squares
   libgtest-dev libgmock-dev
+  libbenchmark-dev libx11-dev # the benchmarks (bench/), built by scripts/test.sh
   libmuparser-dev
   libzip-dev libexpat1-dev libcurl4-openssl-dev
   fonts-liberation2
   locales
   file librsvg2-bin desktop-file-utils appstream lintian
+  python3 # the layers test reads every include
   units # GNU units: checks every catalogue definition; the command line is measured against it
 )
 packages+=("$@")
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
+# shellcheck source=scripts/users.sh
+source "$(dirname "$0")/users.sh"
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,15 +3,13 @@
 # apt-get as a user would, runs the installed command line from /usr/bin, and
 # removes the package again, whatever happened.
 set -euo pipefail
+# shellcheck source=scripts/users.sh
+source "$(dirname "$0")/users.sh"
 cd "$(dirname "$0")/.."
 folder="${1:-build}"
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-rm -f "$folder"/corrolab_*.deb
-cpack -G DEB --config "$folder/CPackConfig.cmake" -B "$folder" >/dev/null
+as_owner rm -f "$folder"/corrolab_*.deb
+as_owner cpack -G DEB --config "$folder/CPackConfig.cmake" -B "$folder" >/dev/null
 package="$(realpath "$folder"/corrolab_*.deb)"
 echo "Installing $package"
 trap 'as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq corrolab >/dev/null' EXIT

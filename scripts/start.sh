@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Corrolab and starts it.
+# Installs what is missing, builds Corrolab (without its tests) and starts it.
+# Arguments go to the program.
 set -euo pipefail
+# shellcheck source=scripts/users.sh
+source "$(dirname "$0")/users.sh"
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh build -DCORROLAB_BUILD_TESTS=OFF
-exec ./build/corrolab "$@"
+as_owner bash scripts/build.sh build -DCORROLAB_BUILD_TESTS=OFF -DCORROLAB_BUILD_BENCH=OFF
+as_owner ./build/corrolab "$@"

@@ -1,8 +1,8 @@
 #include "alloys/alloy_catalogue.h"
 #include "alloys/alloy_figures.h"
 #include "alloys/alloy_filter.h"
-#include "app/command_line.h"
-#include "app/window_placement.h"
+#include "base/window_placement.h"
+#include "cli/command_line.h"
 #include "tools/element_table.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "temp_folder.h"
 
 #include "app/data_file_report.h"
-#include "app/data_folders.h"
-#include "app/editable_data_file.h"
+#include "datafiles/data_folders.h"
+#include "datafiles/editable_data_file.h"
 
 #include <map>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "corrosion/ecb_rates.h"
+#include "currency/ecb_rates.h"
 #include "ecb_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-// The two executables: `corrolab` runs the command line without Qt and starts
-// the windows program for everything else.
-#include "app/windows_launcher.h"
+// The executables: `corrolab` runs the command line without Qt or libcurl, starts
+// the windows program for everything else and the downloader for `rates update`.
+#include "cli/windows_launcher.h"
 #include "temp_folder.h"
 #include "tests/support/process_result.h"
 
@@ -43,29 +43,40 @@ std::vector<std::string> NeededLibraries(const char* program)
     return needed;
 }
 
-TEST(Executables, OnlyTheWindowsProgramLoadsQt)
+// Qt only in the windows program, libcurl (and through it TLS, Kerberos, LDAP...)
+// only in the downloader, so that a conversion loads about a dozen libraries.
+TEST(Executables, OnlyTheWindowsProgramLoadsQtAndOnlyTheDownloaderLoadsCurl)
 {
     struct Case
     {
         const char* name;
         const char* program;
         bool loadsQt;
+        bool loadsCurl;
+        std::size_t mostLibraries;
     };
     const Case cases[] = {
-        {"corrolab", CORROLAB_EXE, false},
-        {"corrolab-windows", CORROLAB_WINDOWS_EXE, true},
+        {"corrolab", CORROLAB_EXE, false, false, 15},
+        {"corrolab-windows", CORROLAB_WINDOWS_EXE, true, false, 100},
+        {"corrolab-fetch", CORROLAB_FETCH_EXE, false, true, 100},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> needed = NeededLibraries(c.program);
         EXPECT_FALSE(needed.empty()) << c.name; // the dynamic section was read
-        const bool namesQt = std::any_of(needed.begin(), needed.end(),
-            [](const std::string& library) { return library.starts_with("libQt"); });
-        EXPECT_EQ(namesQt, c.loadsQt) << c.name;
+        const auto names = [&](const char* prefix) {
+            return std::any_of(needed.begin(), needed.end(),
+                [&](const std::string& library) { return library.starts_with(prefix); });
+        };
+        EXPECT_EQ(names("libQt"), c.loadsQt) << c.name;
+        EXPECT_EQ(names("libcurl"), c.loadsCurl) << c.name;
         // Nor through a library it loads.
         const ProcessResult loaded = RunProgram("", "/usr/bin/ldd", {c.program});
         EXPECT_EQ(loaded.status, 0) << c.name << loaded.err;
         EXPECT_NE(loaded.out.find("libc.so"), std::string::npos) << c.name << loaded.out;
         EXPECT_EQ(loaded.out.find("libQt") != std::string::npos, c.loadsQt) << loaded.out;
+        EXPECT_EQ(loaded.out.find("libcurl") != std::string::npos, c.loadsCurl) << loaded.out;
+        EXPECT_LE(std::count(loaded.out.begin(), loaded.out.end(), '\n'), c.mostLibraries)
+            << c.name << loaded.out;
     }
 }
 

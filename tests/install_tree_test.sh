@@ -50,6 +50,29 @@ done
 manual="$(zcat -f "$share"/man/man1/corrolab.1*)"
 for subcommand in $(run --help | sed -n 's/^.*corrolab \([a-z][a-z]*\).*$/\1/p' | sort -u); do
   grep -q "^\.B corrolab $subcommand" <<<"$manual" || fail "manual page lacks $subcommand"
+  # ... and is an item of its own under SUBCOMMANDS: a .TP right before its name.
+  sed -n '/^\.SH SUBCOMMANDS/,/^\.SH [^S]/p' <<<"$manual" | grep -B1 "^\.B $subcommand\b" |
+    head -n 1 | grep -qx '\.TP' || fail "manual page: $subcommand is not an item of its own"
+  # Every option its help names is in the manual page.
+  for option in $(run "$subcommand" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+    grep -qF -- "$(sed 's/-/\\-/g' <<<"$option")" <<<"$manual" ||
+      fail "manual page lacks $option of corrolab $subcommand"
+  done
 done
+for option in $(run --help | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+  grep -qF -- "$(sed 's/-/\\-/g' <<<"$option")" <<<"$manual" || fail "manual page lacks $option"
+done
+for section in OPTIONS ENVIRONMENT FILES; do
+  grep -qx "\.SH $section" <<<"$manual" || fail "manual page lacks its $section"
+done
+for variable in XDG_DATA_HOME XDG_DATA_DIRS XDG_CONFIG_HOME; do
+  sed -n '/^\.SH ENVIRONMENT/,/^\.SH EXIT/p' <<<"$manual" | grep -qx "\.B $variable" ||
+    fail "manual page: ENVIRONMENT lacks $variable"
+done
+
+# The menu entry names the class the windows carry (WM_CLASS), so that the
+# desktop ties the running windows to it.
+grep -qx "StartupWMClass=corrolab" "$share/applications/io.github.corrolab.Corrolab.desktop" ||
+  fail "the desktop file's StartupWMClass is not the windows' class, corrolab"
 
 [ "$failures" -eq 0 ]

@@ -1,4 +1,4 @@
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

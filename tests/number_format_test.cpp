@@ -1,6 +1,6 @@
-#include "app/number_format.h"
+#include "base/number_format.h"
 
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/rates_command.h"
-#include "corrosion/rates_file_writer.h"
-#include "corrosion/rates_reader.h"
+#include "currency/rates_command.h"
+#include "currency/rates_file_writer.h"
+#include "currency/rates_reader.h"
 #include "ecb_fixtures.h"
 #include "local_http_server.h"
 #include "temp_folder.h"
@@ -23,6 +23,7 @@ protected:
             = {{UserFolder(), DataFolderKind::User}, {program.path(), DataFolderKind::Program}};
         settings.today = year_month_day {year(2026), month(12), day(8)};
         settings.limits.timeoutMs = 2000;
+        settings.fetchProgram = CORROLAB_FETCH_EXE;
         std::filesystem::copy_file(std::filesystem::path(CORROLAB_DATA_DIR) / "Currency.txt",
             program.path() / "Currency.txt");
     }

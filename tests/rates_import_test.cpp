@@ -1,4 +1,4 @@
-#include "corrosion/rates_import.h"
+#include "currency/rates_import.h"
 #include "ecb_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 
 #include "temp_folder.h"
 

@@ -1,5 +1,5 @@
 #include "catalogue/unit_catalogue.h"
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tools/chosen_material.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace corrolab {
 

@@ -1,6 +1,6 @@
 #include "tools/element_facts.h"
 
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 #include "tools/element_records.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "tools/element_search.h"
 
-#include "app/text.h"
+#include "base/text.h"
 #include "tools/element_facts.h"
 
 #include <algorithm>

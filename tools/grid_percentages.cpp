@@ -1,7 +1,7 @@
 #include "tools/grid_percentages.h"
 
-#include "app/lenient_number.h"
-#include "app/number_format.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
 
 namespace corrolab {
 

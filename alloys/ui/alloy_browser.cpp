@@ -2,7 +2,7 @@
 
 #include "alloys/ui/alloy_filter_model.h"
 #include "alloys/ui/alloy_table_model.h"
-#include "app/ui/window_place.h"
+#include "base/ui/window_place.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 #include "app/ui/form2.h"
 
 #include "alloys/ui/alloy_browser.h"
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "polarization/ui/polarization_window.h"
@@ -205,7 +205,7 @@ void Form2::Option1_Click(int)
         for (QWidget* control : std::initializer_list<QWidget*> {
                  Check1, Combo5, Text2, Text4, List2, List4, Line1[2], Line1[3]})
             control->setVisible(false);
-        SetTextColour(Text3, Qt::black);
+        SetTextColour(Text3, QApplication::palette().color(QPalette::Text));
         Text3->setFont(DesignFont("Courier New", 9));
         // Definitions are long: the listing wraps them rather than cutting them off.
         Text3->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -2,12 +2,13 @@
 
 #include "app/conversion.h"
 #include "app/platform.h"
-#include "app/unit_table.h"
+#include "base/unit_table.h"
 #include "calculators/rate_units.h"
 #include "catalogue/catalogue_conversion.h"
 #include "corrosion/material_values.h"
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
 #include "menus/ui/main_menu.h"
+#include "menus/ui/settings_dialog.h"
 
 #include <QMainWindow>
 #include <array>
@@ -31,6 +32,7 @@ namespace corrolab {
 class AlloyBrowser;
 class PolarizationWindow;
 class EqWt;
+class GuideViewer;
 class PeriodicTableWindow;
 struct ChosenMaterial;
 
@@ -39,7 +41,7 @@ struct ChosenMaterial;
 // has always used, so that handlers read like the behaviour they implement.
 // Setting a list or combo selection in code runs its click handler, and pressing
 // a button in code runs its click handler, synchronously.
-class Form2 : public QMainWindow
+class Form2 : public QMainWindow, public SettingsOwner
 {
     Q_OBJECT
 
@@ -105,11 +107,12 @@ public:
     void mnuAT_Click();
     // Keeps the window above the others, or not; the menu's check mark and an
     // open settings dialog follow.
-    void setAlwaysOnTop(bool on);
-    bool alwaysOnTop() const { return alwaysOnTop_; }
+    void setAlwaysOnTop(bool on) override;
+    bool alwaysOnTop() const override { return alwaysOnTop_; }
     void mnuCurr_Click();
     void mnuUnitsList_Click();
     void mnuHelp_Click();
+    void mnuAbout_Click();
     void mnuSettings_Click();
     void mnuExit_Click();
     void mnuImportRates_Click();
@@ -133,7 +136,7 @@ public:
     UnitTable unitTable;
     RatesState rates;
 
-    Platform& platform() { return platform_; }
+    Platform& platform() override { return platform_; }
     EqWt* tools() const { return eqWt_; } // null until first opened
     // Creates the tools window on first use; `handBackStart` false keeps the
     // main window's material while the new window loads its iron.
@@ -145,6 +148,8 @@ public:
     PolarizationWindow* polarization() const { return polarization_; } // null until opened
     PolarizationWindow& EnsurePolarization();
     QWidget* calculator() const { return calculator_; }
+    // The user guide's own viewer, opened when no text editor could be; null until then.
+    GuideViewer* guideViewer() const { return guideViewer_; }
     bool DictionaryMode() const;
 
 protected:
@@ -202,6 +207,8 @@ private:
     PeriodicTableWindow* periodicTable_ = nullptr;
     AlloyBrowser* alloyBrowser_ = nullptr;
     PolarizationWindow* polarization_ = nullptr;
+
+    GuideViewer* guideViewer_ = nullptr;
 };
 
 } // namespace corrolab

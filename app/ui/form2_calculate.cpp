@@ -3,8 +3,8 @@
 
 #include "app/conversion.h"
 #include "app/read_note.h"
-#include "app/ui/vb_controls.h"
 #include "app/unit_resolution.h"
+#include "base/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Loading the exchange rates into the main window.
 #include "app/ui/form2.h"
 
-#include "app/editable_data_file.h"
-#include "corrosion/rates_reader.h"
+#include "currency/rates_reader.h"
+#include "datafiles/editable_data_file.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,8 +2,8 @@
 // where the tools window opens.
 #include "app/ui/form2.h"
 
-#include "app/ui/vb_controls.h"
-#include "app/window_placement.h"
+#include "base/ui/vb_controls.h"
+#include "base/window_placement.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/eqwt_desktop.h"
 
@@ -82,6 +82,15 @@ void Form2::SetUpDesktop()
         Command1, Command6, Text6, Text5, Text10, Option1[0], Option1[1], Combo5, Combo1};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+
+    // Names a screen reader gives the controls that have no caption of their own.
+    const std::pair<QWidget*, const char*> names[]
+        = {{Text1, "Value"}, {Text3, "Result"}, {Text2, "From unit"}, {Text4, "To unit"},
+            {List2, "Units to convert from"}, {List4, "Units to convert to"}, {List1, "Dictionary"},
+            {Combo5, "Category"}, {Combo1, "Dictionary category"}, {Text6, "Equivalent weight (g)"},
+            {Text5, "Density (g/cm^3)"}, {Text10, "Equivalent weight / density (cm^3)"}};
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
 
     // The list that has the focus shows it with a frame in the highlight colour.
     for (QListWidget* list : {List2, List4})

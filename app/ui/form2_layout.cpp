@@ -1,7 +1,7 @@
 // Building the main window's controls as designed.
 #include "app/ui/form2.h"
 
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 #include "corrosion/material_values.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // Importing the ECB's euro reference rates into the rates file, from a saved
 // file or from the ECB's web site.
-#include "app/rates_command.h"
 #include "app/ui/form2.h"
 #include "catalogue/unit_catalogue.h"
-#include "corrosion/rates_file_writer.h"
-#include "corrosion/rates_import.h"
+#include "currency/rates_command.h"
+#include "currency/rates_file_writer.h"
+#include "currency/rates_import.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,7 @@
 // The windows of Corrolab. `corrolab` starts this program when it is run without
 // a subcommand; the arguments are the window options.
 #include "app/ui/form2.h"
+#include "app/ui/program_identity.h"
 #include "app/ui/qt_platform.h"
 #include "app/ui/screenshots.h"
 
@@ -66,9 +67,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     // One user data folder for the windows and the command line, whatever the
-    // executable is called: ~/.local/share/corrolab.
-    QApplication::setApplicationName("corrolab");
-    QApplication::setDesktopFileName("io.github.corrolab.Corrolab"); // its menu entry and icon
+    // executable is called (~/.local/share/corrolab); the menu entry's icon and class.
+    corrolab::SetUpProgramIdentity();
     UseDesignFonts();
     corrolab::QtPlatform platform;
     corrolab::Form2 window(platform);

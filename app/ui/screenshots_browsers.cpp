@@ -2,7 +2,7 @@
 #include "alloys/ui/alloy_browser.h"
 #include "app/ui/form2.h"
 #include "app/ui/screenshots.h"
-#include "app/ui/window_place.h"
+#include "base/ui/window_place.h"
 #include "polarization/analysis.h"
 #include "polarization/ui/polarization_window.h"
 #include "tools/ui/periodic_table_view.h"

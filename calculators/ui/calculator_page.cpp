@@ -114,7 +114,7 @@ void CalculatorPage::LoadMaterial()
 }
 
 QLineEdit* CalculatorPage::AddField(
-    const std::string& key, const QString& label, const QString& unit, const QString& text)
+    std::string_view key, const QString& label, const QString& unit, const QString& text)
 {
     auto* edit = new QLineEdit(text, this);
     AddRow(key, label, edit, unit.isEmpty() ? nullptr : new QLabel(unit, this));
@@ -123,7 +123,7 @@ QLineEdit* CalculatorPage::AddField(
 }
 
 void CalculatorPage::AddRow(
-    const std::string& key, const QString& label, QWidget* editor, QWidget* unit)
+    std::string_view key, const QString& label, QWidget* editor, QWidget* unit)
 {
     const int row = inputs_->rowCount();
     auto* caption = new QLabel(label, this);
@@ -135,7 +135,7 @@ void CalculatorPage::AddRow(
     error->setStyleSheet("color: #b00020;");
     error->setWordWrap(true);
     inputs_->addWidget(error, row, 3);
-    rows_.push_back({key, caption, editor, unit, error});
+    rows_.push_back({std::string(key), caption, editor, unit, error});
 }
 
 QComboBox* CalculatorPage::AddUnitChooser(const QString& label, const QString& initial)
@@ -191,7 +191,7 @@ void CalculatorPage::WatchForEdits(QComboBox* combo)
     connect(combo, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
 }
 
-void CalculatorPage::ShowField(const std::string& key, bool visible)
+void CalculatorPage::ShowField(std::string_view key, bool visible)
 {
     if (const InputRow* row = Find(key)) {
         for (QWidget* widget : {static_cast<QWidget*>(row->label), row->editor, row->unit,
@@ -201,7 +201,7 @@ void CalculatorPage::ShowField(const std::string& key, bool visible)
     }
 }
 
-const CalculatorPage::InputRow* CalculatorPage::Find(const std::string& key) const
+const CalculatorPage::InputRow* CalculatorPage::Find(std::string_view key) const
 {
     for (const InputRow& row : rows_)
         if (row.key == key)
@@ -209,19 +209,19 @@ const CalculatorPage::InputRow* CalculatorPage::Find(const std::string& key) con
     return nullptr;
 }
 
-QLineEdit* CalculatorPage::Field(const std::string& key) const
+QLineEdit* CalculatorPage::Field(std::string_view key) const
 {
     const InputRow* row = Find(key);
     return row ? qobject_cast<QLineEdit*>(row->editor) : nullptr;
 }
 
-std::string CalculatorPage::Text(const std::string& key) const
+std::string CalculatorPage::Text(std::string_view key) const
 {
     const InputRow* row = Find(key);
     return row ? EditorText(row->editor) : std::string();
 }
 
-std::string CalculatorPage::ErrorText(const std::string& field) const
+std::string CalculatorPage::ErrorText(std::string_view field) const
 {
     const InputRow* row = Find(field);
     if (row && row->error->isVisibleTo(this) && !row->error->text().isEmpty())
@@ -229,19 +229,17 @@ std::string CalculatorPage::ErrorText(const std::string& field) const
     return ToStd(generalError->text());
 }
 
-Checked<double> CalculatorPage::Number(
-    const std::string& key, const std::string& what, bool positive)
+Checked<double> CalculatorPage::Number(std::string_view key, std::string_view what, bool positive)
 {
-    return FieldNumber(Text(key), key, what, positive);
+    return FieldNumber(Text(key), std::string(key), std::string(what), positive);
 }
 
-Checked<double> CalculatorPage::NumberNotNegative(const std::string& key, const std::string& what)
+Checked<double> CalculatorPage::NumberNotNegative(std::string_view key, std::string_view what)
 {
-    return FieldNumberNotNegative(Text(key), key, what);
+    return FieldNumberNotNegative(Text(key), std::string(key), std::string(what));
 }
 
-std::optional<double> CalculatorPage::OptionalNumber(
-    const std::string& key, const std::string& what)
+std::optional<double> CalculatorPage::OptionalNumber(std::string_view key, std::string_view what)
 {
     if (Text(key).find_first_not_of(' ') == std::string::npos)
         return std::nullopt;

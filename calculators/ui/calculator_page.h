@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/checked.h"
+#include "base/checked.h"
 #include "calculators/copy_text.h"
 #include "calculators/rate_units.h"
 
@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -51,8 +52,8 @@ public:
     // The page's visible inputs and its results as tab-separated text.
     std::string CopyAllText() const;
     // The message shown beside a field (or below the inputs); empty when none.
-    std::string ErrorText(const std::string& field) const;
-    QLineEdit* Field(const std::string& key) const;
+    std::string ErrorText(std::string_view field) const;
+    QLineEdit* Field(std::string_view key) const;
 
     // The last rate the page computed, in mm/year, for the remaining-life page.
     std::optional<double> LastRate() const { return lastRate_; }
@@ -61,9 +62,9 @@ signals:
     void useRateForLife(double millimetresPerYear);
 
 protected:
-    QLineEdit* AddField(const std::string& key, const QString& label, const QString& unit,
-        const QString& text = {});
-    void AddRow(const std::string& key, const QString& label, QWidget* editor, QWidget* unit);
+    QLineEdit* AddField(
+        std::string_view key, const QString& label, const QString& unit, const QString& text = {});
+    void AddRow(std::string_view key, const QString& label, QWidget* editor, QWidget* unit);
     QComboBox* AddUnitChooser(const QString& label, const QString& initial);
     SeverityBand* AddBand(SeverityBand* band);
     void AddBelow(QWidget* widget);
@@ -73,12 +74,12 @@ protected:
     QPushButton* AddLifeButton();
     void WatchForEdits(QLineEdit* edit);
     void WatchForEdits(QComboBox* combo);
-    void ShowField(const std::string& key, bool visible);
+    void ShowField(std::string_view key, bool visible);
 
     // A field's number, or why it cannot be used (also shown beside it).
-    Checked<double> Number(const std::string& key, const std::string& what, bool positive);
-    Checked<double> NumberNotNegative(const std::string& key, const std::string& what);
-    std::optional<double> OptionalNumber(const std::string& key, const std::string& what);
+    Checked<double> Number(std::string_view key, std::string_view what, bool positive);
+    Checked<double> NumberNotNegative(std::string_view key, std::string_view what);
+    std::optional<double> OptionalNumber(std::string_view key, std::string_view what);
     Checked<CalculatorMaterial> Material();
 
     // Clears the messages; then either shows an error (no numbers anywhere) or
@@ -87,7 +88,7 @@ protected:
     void ShowError(const InputError& error);
     void ShowResults(const std::vector<CopyRow>& rows, std::optional<double> generalRate,
         std::optional<double> pittingRate = std::nullopt);
-    std::string Text(const std::string& key) const;
+    std::string Text(std::string_view key) const;
 
     QGridLayout* inputs_ = nullptr;
 
@@ -100,7 +101,7 @@ private:
         QWidget* unit;
         QLabel* error;
     };
-    const InputRow* Find(const std::string& key) const;
+    const InputRow* Find(std::string_view key) const;
 
     MaterialSource source_;
     std::vector<InputRow> rows_;

@@ -85,10 +85,10 @@ Checked<double> MassLossPage::Area(std::vector<CopyRow>& rows)
     if (shape == 0)
         return Number("area", "the area", true);
     std::vector<double> sizes;
-    const std::vector<std::pair<std::string, std::string>> fields = shape == 1
-        ? std::vector<std::pair<std::string, std::string>> {{"length", "the length"},
+    const std::vector<std::pair<std::string_view, std::string_view>> fields = shape == 1
+        ? std::vector<std::pair<std::string_view, std::string_view>> {{"length", "the length"},
             {"width", "the width"}, {"thickness", "the thickness"}}
-        : std::vector<std::pair<std::string, std::string>> {
+        : std::vector<std::pair<std::string_view, std::string_view>> {
             {"diameter", "the diameter"}, {"thickness", "the thickness"}};
     for (const auto& [key, what] : fields) {
         const Checked<double> size = Number(key, what, true);

@@ -1,6 +1,6 @@
 #include "menus/ui/calculator_window.h"
 
-#include "app/number_format.h"
+#include "base/number_format.h"
 #include "menus/expression.h"
 
 #include <QGridLayout>

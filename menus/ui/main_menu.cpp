@@ -36,8 +36,10 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuImportRates = menu.mnuEdit->addAction("&Import ECB rates…");
     menu.mnuUpdateRates = menu.mnuEdit->addAction("Update &rates now");
 
-    menu.mnuHelp = bar->addAction("&Help");
+    menu.mnuHelpMenu = bar->addMenu("&Help");
+    menu.mnuHelp = menu.mnuHelpMenu->addAction("&User Guide");
     menu.mnuHelp->setShortcut(QKeySequence::HelpContents);
+    menu.mnuAbout = menu.mnuHelpMenu->addAction("&About Corrolab");
     return menu;
 }
 

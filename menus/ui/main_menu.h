@@ -26,7 +26,9 @@ struct MainMenu
     QAction* mnuUnitsList = nullptr; // Units.txt
     QAction* mnuImportRates = nullptr; // Import ECB rates…
     QAction* mnuUpdateRates = nullptr; // Update rates now
-    QAction* mnuHelp = nullptr;
+    QMenu* mnuHelpMenu = nullptr;
+    QAction* mnuHelp = nullptr; // User Guide
+    QAction* mnuAbout = nullptr; // About Corrolab
 };
 
 MainMenu BuildMainMenu(QMainWindow& window);

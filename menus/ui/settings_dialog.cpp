@@ -1,9 +1,9 @@
 #include "menus/ui/settings_dialog.h"
 
 #include "app/data_file_report.h"
-#include "app/ui/form2.h"
-#include "corrosion/rates_reader.h"
-#include "tools/ui/hand_back_setting.h"
+#include "app/platform.h"
+#include "base/ui/program_settings.h"
+#include "currency/rates_reader.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,8 +13,8 @@
 
 namespace corrolab {
 
-SettingsDialog::SettingsDialog(Form2& owner)
-    : QDialog(&owner)
+SettingsDialog::SettingsDialog(QWidget* parent, SettingsOwner& owner)
+    : QDialog(parent)
     , owner_(owner)
 {
     setWindowTitle("Settings");

@@ -7,7 +7,19 @@ class QLabel;
 
 namespace corrolab {
 
-class Form2;
+class Platform;
+
+// What the settings dialog reads and switches: the main window gives it this.
+class SettingsOwner
+{
+public:
+    virtual bool alwaysOnTop() const = 0;
+    virtual void setAlwaysOnTop(bool on) = 0;
+    virtual Platform& platform() = 0;
+
+protected:
+    ~SettingsOwner() = default;
+};
 
 // What the program can honestly offer as settings: always-on-top and where its
 // files are, the settings file among them.
@@ -16,7 +28,7 @@ class SettingsDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(Form2& owner);
+    SettingsDialog(QWidget* parent, SettingsOwner& owner);
 
     QCheckBox* Check1 = nullptr; // Always on Top
     QLabel* Label1 = nullptr; // files and folders
@@ -24,7 +36,7 @@ public:
     void Refresh();
 
 private:
-    Form2& owner_;
+    SettingsOwner& owner_;
 };
 
 } // namespace corrolab

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 
 #include <string_view>
 

@@ -2,7 +2,7 @@
 
 // The command line run inside the test process, with string streams standing in
 // for standard input, output and error.
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "tests/support/process_result.h"
 
 #include <filesystem>

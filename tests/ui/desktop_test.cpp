@@ -211,7 +211,7 @@ struct MenuCase
 TEST_F(Desktop, EveryMenuAndItemHasItsOwnMnemonic)
 {
     const MenuCase menus[] = {{&MainMenu::mnuFile, "&File"}, {&MainMenu::mnuOptions, "&Options"},
-        {&MainMenu::mnuEdit, "&Edit"}};
+        {&MainMenu::mnuEdit, "&Edit"}, {&MainMenu::mnuHelpMenu, "&Help"}};
     for (const MenuCase& c : menus) {
         QMenu* menu = form->menu.*c.menu;
         EXPECT_EQ(menu->title(), c.title);
@@ -226,7 +226,7 @@ TEST_F(Desktop, EveryMenuAndItemHasItsOwnMnemonic)
                 << "repeated mnemonic in " << text.toStdString();
         }
     }
-    EXPECT_EQ(form->menu.mnuHelp->text(), "&Help");
+    EXPECT_EQ(form->menu.mnuHelp->text(), "&User Guide");
     EXPECT_EQ(form->menu.mnuExit->shortcut(), QKeySequence(QKeySequence::Quit));
     EXPECT_EQ(form->menu.mnuHelp->shortcut(), QKeySequence(QKeySequence::HelpContents));
 }

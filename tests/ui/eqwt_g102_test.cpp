@@ -2,6 +2,7 @@
 #include "temp_folder.h"
 #include "window_fixture.h"
 
+#include "base/ui/program_settings.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/hand_back_setting.h"
 

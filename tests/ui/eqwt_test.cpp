@@ -1,9 +1,8 @@
 #include "window_fixture.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/lenient_number.h"
-#include "app/number_format.h"
-#include "calculators/rate_units.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
 #include "tools/ui/eqwt.h"
 
 #include <QGroupBox>

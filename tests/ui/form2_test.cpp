@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "app/lenient_number.h"
+#include "base/lenient_number.h"
 #include "calculators/rate_units.h"
 
 #include <QCheckBox>
@@ -71,7 +71,7 @@ TEST_F(Form2Start, ControlsKeepTheirDesignedLook)
     EXPECT_FALSE(form->Option1[0]->geometry().intersects(form->Option1[1]->geometry()));
     const auto menus = {form->menu.mnuUC, form->menu.mnuPT, form->menu.mnuAC, form->menu.mnuEC,
         form->menu.mnuCW, form->menu.mnuAT, form->menu.mnuExit, form->menu.mnuSettings,
-        form->menu.mnuCurr, form->menu.mnuUnitsList, form->menu.mnuHelp};
+        form->menu.mnuCurr, form->menu.mnuUnitsList, form->menu.mnuHelp, form->menu.mnuAbout};
     for (QAction* action : menus)
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     EXPECT_EQ(form->menu.mnuAT->text().remove('&'), "Always on Top");

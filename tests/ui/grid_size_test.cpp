@@ -2,7 +2,7 @@
 // how many components a composition may have.
 #include "window_fixture.h"
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "tools/component_row.h"
 #include "tools/ui/eqwt.h"
 

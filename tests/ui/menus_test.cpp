@@ -3,16 +3,22 @@
 #include "window_fixture.h"
 
 #include "alloys/ui/alloy_browser.h"
+#include "base/ui/program_settings.h"
+#include "app/program_info.h"
+#include "app/ui/program_identity.h"
 #include "menus/ui/calculator_window.h"
+#include "menus/ui/guide_viewer.h"
 #include "menus/ui/settings_dialog.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/hand_back_setting.h"
 #include "tools/ui/periodic_table_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <unistd.h>
 
 namespace corrolab {
@@ -70,6 +76,62 @@ TEST_F(Menus, HelpAsksFirst)
     platform.answers = {true};
     form->menu.mnuHelp->trigger();
     EXPECT_EQ(platform.editedFiles, (std::vector<std::filesystem::path> {help}));
+}
+
+TEST_F(Menus, WithoutAnEditorHelpShowsTheGuideInItsOwnViewer)
+{
+    const auto help = folder.Write("help.txt", "CORROLAB - USER GUIDE\n\n  1. Starting\n");
+    platform.editorStarts = false;
+    platform.answers = {true};
+    form->menu.mnuHelp->trigger();
+    EXPECT_EQ(platform.editedFiles, (std::vector<std::filesystem::path> {help}));
+    EXPECT_EQ(platform.Count("Tell"), 0u) << "no error when the guide could be shown";
+    GuideViewer* viewer = form->guideViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->text->isReadOnly());
+    EXPECT_EQ(viewer->text->toPlainText(), "CORROLAB - USER GUIDE\n\n  1. Starting\n");
+    // Asked again, the one viewer shows the file as it is now.
+    folder.Write("help.txt", "changed");
+    viewer->hide();
+    platform.answers = {true};
+    form->menu.mnuHelp->trigger();
+    EXPECT_EQ(form->guideViewer(), viewer);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->text->toPlainText(), "changed");
+    // The other files are for editing: without an editor that is an error.
+    folder.Write("units.txt", "x");
+    form->menu.mnuUnitsList->trigger();
+    EXPECT_EQ(platform.Count("Tell"), 1u);
+}
+
+TEST_F(Menus, AboutNamesVersionLicenceAndTheDataFiles)
+{
+    const auto help = folder.Write("help.txt", "x");
+    form->menu.mnuAbout->trigger();
+    ASSERT_EQ(platform.Count("Tell"), 1u);
+    const std::string& text = platform.dialogs[0].text;
+    for (const std::string& part : {"Corrolab " + std::string(ProgramVersion()),
+             std::string("GPL-3.0-or-later"), "help.txt: " + help.string() + " (program folder)",
+             std::string("Currency.txt: not found"), platform.userFolder.string()})
+        EXPECT_NE(text.find(part), std::string::npos) << "lacks: " << part << "\n" << text;
+    EXPECT_EQ(platform.dialogs[0].icon, Platform::Icon::Information);
+}
+
+TEST_F(Menus, WindowsCarryTheProgramIcon)
+{
+    // Not installed, the icon comes from the drawing built into the program.
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_FALSE(icon.pixmap(32, 32).isNull());
+    SetUpProgramIdentity();
+    EXPECT_EQ(QApplication::applicationName(), kProgramName);
+    form->menu.mnuPT->trigger();
+    for (QWidget* window : std::initializer_list<QWidget*> {form.get(), form->periodicTable()}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->windowIcon().isNull());
+        EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    }
 }
 
 TEST_F(Menus, HelpWithoutTheHelpFileSaysSo)

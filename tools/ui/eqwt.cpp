@@ -3,9 +3,9 @@
 #include "tools/ui/eqwt.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "app/lenient_number.h"
-#include "app/number_format.h"
-#include "app/ui/vb_controls.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
+#include "base/ui/vb_controls.h"
 #include "tools/composition.h"
 #include "tools/grid_percentages.h"
 
@@ -87,9 +87,35 @@ EqWt::EqWt(Platform& platform)
     , platform_(platform)
 {
     BuildControls();
+    NameControls();
     // The window opens describing a pure metal.
     Option2[0]->setChecked(true);
     ConnectControls();
+}
+
+void EqWt::NameControls()
+{
+    // Names a screen reader gives the boxes, which have only column headings.
+    const std::pair<QWidget*, const char*> names[] = {{Combo1, "Number of components"},
+        {Combo3, "Base metal"}, {Combo4, "Alloy"}, {Text6, "Equivalent weight (g)"},
+        {Text8, "Density (g/cm^3)"}, {Text10, "Equivalent weight / density (cm^3)"},
+        {ComboMethod, "Figures handed back"}, {TextG102Weight, "G102 equivalent weight (g)"},
+        {TextG102Density, "G102 density (g/cm^3)"},
+        {TextG102Ratio, "G102 equivalent weight / density (cm^3)"}};
+    for (const auto& [control, name] : names)
+        if (control)
+            control->setAccessibleName(name);
+    const std::pair<const std::array<QLineEdit*, kRows>*, const char*> columns[] = {
+        {&Text2, "percentage"}, {&Text3, "atomic number"}, {&Text4, "atomic weight"},
+        {&Text5, "valence"}, {&Text1, "name"}, {&Text7, "density"}, {&TextG102, "G102 valence"}};
+    for (int row = 0; row < kRows; ++row) {
+        const QString component = QString("Component %1 ").arg(row + 1);
+        if (Combo2[row])
+            Combo2[row]->setAccessibleName(component + "element");
+        for (const auto& [column, name] : columns)
+            if ((*column)[row])
+                (*column)[row]->setAccessibleName(component + name);
+    }
 }
 
 void EqWt::showMetals()

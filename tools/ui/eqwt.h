@@ -130,6 +130,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void NameControls();
     void BuildControls();
     void BuildRow(int row);
     void PlaceRow(int row, int top);

@@ -4,7 +4,7 @@
 #include "tools/ui/eqwt.h"
 
 #include "alloys/handbook_density.h"
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 #include "tools/classic_fault.h"
 #include "tools/composition.h"
 #include "tools/g102_valence.h"

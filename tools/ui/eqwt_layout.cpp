@@ -1,7 +1,7 @@
 // Building the tools window's controls.
 #include "tools/ui/eqwt.h"
 
-#include "app/ui/vb_controls.h"
+#include "base/ui/vb_controls.h"
 
 #include <QComboBox>
 #include <QGroupBox>

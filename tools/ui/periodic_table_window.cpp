@@ -1,6 +1,6 @@
 #include "tools/ui/periodic_table_window.h"
 
-#include "app/ui/window_place.h"
+#include "base/ui/window_place.h"
 #include "tools/element_search.h"
 #include "tools/element_table.h"
 #include "tools/ui/periodic_table_view.h"

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "datafiles/data_folders.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corrolab {
+
+// The program's version, as `corrolab --version` and Help > About give it.
+std::string_view ProgramVersion();
+
+// The licence the program is offered under, by its SPDX name.
+inline constexpr std::string_view kProgramLicence = "GPL-3.0-or-later";
+
+// What Help > About shows: the program and its version, its licence, and the
+// data files in use with the folders searched for them.
+std::string AboutText(const std::vector<DataFolder>& folders);
+
+} // namespace corrolab

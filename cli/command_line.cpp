@@ -1,0 +1,511 @@
+#include "cli/command_line.h"
+
+#include "alloys/alloy_catalogue.h"
+#include "alloys/handbook_density.h"
+#include "app/conversion.h"
+#include "app/data_file_report.h"
+#include "app/program_info.h"
+#include "app/unit_resolution.h"
+#include "base/lenient_number.h"
+#include "base/number_format.h"
+#include "base/text.h"
+#include "base/today.h"
+#include "catalogue/unit_catalogue.h"
+#include "cli/calculator_commands.h"
+#include "cli/subcommand.h"
+#include "corrosion/corrosion_rate_units.h"
+#include "corrosion/material_values.h"
+#include "currency/rates_command.h"
+#include "currency/rates_reader.h"
+#include "datafiles/program_files.h"
+#include "polarization/polarization_command.h"
+#include "tools/component_row.h"
+#include "tools/element_table.h"
+#include "tools/g102_calculation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <set>
+
+namespace corrolab {
+
+namespace {
+
+constexpr const char* kConvertHelp
+    = "Usage: corrolab convert [--scientific] [--category CATEGORY]\n"
+      "                        [--metal SYMBOL | --alloy NAME | --composition TEXT]\n"
+      "                        [--method classic|g102]\n"
+      "                        [--rates FILE] VALUE FROM TO\n"
+      "\n"
+      "Prints what the main window's result box shows for VALUE converted from the\n"
+      "unit FROM to the unit TO, without its surrounding blanks.\n"
+      "\n"
+      "  --scientific        the result as 1.500 x E+03\n"
+      "  --category CATEGORY FROM and TO are units of CATEGORY\n"
+      "  --metal SYMBOL      the material is a pure metal (Fe, Cu, ...)\n"
+      "  --alloy NAME        the material is an alloy of the built-in catalogue\n"
+      "  --composition TEXT  the material is a composition such as \"70Cu 30Zn\"\n"
+      "  --method g102       convert with the ASTM G102 equivalent weight and density\n"
+      "                      instead of the classic means (--method classic, the default)\n"
+      "  --rates FILE        exchange rates from FILE instead of the program folder's\n"
+      "                      Currency.txt\n"
+      "\n"
+      "Without a material option the material is iron, as the main window opens.\n"
+      "Any two units of one category of the catalogue convert (corrolab units lists\n"
+      "them; \"Number formats\" converts whole numbers as text, FF to 255). Without\n"
+      "--category, the corrosion-rate units and the currencies of the rates file\n"
+      "convert as ever, and other names convert in the one category that holds\n"
+      "both; names that several categories hold are a usage error that lists them.\n"
+      "A value that gives no result prints the reason on standard error (status 1).\n"
+      "\n"
+      "VALUE - reads values from standard input, one per line, and writes one result\n"
+      "per line in order. Each value is read as the window reads its value box: the\n"
+      "leading number of the line, so a line without one counts as 0 and \"12abc\"\n"
+      "as 12; a value that gives no result (too large to hold, below absolute zero,\n"
+      "a digit outside the base) gives an empty line.\n";
+
+constexpr const char* kMaterialHelp
+    = "Usage: corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
+      "\n"
+      "Prints the Material Properties window's results, one 'name: value' line each:\n"
+      "equivalent weight (g), density (g/cm^3, the mean of the element densities by\n"
+      "mass, or the element's), coupon density (g/cm^3: the catalogue's handbook\n"
+      "density of the alloy where it has one, else the volume-additive mean; the one\n"
+      "massloss, lpr and life use), each with its source in brackets, ratio\n"
+      "(equivalent weight / density),\n"
+      "total (of the percentages), and warnings naming the markers the window shows\n"
+      "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
+      "Then the ASTM G102 figures: g102 equivalent weight (g), g102 density (g/cm^3),\n"
+      "g102 density source (handbook, element or volume-additive) and g102 ratio;\n"
+      "they are empty when the G102 figures cannot be calculated.\n"
+      "Exit status 1 when the material cannot be calculated by either method.\n";
+
+constexpr const char* kUnitsHelp
+    = "Usage: corrolab units [CATEGORY [--definitions]]\n"
+      "\n"
+      "Without CATEGORY, lists the category chooser's items; with it, the unit names\n"
+      "that choosing CATEGORY lists, one per line (names match exactly).\n"
+      "\"Currencies\" lists the currencies of the rates file when there is one.\n"
+      "With --definitions, each unit as name<TAB>definition.\n";
+
+constexpr const char* kAlloysHelp
+    = "Usage: corrolab alloys [BASE]\n"
+      "\n"
+      "Without BASE, lists the base metals of the alloy catalogue; with it, the alloys\n"
+      "of BASE as name<TAB>composition.\n";
+
+constexpr const char* kPathsHelp
+    = "Usage: corrolab paths\n"
+      "\n"
+      "Prints the file in use for the exchange rates (Currency.txt), the user guide\n"
+      "(help.txt) and the unit list (units.txt), then the folders searched, in order:\n"
+      "the user's data folder ($XDG_DATA_HOME/corrolab or ~/.local/share/corrolab),\n"
+      "the program's folder, share/corrolab beside the installed program, and\n"
+      "corrolab/ in each folder of $XDG_DATA_DIRS. The first file found is used; its\n"
+      "name may be in any letter case.\n";
+
+// The grid rows of the material the options name, as the tools window fills them.
+std::optional<std::vector<ComponentTexts>> MaterialRows(const ParsedArguments& parsed)
+{
+    int given = 0;
+    for (const char* option : {"--metal", "--alloy", "--composition"})
+        given += parsed.options.contains(option) ? 1 : 0;
+    if (given > 1)
+        ThrowUsage("give one of --metal, --alloy and --composition");
+    if (given == 0)
+        return std::nullopt;
+
+    static const ElementTable elements;
+    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end()) {
+        if (elements.FindSymbol(metal->second) == 0)
+            ThrowFailure("unknown element symbol '" + metal->second + "'");
+        const ElementRow row = FillElementRow(elements, metal->second);
+        return std::vector<ComponentTexts> {{"100", row.atomicWeight, row.valence, row.density}};
+    }
+    std::string composition;
+    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end()) {
+        composition = CompositionOf(alloy->second);
+        if (composition.empty())
+            ThrowFailure("unknown alloy '" + alloy->second + "'");
+    } else {
+        composition = parsed.options.at("--composition");
+    }
+    auto rows = CompositionRows(elements, composition);
+    if (!rows)
+        ThrowFailure("the composition '" + composition + "' has more than "
+            + std::to_string(kGridRows) + " components");
+    return rows;
+}
+
+// The ASTM G102 figures of the material the options name (iron without one).
+G102Calculation G102Material(const ParsedArguments& parsed)
+{
+    static const ElementTable elements;
+    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end())
+        return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
+    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
+        return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
+            CatalogueDensityOf(alloy->second));
+    if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
+        return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
+    return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});
+}
+
+// True for --method g102; false without --method or for --method classic.
+bool WantsG102(const ParsedArguments& parsed)
+{
+    const auto method = parsed.options.find("--method");
+    if (method == parsed.options.end() || method->second == "classic")
+        return false;
+    if (method->second == "g102")
+        return true;
+    ThrowUsage("--method takes classic or g102, not '" + method->second + "'");
+}
+
+std::string Warnings(const MaterialCalculation& calculation)
+{
+    std::vector<std::string> warnings;
+    if (calculation.totalMarker)
+        warnings.emplace_back("total not 100");
+    if (calculation.valenceMarkerRow)
+        warnings.emplace_back("missing valence");
+    if (calculation.densityMarkerRow)
+        warnings.emplace_back("zero density");
+    if (calculation.checkInputs)
+        warnings.emplace_back("check inputs");
+    std::string text;
+    for (const std::string& warning : warnings)
+        text += (text.empty() ? "" : ", ") + warning;
+    return text.empty() ? "none" : text;
+}
+
+// The main window's frame after the tools window has handed the material back.
+FrameTexts MaterialFrame(const ParsedArguments& parsed)
+{
+    const auto rows = MaterialRows(parsed);
+    if (WantsG102(parsed)) {
+        const G102Calculation g102 = G102Material(parsed);
+        if (!g102.results)
+            ThrowFailure("the material cannot be calculated by ASTM G102: "
+                + RowFaultText(g102.fault.value_or(RowFault {})));
+        return HandBackTexts(
+            g102.results->equivalentWeightText, g102.results->densityText, g102.results->ratioText)
+            .frame;
+    }
+    if (!rows)
+        return kStartFrame;
+    const MaterialCalculation calculation = CalculateMaterial(*rows);
+    if (!calculation.results)
+        ThrowFailure("the material cannot be calculated (" + Warnings(calculation) + ")");
+    const HandBack handBack = HandBackTexts(calculation.results->equivalentWeightText,
+        calculation.results->densityText, calculation.results->ratioText);
+    if (!handBack.calculated)
+        ThrowFailure("density and/or equivalent weight not calculated");
+    return handBack.frame;
+}
+
+// The rates file the conversion uses, if any: --rates FILE must exist.
+std::optional<RatesFile> Rates(const ParsedArguments& parsed, const std::filesystem::path& folder)
+{
+    if (const auto option = parsed.options.find("--rates"); option != parsed.options.end()) {
+        const auto content = ReadRatesFile(option->second);
+        if (!content)
+            ThrowFailure("rates file '" + option->second + "' not found");
+        return ParseRatesFile(*content);
+    }
+    if (const auto found
+        = FindDataFile(DataSearchFolders(UserDataFolder(), folder), kRatesFileName))
+        if (const auto content = ReadRatesFile(found->file))
+            return ParseRatesFile(*content);
+    return std::nullopt;
+}
+
+bool IsCatalogueCurrency(const std::string& name)
+{
+    const auto currencies = UnitsForSelection(kCurrencies);
+    return std::ranges::find(currencies, name) != currencies.end();
+}
+
+// A currency of the catalogue that the table lacks because no rates file was found.
+void RequireRatesFor(const UnitTable& table, const std::string& from, const std::string& to)
+{
+    for (const std::string& name : {from, to}) {
+        if (TableHoldsUnit(table, name))
+            continue;
+        if (IsCatalogueCurrency(name))
+            ThrowFailure("no rates file for the currency '" + name + "' (put Currency.txt in "
+                + UserDataFolder().string() + " or use --rates)");
+        return;
+    }
+}
+
+// The conversion of FROM to TO: within --category when given; else as the names
+// tell, a usage error listing the categories when several hold both names.
+Conversion ResolveCommandLineUnits(const ParsedArguments& parsed, const UnitTable& table,
+    const FrameMaterial& material, const std::string& from, const std::string& to)
+{
+    const auto category = parsed.options.find("--category");
+    const ConversionRequest request {
+        category == parsed.options.end() ? std::string_view() : category->second, from, to};
+    if (!request.category.empty() && !FindCategory(request.category))
+        ThrowFailure("unknown category '" + std::string(request.category) + "'");
+    Resolution resolution
+        = ResolveConversion(table, {material.equivalentWeight, material.ratio}, request);
+    if (!resolution.candidates.empty()) {
+        std::string categories;
+        for (const std::string_view name : resolution.candidates)
+            categories += (categories.empty() ? "" : ", ") + std::string(name);
+        ThrowUsage("'" + from + "' and '" + to + "' are units of several categories (" + categories
+            + "); choose one with --category");
+    }
+    return std::move(resolution.conversion);
+}
+
+int Convert(const std::vector<std::string>& args, CommandContext& context)
+{
+    std::ostream& out = context.out;
+    const ParsedArguments parsed = ParseArguments(args,
+        {{"--metal", "--alloy", "--composition", "--method", "--rates", "--category"},
+            {"--scientific"}});
+    if (parsed.positional.size() != 3)
+        ThrowUsage("convert takes VALUE FROM TO");
+    const std::string& value = parsed.positional[0];
+    const std::string& from = parsed.positional[1];
+    const std::string& to = parsed.positional[2];
+    const bool scientific = parsed.flags.contains("--scientific");
+
+    UnitTable table;
+    const FrameMaterial material = ReadFrame(MaterialFrame(parsed));
+    LoadCorrosionRateUnits(table, material.equivalentWeight, material.ratio);
+    const std::optional<RatesFile> rates = Rates(parsed, context.programFolder);
+    if (rates)
+        StoreCurrencies(table, *rates);
+
+    // Units are resolved once; every value then costs one read and one format.
+    const Conversion conversion = ResolveCommandLineUnits(parsed, table, material, from, to);
+    if (!conversion.resolved()) {
+        if (!rates)
+            RequireRatesFor(table, from, to);
+        ThrowFailure(conversion.reason());
+    }
+    const auto convertOne = [&](std::string_view text) {
+        return std::string(Trimmed(conversion.Format(text, scientific)));
+    };
+    if (value != "-") {
+        const ConversionOutcome outcome = conversion.Apply(value, scientific);
+        if (outcome.text.empty() && !outcome.reason.empty())
+            ThrowFailure(outcome.reason);
+        out << Trimmed(outcome.text) << '\n';
+        return 0;
+    }
+    std::string line;
+    while (out && std::getline(context.in, line))
+        out << convertOne(line) << '\n';
+    return 0;
+}
+
+int Material(const std::vector<std::string>& args, CommandContext& context)
+{
+    std::ostream& out = context.out;
+    const ParsedArguments parsed
+        = ParseArguments(args, {{"--metal", "--alloy", "--composition"}, {}});
+    if (!parsed.positional.empty())
+        ThrowUsage("material takes no further arguments");
+    const auto rows = MaterialRows(parsed);
+    if (!rows)
+        ThrowUsage("material needs --metal, --alloy or --composition");
+    const MaterialCalculation calculation = CalculateMaterial(*rows);
+    const MaterialResults results = calculation.results.value_or(MaterialResults {});
+    // The classic density is the mean of the element densities by mass; a
+    // coupon's is the handbook's, or the volume-additive mean.
+    const std::string alloy
+        = parsed.options.contains("--alloy") ? parsed.options.at("--alloy") : std::string();
+    const auto coupon = CouponDensity(alloy, *rows);
+    double couponValue = coupon ? coupon->value : 0;
+    const auto source
+        = [](std::string_view word) { return std::string(" (") + std::string(word) + ")"; };
+    out << "equivalent weight: " << Trimmed(results.equivalentWeightText) << '\n'
+        << "density: " << Trimmed(results.densityText)
+        << (calculation.results ? source(rows->size() == 1 ? "element" : "mass-fraction mean")
+                                : std::string())
+        << '\n'
+        << "coupon density: "
+        << (coupon ? std::string(Trimmed(FormatFixed(couponValue, 1, 4)))
+                       + source(DensitySourceWord(coupon->source))
+                   : std::string())
+        << '\n'
+        << "ratio: " << Trimmed(results.ratioText) << '\n'
+        << "total: " << results.totalText << '\n'
+        << "warnings: " << Warnings(calculation) << '\n';
+    const G102Calculation g102 = G102Material(parsed);
+    const G102Results figures = g102.results.value_or(G102Results {});
+    out << "g102 equivalent weight: " << Trimmed(figures.equivalentWeightText) << '\n'
+        << "g102 density: " << Trimmed(figures.densityText) << '\n'
+        << "g102 density source: "
+        << (g102.results ? std::string(DensitySourceWord(figures.densitySource)) : "") << '\n'
+        << "g102 ratio: " << Trimmed(figures.ratioText) << '\n';
+    return calculation.results || g102.results ? 0 : 1;
+}
+
+int Units(const std::vector<std::string>& args, CommandContext& context)
+{
+    std::ostream& out = context.out;
+    const std::filesystem::path& folder = context.programFolder;
+    const ParsedArguments parsed = ParseArguments(args, {{}, {"--definitions"}});
+    if (parsed.positional.size() > 1)
+        ThrowUsage("units takes at most one CATEGORY");
+    const bool definitions = parsed.flags.contains("--definitions");
+    if (definitions && parsed.positional.empty())
+        ThrowUsage("--definitions needs a CATEGORY");
+    if (parsed.positional.empty()) {
+        for (const std::string& item : CategoryChooserItems())
+            out << item << '\n';
+        return 0;
+    }
+    const std::string& category = parsed.positional[0];
+    const auto chooser = CategoryChooserItems();
+    if (std::ranges::find(chooser, category) == chooser.end())
+        ThrowFailure("unknown category '" + category + "'");
+    if (definitions) {
+        for (const CatalogueEntry& entry : EntriesForSelection(category))
+            out << entry.unit->name << '\t' << DefinitionOf(entry) << '\n';
+        return 0;
+    }
+    if (category == kCurrencies)
+        if (const auto rates = Rates(parsed, folder)) {
+            for (const CurrencyRate& currency : rates->currencies)
+                out << currency.name << '\n';
+            return 0;
+        }
+    for (std::string_view unit : UnitsForSelection(category))
+        out << unit << '\n';
+    return 0;
+}
+
+int Paths(const std::vector<std::string>& args, CommandContext& context)
+{
+    std::ostream& out = context.out;
+    const std::filesystem::path& folder = context.programFolder;
+    if (!args.empty())
+        ThrowUsage("paths takes no arguments");
+    out << DataPathsReport(DataSearchFolders(UserDataFolder(), folder));
+    return 0;
+}
+
+int Alloys(const std::vector<std::string>& args, CommandContext& context)
+{
+    std::ostream& out = context.out;
+    const ParsedArguments parsed = ParseArguments(args, {{}, {}});
+    if (parsed.positional.size() > 1)
+        ThrowUsage("alloys takes at most one BASE");
+    if (parsed.positional.empty()) {
+        for (const BaseMetal& base : AlloyCatalogue())
+            out << base.name << '\n';
+        return 0;
+    }
+    const auto alloys = AlloysOf(parsed.positional[0]);
+    if (alloys.empty())
+        ThrowFailure("unknown base metal '" + parsed.positional[0] + "'");
+    for (const Alloy& alloy : alloys)
+        out << alloy.name << '\t' << alloy.composition << '\n';
+    return 0;
+}
+
+// `rates import FILE` and `rates update [--url URL]`, with --url=URL and "--"
+// read as everywhere else.
+int Rates(const std::vector<std::string>& args, CommandContext& context)
+{
+    const ParsedArguments parsed = ParseArguments(args, {{"--url"}, {}});
+    std::vector<std::string> request = parsed.positional;
+    if (parsed.Has("--url"))
+        request.insert(request.begin() + std::min<std::ptrdiff_t>(1, std::ssize(request)),
+            {"--url", parsed.options.at("--url")});
+    return RunRatesCommand(request, context.out, context.err,
+        {DataSearchFolders(UserDataFolder(), context.programFolder), context.today, HttpLimits {},
+            FindHelperProgram(context.programFolder, kFetchProgramName)
+                .value_or(context.programFolder / kFetchProgramName)});
+}
+
+// Every subcommand, in the order `corrolab --help` lists them.
+const std::vector<Subcommand>& Subcommands()
+{
+    static const std::vector<Subcommand> table = [] {
+        std::vector<Subcommand> rows {
+            {"convert", "       corrolab convert [OPTIONS] VALUE FROM TO\n", kConvertHelp, Convert},
+            {"material",
+                "       corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n",
+                kMaterialHelp, Material},
+            {"units", "       corrolab units [CATEGORY [--definitions]]\n", kUnitsHelp, Units},
+            {"alloys", "       corrolab alloys [BASE]\n", kAlloysHelp, Alloys},
+            {"paths",
+                "       corrolab paths                    the data files in use and the folders "
+                "searched\n",
+                kPathsHelp, Paths},
+            {"rates", "       corrolab rates (import FILE | update [--url URL])\n", kRatesHelp,
+                Rates},
+            {"polarization", kPolarizationUsage, kPolarizationHelp,
+                [](const std::vector<std::string>& args, CommandContext& context) {
+                    return RunPolarizationCommand(args, context.out, context.err);
+                }},
+        };
+        for (Subcommand& calculator : CalculatorSubcommands())
+            rows.push_back(std::move(calculator));
+        return rows;
+    }();
+    return table;
+}
+
+const Subcommand* FindSubcommand(std::string_view name)
+{
+    const auto found = std::ranges::find(Subcommands(), name, &Subcommand::name);
+    return found == Subcommands().end() ? nullptr : &*found;
+}
+
+// `corrolab --help`: the general lines, then each subcommand's.
+std::string Usage()
+{
+    std::string text = "Usage: corrolab                          start the windows\n"
+                       "       corrolab --screenshot DIR         a PNG of each window in DIR, "
+                       "without a display\n";
+    std::string calculators;
+    for (const Subcommand& command : Subcommands())
+        (IsCalculatorCommand(std::string(command.name)) ? calculators : text) += command.usage;
+    return text + "       corrolab --help | --version\n"
+        + "       corrolab SUBCOMMAND --help       help on one subcommand\n" + calculators;
+}
+
+} // namespace
+
+bool IsCommandLine(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return false;
+    return FindSubcommand(args[0]) || args[0] == "--help" || args[0] == "-h"
+        || args[0] == "--version";
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+    std::ostream& err, const std::filesystem::path& programFolder,
+    std::optional<std::chrono::year_month_day> today)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        out << Usage();
+        return CheckWritten(out, err, 0);
+    }
+    if (args[0] == "--version") {
+        out << "corrolab " << ProgramVersion() << '\n';
+        return CheckWritten(out, err, 0);
+    }
+    const Subcommand* command = FindSubcommand(args[0]);
+    if (!command) {
+        err << "corrolab: unknown subcommand '" << OneLine(args[0]) << "'\n" << Usage();
+        return 2;
+    }
+    CommandContext context {in, out, err, programFolder, today.value_or(LocalToday())};
+    return RunSubcommand(*command, args, context);
+}
+
+} // namespace corrolab

@@ -112,8 +112,10 @@ CalculatorMaterial Material(const Options& options)
             ThrowFailure(looked.error().message);
         material = *looked;
     }
-    if (const auto density = OptionalNumber(options, "--density"))
+    if (const auto density = OptionalNumber(options, "--density")) {
         material.density = *density;
+        material.densitySource = "given";
+    }
     if (const auto ew = OptionalNumber(options, "--ew"))
         material.equivalentWeight = *ew;
     return material;
@@ -166,7 +168,10 @@ int MassLoss(const Options& options, std::ostream& out)
     const MassLossInput input {massLoss, area, hours};
     const double rate = Value(MassLossRate(input, material, unit));
     const double mmPerYear = Value(MassLossRate(input, material, kMillimetresPerYear));
-    out << "density: " << ResultNumber(material.density) << " g/cm^3\n";
+    out << "density: " << ResultNumber(material.density) << " g/cm^3";
+    if (!material.densitySource.empty())
+        out << " (" << material.densitySource << ")";
+    out << '\n';
     PrintRate(out, rate, unit, mmPerYear);
     return 0;
 }

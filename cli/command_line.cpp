@@ -7,6 +7,7 @@
 #include "app/program_info.h"
 #include "app/unit_resolution.h"
 #include "base/lenient_number.h"
+#include "base/number_format.h"
 #include "base/text.h"
 #include "base/today.h"
 #include "catalogue/unit_catalogue.h"
@@ -70,7 +71,11 @@ constexpr const char* kMaterialHelp
     = "Usage: corrolab material (--metal SYMBOL | --alloy NAME | --composition TEXT)\n"
       "\n"
       "Prints the Material Properties window's results, one 'name: value' line each:\n"
-      "equivalent weight (g), density (g/cm^3), ratio (equivalent weight / density),\n"
+      "equivalent weight (g), density (g/cm^3, the mean of the element densities by\n"
+      "mass, or the element's), coupon density (g/cm^3: the catalogue's handbook\n"
+      "density of the alloy where it has one, else the volume-additive mean; the one\n"
+      "massloss, lpr and life use), each with its source in brackets, ratio\n"
+      "(equivalent weight / density),\n"
       "total (of the percentages), and warnings naming the markers the window shows\n"
       "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
       "Then the ASTM G102 figures: g102 equivalent weight (g), g102 density (g/cm^3),\n"
@@ -145,7 +150,7 @@ G102Calculation G102Material(const ParsedArguments& parsed)
         return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
     if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
         return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
-            HandbookDensityOf(alloy->second));
+            CatalogueDensityOf(alloy->second));
     if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
         return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
     return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});
@@ -373,8 +378,24 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
         ThrowUsage("material needs --metal, --alloy or --composition");
     const MaterialCalculation calculation = CalculateMaterial(*rows);
     const MaterialResults results = calculation.results.value_or(MaterialResults {});
+    // The classic density is the mean of the element densities by mass; a
+    // coupon's is the handbook's, or the volume-additive mean.
+    const std::string alloy
+        = parsed.options.contains("--alloy") ? parsed.options.at("--alloy") : std::string();
+    const auto coupon = CouponDensity(alloy, *rows);
+    double couponValue = coupon ? coupon->value : 0;
+    const auto source
+        = [](std::string_view word) { return std::string(" (") + std::string(word) + ")"; };
     out << "equivalent weight: " << Trimmed(results.equivalentWeightText) << '\n'
-        << "density: " << Trimmed(results.densityText) << '\n'
+        << "density: " << Trimmed(results.densityText)
+        << (calculation.results ? source(rows->size() == 1 ? "element" : "mass-fraction mean")
+                                : std::string())
+        << '\n'
+        << "coupon density: "
+        << (coupon ? std::string(Trimmed(FormatFixed(couponValue, 1, 4)))
+                       + source(DensitySourceWord(coupon->source))
+                   : std::string())
+        << '\n'
         << "ratio: " << Trimmed(results.ratioText) << '\n'
         << "total: " << results.totalText << '\n'
         << "warnings: " << Warnings(calculation) << '\n';

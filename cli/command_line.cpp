@@ -232,8 +232,8 @@ std::optional<RatesFile> Rates(
 
 // A rates file that lists nothing (a device, another kind of file), or a
 // currency of it whose rate does not read as a number.
-void RequireUsableRates(
-    const RatesFile& rates, const ParsedArguments& parsed, const std::string& from, const std::string& to)
+void RequireUsableRates(const RatesFile& rates, const ParsedArguments& parsed,
+    const std::string& from, const std::string& to)
 {
     if (const auto option = parsed.options.find("--rates");
         option != parsed.options.end() && rates.currencies.empty())

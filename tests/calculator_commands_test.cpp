@@ -29,10 +29,8 @@ TEST(CalculatorCommands, PrintLabelledLinesAndTheSeverity)
             "severity: severe (general corrosion, carbon steel)\n"},
         {{"massloss", "--mass-loss", "0.650", "--area", "28.5", "--days", "7", "--density", "7.85",
              "--unit", "mpy"},
-            "density: 7.850 g/cm^3 (given)
-"
-            "corrosion rate: 59.64 mpy
-"
+            "density: 7.850 g/cm^3 (given)\n"
+            "corrosion rate: 59.64 mpy\n"
             "corrosion rate: 1.515 mm/year\n"
             "severity: severe (general corrosion, carbon steel)\n"},
         // Without a material: iron as the main window opens (7.86 g/cm^3).

@@ -49,6 +49,9 @@ namespace {
 //   silver: sterling 10.36, BAg-8 10.0 (brazing-alloy makers); tungsten heavy alloys: the middle
 //     of the ASTM B777 class ranges; Stellite 6 and 21, TZM: Kennametal and Plansee data;
 //   titanium: ASTM B265 / ASM Handbook Vol. 2 (Grades 2, 7, 12 4.51; Grade 9 4.48; Grade 5 4.43).
+// Rows whose figure was corrected or checked against a second source, and the rows added for
+// the duplex, superaustenitic, nickel, cobalt, bronze and aluminium grades, name their source in
+// a comment of their own.
 //
 // Aluminum keeps the traditional catalogue entries under their traditional strings:
 //   Alclad 17 ST       the 17S (2017) core alloy, nominally 4 Cu, 0.5 Mg, 0.5 Mn, written "94Al"
@@ -65,8 +68,11 @@ namespace {
 
 constexpr Alloy kAluminum[] = {
     {"Duralumin (classic)", "95Al 4Cu 0.5Mg 0.5Mn", 2.79},
+    // 2024: 2.78, checked against the AmesWeb table of aluminium alloy densities.
     {"Aluminum Alloy 24S (2024)", "93.4Al 4.5Cu 1.5Mg 0.6Mn", 2.78},
-    {"Aluminum Alloy 75S (7075)", "90Al 5.6Zn 2.5Mg 1.6Cu 0.3Cr", 2.81},
+    // 7075: Zn 5.1-6.1, Mg 2.1-2.9, Cu 1.2-2.0, Cr 0.18-0.28 (Aluminum Association limits);
+    // 2.81 in AA "Aluminum Standards and Data" and ASM Handbook Vol. 2 (ASM MatWeb 7075-O: 2.81).
+    {"Aluminum Alloy 75S (7075)", "90.07Al 5.6Zn 2.5Mg 1.6Cu 0.23Cr", 2.81},
     {"Aluminum Alloy 17S (2017)", "94.2Al 4Cu 0.7Mn 0.6Mg 0.5Si", 2.79},
     {"Aluminum Alloy 3S", "98.8Al 1.2Mn", 2.73},
     {"Aluminum Alloy 52S (5052)", "97.25Al 2.5Mg 0.25Cr", 2.68},
@@ -87,6 +93,17 @@ constexpr Alloy kAluminum[] = {
     {"Lynite 122", "88.6Al 10Cu 1.2Fe 0.2Mg"},
     {"Aluminum-copper casting alloy (12-14% copper)", "89Al 12-14Cu"},
     {"Aluminum-zinc die casting alloy (21% zinc)", "77Al 21Zn 1.1Cu 0.5Fe Pb Sn"},
+    // 3003: Mn 1.0-1.5, Cu 0.05-0.20 (AA limits); 2.73 in AA Standards and Data and ASM Vol. 2.
+    {"Aluminum Alloy 3003", "98.625Al 1.25Mn 0.125Cu", 2.73},
+    // 5083: Mg 4.0-4.9, Mn 0.40-1.0, Cr 0.05-0.25 (AA limits); 2.66 in AA Standards and Data
+    // and ASM Vol. 2.
+    {"Aluminum Alloy 5083 (marine plate)", "94.7Al 4.45Mg 0.7Mn 0.15Cr", 2.66},
+    // 5086: Mg 3.5-4.5, Mn 0.20-0.7, Cr 0.05-0.25 (AA limits); 2.66 in AA Standards and Data
+    // and ASM Vol. 2.
+    {"Aluminum Alloy 5086", "95.4Al 4Mg 0.45Mn 0.15Cr", 2.66},
+    // 6063: Mg 0.45-0.9, Si 0.20-0.6 (AA limits); 2.70 in AA Standards and Data and ASM Vol. 2
+    // (MatWeb and matmatch list 2.69-2.70).
+    {"Aluminum Alloy 6063 (architectural extrusion)", "98.925Al 0.675Mg 0.4Si", 2.70},
 };
 
 constexpr Alloy kBismuth[] = {
@@ -117,6 +134,7 @@ constexpr Alloy kCopper[] = {
     {"Prince's metal (Prince Rupert's metal)", "75Cu 25Zn"},
     {"Aich's metal", "60.66Cu 36.58Zn 1.74Fe 1.02Sn"},
     {"Gilding metal", "95Cu 5Zn", 8.86},
+    // C26000: 8.53, checked against the Olin Brass C26000 data sheet (0.308 lb/in^3).
     {"Cartridge brass (70/30, C26000)", "70Cu 30Zn", 8.53},
     {"High brass (yellow brass)", "65Cu 35Zn", 8.47},
     {"Red brass (85/15, C23000 type; \"low brass\" in some older texts)", "85Cu 15Zn", 8.75},
@@ -125,6 +143,7 @@ constexpr Alloy kCopper[] = {
     {"Nickel aluminum bronze CuAl10Fe5Ni5", "81Cu 10Al 5Ni 4Fe", 7.58},
     {"Gun metal (U.S. Government bronze \"G\", 88-10-2)", "88Cu 10Sn 2Zn", 8.72},
     {"Nickel silver (German silver, 60-20-20)", "60Cu 20Ni 20Zn"},
+    // C17200: 8.25 solution annealed (CDA); 8.36 after age hardening (Materion Alloy 25 data).
     {"Beryllium copper (C17200, Alloy 25)", "98.1Cu 1.9Be", 8.25},
     {"Constantan (Eureka, Advance)", "55Cu 45Ni", 8.90},
     {"Manganin", "86Cu 12Mn 2Ni", 8.40},
@@ -141,8 +160,14 @@ constexpr Alloy kCopper[] = {
     {"Nordic gold", "89Cu 5Al 5Zn 1Sn"},
     {"Admiralty brass (Admiralty metal, C44300)", "70Cu 29Zn 1Sn", 8.53},
     {"Copper C11000 (electrolytic tough pitch)", "100Cu", 8.89},
+    // C36000: 8.50, checked against the Diversified Bronze data (0.307 lb/in^3, s.g. 8.5).
     {"Free-cutting brass (C36000)", "61.5Cu 35.75Zn 2.75Pb", 8.50},
     {"Aluminum brass (C68700)", "77.5Cu 20.31Zn 2.15Al 0.04As", 8.33},
+    // C95400: Al 10.0-11.5, Fe 3.0-5.0 (ASTM B505/B148); 0.269 lb/in^3 = 7.45 (CDA data sheet).
+    {"Aluminum bronze C95400", "85.25Cu 10.75Al 4Fe", 7.45},
+    // C95800: Al 8.5-9.5, Fe 3.5-4.5, Ni 4.0-5.0, Mn 0.8-1.5 (ASTM B148/B505); 0.276 lb/in^3
+    // = 7.64 (CDA data sheet; Conex Bronze data sheet 0.276).
+    {"Nickel aluminum bronze C95800", "81.35Cu 9Al 4.5Ni 4Fe 1.15Mn", 7.64},
 };
 
 constexpr Alloy kGold[] = {
@@ -177,7 +202,9 @@ constexpr Alloy kIron[] = {
     {"Elinvar", "52Fe 36Ni 12Cr"},
     {"High-silicon iron (Duriron type, ASTM A518 Grade 1)", "84.64Fe 14.48Si 0.88C", 7.00},
     {"Wrought iron (iron matrix, slag excluded)", "99.79Fe 0.1P 0.05Mn 0.03C 0.02S 0.01Si", 7.70},
-    {"18-8 stainless steel, Type 302", "73Fe 18Cr 9Ni", 8.00},
+    // Type 302: 7.86 (ASM MatWeb "AISI Type 302 Stainless Steel", 0.284 lb/in^3; RoyMech 302
+    // 7860 kg/m^3); some stainless tables give 7.93 for 302, 302B and 302Cu alike.
+    {"18-8 stainless steel, Type 302", "73Fe 18Cr 9Ni", 7.86},
     {"Stainless steel Type 304 (18-8)", "71.75Fe 19Cr 9.25Ni", 8.00},
     {"Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo", 8.00},
     {"Stainless steel Type 410", "87.88Fe 12Cr 0.12C", 7.80},
@@ -192,9 +219,36 @@ constexpr Alloy kIron[] = {
     {"Chromium-molybdenum steel AISI 4130", "97.795Fe 0.95Cr 0.5Mn 0.305C 0.25Si 0.2Mo", 7.85},
     {"Chromium-molybdenum steel AISI 4140", "97.32Fe 0.95Cr 0.875Mn 0.405C 0.25Si 0.2Mo", 7.85},
     {"Stainless steel Type 316L", "68.5Fe 17Cr 12Ni 2.5Mo", 8.00},
+    // 2205: 7.80 (Outokumpu and Sandvik SAF 2205 data); some mill sheets give 7.82-7.89.
     {"Duplex stainless steel 2205 (S32205)", "68.58Fe 22.5Cr 5.5Ni 3.25Mo 0.17N", 7.80},
+    // 17-4PH: 7.80, checked against HN Superalloys 17-4 PH data (7.8, 0.28 lb/in^3).
     {"Precipitation-hardening stainless steel 17-4PH (S17400)", "75.45Fe 16.25Cr 4Ni 4Cu 0.3Nb",
         7.80},
+    // S32750: Cr 24.0-26.0, Ni 6.0-8.0, Mo 3.0-5.0, N 0.24-0.32 (ASTM A240/A479); 7.8
+    // (Sandvik SAF 2507 data sheet; Aperam DX2507).
+    {"Super duplex stainless steel 2507 (S32750)", "63.72Fe 25Cr 7Ni 4Mo 0.28N", 7.80},
+    // S32304: Cr 21.5-24.5, Ni 3.0-5.5, Mo 0.05-0.60, Cu 0.05-0.60, N 0.05-0.20 (ASTM A240);
+    // 7.8 (Outokumpu Forta DX 2304 data sheet).
+    {"Lean duplex stainless steel 2304 (S32304)", "71.975Fe 23Cr 4.25Ni 0.325Mo 0.325Cu 0.125N",
+        7.80},
+    // S32101: Cr 21.0-22.0, Mn 4.0-6.0, Ni 1.35-1.70, Mo 0.10-0.80, Cu 0.10-0.80, N 0.20-0.25
+    // (ASTM A240); 7.8 (Outokumpu Forta LDX 2101 data sheet).
+    {"Lean duplex stainless steel 2101 (S32101)", "70.85Fe 21.5Cr 5Mn 1.525Ni 0.45Mo 0.45Cu 0.225N",
+        7.80},
+    // N08904: Cr 19.0-23.0, Ni 23.0-28.0, Mo 4.0-5.0, Cu 1.0-2.0 (ASTM B625/A240); 8.0
+    // (Outokumpu 904L and Sandvik 2RK65 data sheets).
+    {"Superaustenitic stainless steel 904L (N08904)", "47.5Fe 25.5Ni 21Cr 4.5Mo 1.5Cu", 8.00},
+    // S31254: Cr 19.5-20.5, Ni 17.5-18.5, Mo 6.0-6.5, Cu 0.50-1.00, N 0.18-0.25 (ASTM A240);
+    // 8.0 (Outokumpu 254 SMO data sheet; ATI 254 data 8.0).
+    {"Superaustenitic stainless steel 254 SMO (S31254)", "54.785Fe 20Cr 18Ni 6.25Mo 0.75Cu 0.215N",
+        8.00},
+    // N08367: Ni 23.5-25.5, Cr 20.0-22.0, Mo 6.0-7.0, N 0.18-0.25 (ASTM B688/A240); 8.06
+    // (ATI AL-6XN data sheet, 0.291 lb/in^3).
+    {"Superaustenitic stainless steel AL-6XN (N08367)", "47.785Fe 24.5Ni 21Cr 6.5Mo 0.215N", 8.06},
+    // N08020: Ni 32.0-38.0, Cr 19.0-21.0, Cu 3.0-4.0, Mo 2.0-3.0 (ASTM B463); the niobium
+    // (8 x C to 1.0) is left out as its lower limit follows the carbon; 8.08 (Carpenter 20Cb-3
+    // data sheet, 0.292 lb/in^3).
+    {"Alloy 20 (Carpenter 20Cb-3, N08020)", "39Fe 35Ni 20Cr 3.5Cu 2.5Mo", 8.08},
 };
 
 constexpr Alloy kLead[] = {
@@ -241,21 +295,30 @@ constexpr Alloy kMercury[] = {
 };
 
 constexpr Alloy kNickel[] = {
+    // Monel 400 8.80, Inconel 600 8.47 and 625 8.44: checked against the Aeether nickel-alloy
+    // density table (0.318, 0.306, 0.305 lb/in^3); 625 also in Special Metals data (0.305).
     {"Monel (alloy 400)", "69Ni 31Cu", 8.80},
     {"K-Monel (Monel K-500)", "66.67Ni 30Cu 2.73Al 0.6Ti", 8.44},
     {"Inconel (alloy 600)", "75.9Ni 15.5Cr 8Fe 0.25Mn 0.2Si 0.1Cu 0.05C", 8.47},
     {"Inconel 625", "65.85Ni 21.5Cr 9Mo 3.65Nb", 8.44},
     {"Hastelloy B-3", "68.5Ni 28.5Mo 1.5Cr 1.5Fe", 9.22},
-    {"Nichrome (80-20)", "80Ni 20Cr", 8.30},
+    // Nichrome 80-20: 8.40 (s.g. 8.4 in the Nichrome property table of Wikipedia and in
+    // electrotechnik.net's Nichrome overview; Cr20Ni80 makers' sheets 8.40).
+    {"Nichrome (80-20)", "80Ni 20Cr", 8.40},
     {"Nichrome 60 (Chromel C, N6)", "60Ni 24Fe 16Cr", 8.20},
     {"Chromel (Chromel P, type K positive leg)", "90Ni 10Cr", 8.73},
     {"Alumel (type K negative leg)", "95Ni 2Mn 2Al 1Si", 8.61},
     {"Permalloy", "80Ni 20Fe"},
     {"Molybdenum permalloy", "81Ni 17Fe 2Mo"},
     {"Mu-metal", "77Ni 16Fe 5Cu 2Cr"},
+    // C-276: 8.89, checked against MW Alloys C-276 data (0.321 lb/in^3).
     {"Hastelloy C-276", "59.25Ni 16Mo 15.5Cr 5.5Fe 3.75W", 8.89},
+    // Incoloy 825: 8.14, checked against Special Metals' alloy 825 sheet (0.294 lb/in^3).
     {"Incoloy 825", "42Ni 30.35Fe 21.5Cr 3Mo 2.25Cu 0.9Ti", 8.14},
     {"Nitinol (nickel-titanium shape-memory alloy)", "55.8Ni 44.2Ti", 6.45},
+    // N06022: Cr 20.0-22.5, Mo 12.5-14.5, W 2.5-3.5, Fe 2.0-6.0 (ASTM B575); 8.69 (Haynes
+    // Hastelloy C-22 data sheet H-2019).
+    {"Hastelloy C-22", "58.25Ni 21.25Cr 13.5Mo 4Fe 3W", 8.69},
 };
 
 constexpr Alloy kPalladium[] = {
@@ -275,7 +338,9 @@ constexpr Alloy kPlatinum[] = {
     {"Platinum-6% rhodium (type B negative leg)", "94Pt 6Rh", 20.60},
     {"Platinum-40% rhodium thermoelement", "60Pt 40Rh"},
     {"Platinum-iridium 90/10 (prototype kilogram/metre alloy)", "90Pt 10Ir", 21.55},
-    {"Platinum-iridium 70/30", "70Pt 30Ir", 22.0},
+    // No published density: 21.77 is computed, the volume-additive mean of platinum 21.45 and
+    // iridium 22.56 (the element table holds no iridium density to compute it from).
+    {"Platinum-iridium 70/30", "70Pt 30Ir", 21.77, true},
     {"Jewelry platinum 950 (ruthenium)", "95Pt 5Ru"},
 };
 
@@ -332,8 +397,10 @@ constexpr Alloy kTungsten[] = {
 
 constexpr Alloy kZinc[] = {
     {"Zamak 3", "95.95Zn 4Al 0.05Mg", 6.6},
-    {"Zamak 5", "95.05Zn 4Al 0.9Cu 0.05Mg", 6.7},
-    {"Zamak 2", "92.95Zn 4Al 3Cu 0.05Mg", 6.8},
+    // Zamak 5 and 2: 6.6 (International Zinc Association and NADCA die-casting data); European
+    // sheets (EN 12844 ZP5, ZP2) give 6.6-6.7 and 6.6-6.8.
+    {"Zamak 5", "95.05Zn 4Al 0.9Cu 0.05Mg", 6.6},
+    {"Zamak 2", "92.95Zn 4Al 3Cu 0.05Mg", 6.6},
     {"ZA-8", "90.53Zn 8.4Al 1.05Cu 0.02Mg", 6.3},
     {"ZA-12", "88.13Zn 11Al 0.85Cu 0.02Mg", 6.0},
     {"ZA-27", "70.98Zn 26.75Al 2.25Cu 0.02Mg", 5.0},
@@ -341,12 +408,18 @@ constexpr Alloy kZinc[] = {
 };
 
 constexpr Alloy kChromium[] = {
-    {"Stellite 21 (Co-Cr-Mo, Vitallium type; cobalt-base)", "64Co 28Cr 5.5Mo 2.5Ni", 8.33},
     {"Ferrochrome, high-carbon", "65Cr 30Fe 5C"},
     {"Charge chrome (high-carbon, 50-55% Cr)", "52.5Cr 40.5Fe 7C"},
-    {"Stellite 6 (cobalt-base)", "65.3Co 29Cr 4.5W 1.2C", 8.44},
-    {"Stellite 706 (cobalt-base, Mo type)", "65.3Co 29Cr 4.5Mo 1.2C"},
     {"Chromium-nickel 60/40 (oil-ash-resistant casting alloy)", "60Cr 40Ni"},
+};
+
+// The cobalt-base Stellites, which hold more cobalt than chromium.
+constexpr Alloy kCobalt[] = {
+    // Stellite 6: 8.44 (Kennametal Stellite 6 data sheet; Deloro 8.44).
+    {"Stellite 6", "65.3Co 29Cr 4.5W 1.2C", 8.44},
+    // Stellite 21: 8.33 (Kennametal Stellite 21 data sheet).
+    {"Stellite 21 (Co-Cr-Mo, Vitallium type)", "64Co 28Cr 5.5Mo 2.5Ni", 8.33},
+    {"Stellite 706 (Mo type)", "65.3Co 29Cr 4.5Mo 1.2C"},
 };
 
 constexpr Alloy kManganese[] = {
@@ -377,6 +450,7 @@ constexpr Alloy kTitanium[] = {
     {"Titanium Grade 2 (commercially pure)", "100Ti", 4.51},
     {"Titanium Grade 7 (Ti-0.15Pd)", "99.815Ti 0.185Pd", 4.51},
     {"Titanium Grade 12 (Ti-0.3Mo-0.8Ni)", "98.95Ti 0.75Ni 0.3Mo", 4.51},
+    // Grade 5: 4.43 (ASM Vol. 2); makers' sheets give 4.42 (0.159-0.16 lb/in^3).
     {"Ti-6Al-4V (Grade 5)", "89.875Ti 6.125Al 4V", 4.43},
     {"Ti-3Al-2.5V (Grade 9)", "94.5Ti 3Al 2.5V", 4.48},
 };
@@ -404,6 +478,7 @@ constexpr BaseMetal kCatalogue[] = {
     {"Molybdenum", kMolybdenum},
     {"Silicon", kSilicon},
     {"Titanium", kTitanium},
+    {"Cobalt", kCobalt},
 };
 
 } // namespace

@@ -10,6 +10,9 @@ struct Alloy
     std::string_view name;
     std::string_view composition; // e.g. "94Al 4Cu 0.5Mg 0.5Mn"
     double density = 0; // handbook density, g/cm^3; 0 where the catalogue has none
+    // The density is no published figure but the volume-additive mean of the
+    // element densities, worked out for the catalogue.
+    bool densityComputed = false;
 };
 
 struct BaseMetal

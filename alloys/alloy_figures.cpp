@@ -39,8 +39,12 @@ void AddRate(AlloyFigures& figures, const MaterialResults& results)
 AlloyFigures FiguresOfAlloy(const ElementTable& elements, const std::string& baseMetal,
     const std::string& name, const std::string& composition)
 {
-    AlloyFigures figures {name, baseMetal, composition, {}, {}, {}, {}, {}};
+    AlloyFigures figures {name, baseMetal, composition, {}, {}, {}, {}, {}, {}, {}};
     if (const auto rows = CompositionRows(elements, composition)) {
+        if (const auto coupon = CouponDensity(name, *rows)) {
+            figures.couponDensity = coupon->value;
+            figures.densitySource = DensitySourceWord(coupon->source);
+        }
         const MaterialCalculation classic = CalculateMaterial(*rows);
         if (classic.results) {
             figures.classicEquivalentWeight = classic.results->equivalentWeight;
@@ -49,7 +53,7 @@ AlloyFigures FiguresOfAlloy(const ElementTable& elements, const std::string& bas
         }
     }
     const G102Calculation g102 = CalculateG102(
-        G102RowsOf(elements, SplitComposition(composition)), HandbookDensityOf(name));
+        G102RowsOf(elements, SplitComposition(composition)), CatalogueDensityOf(name));
     if (g102.results)
         figures.g102EquivalentWeight = g102.results->equivalentWeight;
     return figures;

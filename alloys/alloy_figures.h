@@ -19,6 +19,9 @@ struct AlloyFigures
     std::optional<double> classicEquivalentWeight; // g
     std::optional<double> g102EquivalentWeight; // g
     std::optional<double> density; // g/cm^3, the classic calculation's
+    // A coupon's density (handbook, else volume-additive) and its source word.
+    std::optional<double> couponDensity; // g/cm^3
+    std::string densitySource;
     // The penetration rate of 1 micro_amp/cm^2 in mm/year, with the text the
     // main window shows for it after the classic figures are handed back.
     std::optional<double> rate;

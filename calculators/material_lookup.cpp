@@ -33,19 +33,20 @@ Checked<std::vector<ComponentTexts>> Rows(MaterialKind kind, const std::string& 
     return *rows;
 }
 
-// The ASTM G102 figures, with the catalogue's handbook density for an alloy.
+// The ASTM G102 figures, with the catalogue's density for an alloy.
 Checked<CalculatorMaterial> G102Material(MaterialKind kind, const std::string& text)
 {
     static const ElementTable elements;
     if (kind == MaterialKind::Metal && elements.FindSymbol(text) == 0)
         return InputError {"material", "unknown element symbol '" + text + "'"};
-    const std::string composition = kind == MaterialKind::Alloy ? std::string(CompositionOf(text)) : text;
+    const std::string composition
+        = kind == MaterialKind::Alloy ? std::string(CompositionOf(text)) : text;
     if (kind == MaterialKind::Alloy && composition.empty())
         return InputError {"material", "unknown alloy '" + text + "'"};
     const G102Calculation g102 = kind == MaterialKind::Metal
         ? CalculateG102(std::vector {MakeG102Row(elements, text, "100")})
         : CalculateG102(G102RowsOf(elements, SplitComposition(composition)),
-            kind == MaterialKind::Alloy ? HandbookDensityOf(text) : std::nullopt);
+            kind == MaterialKind::Alloy ? CatalogueDensityOf(text) : std::nullopt);
     if (!g102.results)
         return InputError {
             "material", "the material '" + text + "' cannot be calculated by ASTM G102"};
@@ -54,8 +55,9 @@ Checked<CalculatorMaterial> G102Material(MaterialKind kind, const std::string& t
     if (!handBack.calculated)
         return InputError {
             "material", "the material '" + text + "' has no G102 density or equivalent weight"};
-    return CalculatorMaterial {
-        NameWithMethod(text, HandBackMethod::G102), handBack.equivalentWeight, handBack.density};
+    return CalculatorMaterial {NameWithMethod(text, HandBackMethod::G102),
+        handBack.equivalentWeight, handBack.density,
+        std::string(DensitySourceWord(g102.results->densitySource))};
 }
 
 } // namespace
@@ -76,7 +78,13 @@ Checked<CalculatorMaterial> LookUpMaterial(
     if (!handBack.calculated)
         return InputError {
             "material", "the material '" + text + "' has no density or equivalent weight"};
-    return CalculatorMaterial {text, handBack.equivalentWeight, handBack.density};
+    // A coupon's penetration needs the alloy's real density, not the mean of
+    // the element densities by mass that the window's classic figures use.
+    const auto density = CouponDensity(kind == MaterialKind::Alloy ? text : "", *rows);
+    if (!density)
+        return InputError {"material", "the material '" + text + "' has no density"};
+    return CalculatorMaterial {text, handBack.equivalentWeight, density->value,
+        std::string(DensitySourceWord(density->source))};
 }
 
 } // namespace corrolab

@@ -29,7 +29,7 @@ bool Usable(const std::optional<double>& factor)
 CalculatorMaterial IronMaterial()
 {
     const FrameMaterial frame = ReadFrame(kStartFrame);
-    return {"Iron", frame.equivalentWeight, frame.density};
+    return {"Iron", frame.equivalentWeight, frame.density, "element"};
 }
 
 std::vector<std::string> RateUnitNames()

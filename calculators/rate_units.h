@@ -8,12 +8,14 @@
 namespace corrolab {
 
 // The material a calculator works with: its name, equivalent weight (g) and
-// density (g/cm^3).
+// density (g/cm^3), and where the density comes from ("handbook",
+// "volume-additive", "element", "given"; empty for the main window's frame).
 struct CalculatorMaterial
 {
     std::string name;
     double equivalentWeight = 0;
     double density = 0;
+    std::string densitySource = {};
 };
 
 // Iron as the main window opens.

@@ -79,8 +79,16 @@ std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit)
     std::vector<UnitMatch> exact;
     std::vector<UnitMatch> otherCase;
     for (const Category& category : UnitCatalogue()) {
+        // A category with two names ("Pressure" and "Stress") holds the unit
+        // under each of them.
+        const auto add = [&category](std::vector<UnitMatch>& matches, const UnitDefinition& found,
+                             bool exactly) {
+            matches.push_back({category.name, found.name, exactly, {&category, &found}});
+            if (!category.alias.empty())
+                matches.push_back({category.alias, found.name, exactly, {&category, &found}});
+        };
         if (const UnitDefinition* same = FindUnit(category, unit)) {
-            exact.push_back({category.name, same->name, true, {&category, same}});
+            add(exact, *same, true);
             continue;
         }
         const std::string capitals = AsciiCapitals(unit);
@@ -89,7 +97,7 @@ std::vector<UnitMatch> CategoriesHoldingUnit(std::string_view unit)
                   return AsciiCapitals(defined.name) == capitals;
               });
         if (similar != category.units.end())
-            otherCase.push_back({category.name, similar->name, false, {&category, &*similar}});
+            add(otherCase, *similar, false);
     }
     exact.insert(exact.end(), otherCase.begin(), otherCase.end());
     return exact;

@@ -60,7 +60,8 @@ std::vector<CatalogueEntry> EntriesForSelection(std::string_view selected);
 std::string DefinitionOf(const CatalogueEntry& entry);
 
 // The categories that hold a unit name: those holding it exactly first, then
-// those holding it with other letter case. Each category appears once.
+// those holding it with other letter case. Each category appears once under
+// each of its names.
 struct UnitMatch
 {
     std::string_view category;

@@ -115,8 +115,10 @@ CalculatorMaterial Material(const Options& options)
             ThrowFailure(looked.error().message);
         material = *looked;
     }
-    if (const auto density = OptionalNumber(options, "--density"))
+    if (const auto density = OptionalNumber(options, "--density")) {
         material.density = *density;
+        material.densitySource = "given";
+    }
     if (const auto ew = OptionalNumber(options, "--ew"))
         material.equivalentWeight = *ew;
     return material;
@@ -170,6 +172,13 @@ public:
         object_.Text(key, text);
     }
 
+    // Where the last figure comes from: " (handbook)" after it, and a member.
+    void Source(std::string_view key, std::string_view source)
+    {
+        lines_.insert(lines_.size() - 1, " (" + std::string(source) + ")");
+        object_.Text(key, source);
+    }
+
     // A figure only the JSON object carries (the text shows it in another line).
     void JsonOnly(std::string_view key, double value) { object_.Number(key, value); }
     void JsonOnly(std::string_view key, std::string_view text) { object_.Text(key, text); }
@@ -208,6 +217,8 @@ int MassLoss(const Options& options, std::ostream& out, bool json)
     const double mmPerYear = Value(MassLossRate(input, material, kMillimetresPerYear));
     Figures figures(json);
     figures.Number("density", "density_g_cm3", material.density, "g/cm^3");
+    if (!material.densitySource.empty()) // "7.850 g/cm^3 (handbook)"
+        figures.Source("density_source", material.densitySource);
     AddRate(figures, rate, unit, mmPerYear);
     figures.Print(out);
     return 0;

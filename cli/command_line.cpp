@@ -9,6 +9,7 @@
 #include "app/unit_resolution.h"
 #include "base/json.h"
 #include "base/lenient_number.h"
+#include "base/number_format.h"
 #include "base/text.h"
 #include "base/today.h"
 #include "catalogue/unit_catalogue.h"
@@ -82,7 +83,11 @@ constexpr const char* kMaterialHelp
       "                         [--json]\n"
       "\n"
       "Prints the Material Properties window's results, one 'name: value' line each:\n"
-      "equivalent weight (g), density (g/cm^3), ratio (equivalent weight / density),\n"
+      "equivalent weight (g), density (g/cm^3, the mean of the element densities by\n"
+      "mass, or the element's), coupon density (g/cm^3: the catalogue's handbook\n"
+      "density of the alloy where it has one, else the volume-additive mean; the one\n"
+      "massloss, lpr and life use), each with its source in brackets, ratio\n"
+      "(equivalent weight / density),\n"
       "total (of the percentages), and warnings naming the markers the window shows\n"
       "(total not 100, missing valence, zero density, check inputs) or 'none'.\n"
       "Then the ASTM G102 figures: g102 equivalent weight (g), g102 density (g/cm^3),\n"
@@ -158,7 +163,7 @@ G102Calculation G102Material(const ParsedArguments& parsed)
         return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
     if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
         return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
-            HandbookDensityOf(alloy->second));
+            CatalogueDensityOf(alloy->second));
     if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
         return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
     return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});
@@ -407,11 +412,27 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
         ThrowUsage("material needs --metal, --alloy or --composition");
     const MaterialCalculation calculation = CalculateMaterial(*rows);
     const MaterialResults results = calculation.results.value_or(MaterialResults {});
+    // The classic density is the mean of the element densities by mass; a
+    // coupon's is the handbook's, or the volume-additive mean.
+    const std::string alloy
+        = parsed.options.contains("--alloy") ? parsed.options.at("--alloy") : std::string();
+    const auto coupon = CouponDensity(alloy, *rows);
+    double couponValue = coupon ? coupon->value : 0;
+    const auto source
+        = [](std::string_view word) { return std::string(" (") + std::string(word) + ")"; };
     const G102Calculation g102 = G102Material(parsed);
     const G102Results figures = g102.results.value_or(G102Results {});
     const std::pair<const char*, std::string> lines[] = {
         {"equivalent weight", std::string(Trimmed(results.equivalentWeightText))},
-        {"density", std::string(Trimmed(results.densityText))},
+        {"density",
+            std::string(Trimmed(results.densityText))
+                + (calculation.results
+                        ? source(rows->size() == 1 ? "element" : "mass-fraction mean")
+                        : std::string())},
+        {"coupon density",
+            coupon ? std::string(Trimmed(FormatFixed(couponValue, 1, 4)))
+                    + source(DensitySourceWord(coupon->source))
+                   : std::string()},
         {"ratio", std::string(Trimmed(results.ratioText))},
         {"total", results.totalText},
         {"warnings", Warnings(calculation)},

@@ -121,7 +121,7 @@ Corrolab converts a corrosion rate between current-density, mass-loss and
 penetration units (micro_amp/cm^2, mdd, mm/year, mpy and more) using the
 equivalent weight and density of the corroding metal or alloy, which it
 computes from a composition with a built-in element table and a catalogue of
-252 alloys. It also converts currencies with an editable exchange-rates file
+266 alloys. It also converts currencies with an editable exchange-rates file
 and lists a catalogue of 597 units.
 
 It works in windows (Qt) and on the command line: corrolab convert 1

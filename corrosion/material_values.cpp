@@ -2,7 +2,9 @@
 
 #include "base/lenient_number.h"
 #include "base/number_format.h"
+#include "base/text.h"
 
+#include <cmath>
 #include <limits>
 
 namespace corrolab {
@@ -19,6 +21,16 @@ double FrameValue(const std::string& text)
 FrameMaterial ReadFrame(const FrameTexts& frame)
 {
     return {FrameValue(frame.equivalentWeight), FrameValue(frame.density), FrameValue(frame.ratio)};
+}
+
+std::string UserFrameRatio(const std::string& equivalentWeight, const std::string& density)
+{
+    const auto e = LenientValue(equivalentWeight);
+    const auto d = LenientValue(density);
+    double ratio = e && d ? *e / *d : 0;
+    if (!e || !d || !(*e > 0) || !(*d > 0) || !std::isfinite(ratio))
+        return {};
+    return std::string(Trimmed(FormatFixed(ratio, 1, 4)));
 }
 
 HandBack HandBackTexts(

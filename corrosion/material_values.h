@@ -28,6 +28,14 @@ struct FrameMaterial
 };
 FrameMaterial ReadFrame(const FrameTexts& frame);
 
+// The name the frame shows once the user has typed its equivalent weight or density.
+inline constexpr const char* kUserMaterialName = "User's material";
+
+// The ratio text for an equivalent weight and a density the user typed into the
+// frame: EW / density with 4 decimals ("6.6667"); empty when either does not read
+// as a finite number above 0, so that no penetration unit converts.
+std::string UserFrameRatio(const std::string& equivalentWeight, const std::string& density);
+
 // The frame texts the tools window hands back for its result texts: equivalent
 // weight and density with 3 decimals, the ratio as plain decimals. Empty when
 // the density or the equivalent weight reads as 0 (not calculated).

@@ -19,7 +19,7 @@ done < <(
   grep -hoE '^TEST(_F|_P)?\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\)' tests/*.cpp tests/ui/*.cpp |
     sed -E 's/^TEST_P\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\)/[A-Za-z0-9_]*\/?\1.\2/;
             s/^TEST(_F)?\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\)/\2.\3/'
-  sed -nE 's/^ *add_test\(NAME ([A-Za-z0-9_]+).*/\1/p' tests/CMakeLists.txt
+  sed -nE 's/^ *add_test\(NAME ([A-Za-z0-9_]+)[ )].*/\1/p' tests/CMakeLists.txt
 )
 
 total="$(sed -nE 's/^Total Tests: ([0-9]+)$/\1/p' <<<"$listed")"

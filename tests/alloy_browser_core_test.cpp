@@ -90,7 +90,7 @@ TEST(AlloyFilter, MeetsConditionsByShare)
 TEST(AlloyFilter, MatchesTextInNameBaseOrComposition)
 {
     const AlloyFigures alloy {
-        "Stainless steel Type 316", "Iron", "68.5Fe 17Cr 12Ni 2.5Mo", {}, {}, {}, {}, {}};
+        "Stainless steel Type 316", "Iron", "68.5Fe 17Cr 12Ni 2.5Mo", {}, {}, {}, {}, {}, {}, {}};
     for (const char* text : {"", "316", "stainless", "IRON", "12ni", " type "})
         EXPECT_TRUE(MatchesText(alloy, text)) << text;
     for (const char* text : {"304", "Copper", "13Ni"})

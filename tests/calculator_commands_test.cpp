@@ -24,20 +24,27 @@ TEST(CalculatorCommands, PrintLabelledLinesAndTheSeverity)
     const OutputCase cases[] = {
         {{"massloss", "--mass-loss", "0.650", "--area", "28.5", "--hours", "168", "--density",
              "7.85"},
-            "density: 7.850 g/cm^3\n"
+            "density: 7.850 g/cm^3 (given)\n"
             "corrosion rate: 1.515 mm/year\n"
             "severity: severe (general corrosion, carbon steel)\n"},
         {{"massloss", "--mass-loss", "0.650", "--area", "28.5", "--days", "7", "--density", "7.85",
              "--unit", "mpy"},
-            "density: 7.850 g/cm^3\n"
+            "density: 7.850 g/cm^3 (given)\n"
             "corrosion rate: 59.64 mpy\n"
             "corrosion rate: 1.515 mm/year\n"
             "severity: severe (general corrosion, carbon steel)\n"},
         // Without a material: iron as the main window opens (7.86 g/cm^3).
         {{"massloss", "--mass-loss", "0.010", "--area", "28.5", "--hours", "720"},
-            "density: 7.860 g/cm^3\n"
+            "density: 7.860 g/cm^3 (element)\n"
             "corrosion rate: 0.005431 mm/year\n"
             "severity: low (general corrosion, carbon steel)\n"},
+        // A catalogue alloy's coupon takes the handbook density where the catalogue
+        // has one: 8.76e4 x 1.0 / (10 x 100 x 2.78) = 31.51 mm/year for 2024.
+        {{"massloss", "--mass-loss", "1.0", "--area", "10", "--hours", "100", "--alloy",
+             "Aluminum Alloy 24S (2024)"},
+            "density: 2.780 g/cm^3 (handbook)\n"
+            "corrosion rate: 31.51 mm/year\n"
+            "severity: severe (general corrosion, carbon steel)\n"},
         {{"lpr", "--rp", "1000", "--ba", "120", "--bc", "120"},
             "B: 26.05 mV\n"
             "corrosion current density: 26.05 micro_amp/cm^2\n"

@@ -61,9 +61,16 @@ TEST(CommandLineTexts, ConvertsCurrenciesWithARatesFile)
 TEST(CommandLineTexts, ReportsMaterials)
 {
     EXPECT_EQ(Corrolab({"material", "--metal", "Fe"}).out,
-        "equivalent weight: 27.9235\ndensity: 7.8600\nratio: 3.5526\ntotal: 100\n"
+        "equivalent weight: 27.9235\ndensity: 7.8600 (element)\n"
+        "coupon density: 7.8600 (element)\nratio: 3.5526\ntotal: 100\n"
         "warnings: none\ng102 equivalent weight: 27.9235\ng102 density: 7.8600\n"
         "g102 density source: element\ng102 ratio: 3.5526\n");
+    // The density's source beside it: the window's mean by mass, and a coupon's.
+    const ProcessResult duralumin = Corrolab({"material", "--alloy", "Aluminum Alloy 24S (2024)"});
+    EXPECT_NE(duralumin.out.find("\ndensity: 2.9956 (mass-fraction mean)\n"
+                                 "coupon density: 2.7800 (handbook)\n"),
+        std::string::npos)
+        << duralumin.out;
     const ProcessResult alloy = Corrolab({"material", "--alloy", "Alclad 17 ST"});
     EXPECT_EQ(alloy.status, 0);
     EXPECT_NE(alloy.out.find("total: 99\nwarnings: total not 100\n"), std::string::npos);
@@ -89,7 +96,7 @@ TEST(CommandLineTexts, ListsUnitsAndAlloys)
     EXPECT_EQ(Lines(Corrolab({"units"}).out), 49u);
     EXPECT_EQ(Lines(Corrolab({"units", "- Miscellaneous -"}).out), 542u);
     EXPECT_EQ(Corrolab({"units", "Temperature"}).out, "K\nC\nF\nR\n");
-    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 21u);
+    EXPECT_EQ(Lines(Corrolab({"alloys"}).out), 22u);
     const std::string aluminum = Corrolab({"alloys", "Aluminum"}).out;
     EXPECT_NE(aluminum.find("Alclad 17 ST\t94Al 4Cu 0.5Mg 0.5Mn\n"), std::string::npos);
 }

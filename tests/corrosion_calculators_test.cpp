@@ -236,14 +236,18 @@ TEST_P(SeverityBoundaries, FallOnTheRightSide)
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneralAndPitting, SeverityBoundaries,
+    // General corrosion: the edges of the mpy form, 1, 5 and 10 mpy (0.0254,
+    // 0.127, 0.254 mm/year), so that the printed bands leave no gap.
     ::testing::Values(SeverityCase {0, Attack::General, Severity::Low},
-        SeverityCase {0.0249, Attack::General, Severity::Low},
-        SeverityCase {0.025, Attack::General, Severity::Moderate},
+        SeverityCase {0.025, Attack::General, Severity::Low},
+        SeverityCase {0.02539, Attack::General, Severity::Low},
+        SeverityCase {0.0254, Attack::General, Severity::Moderate},
         SeverityCase {0.12, Attack::General, Severity::Moderate},
-        SeverityCase {0.1299, Attack::General, Severity::Moderate},
+        SeverityCase {0.12699, Attack::General, Severity::Moderate},
+        SeverityCase {0.127, Attack::General, Severity::High},
         SeverityCase {0.13, Attack::General, Severity::High},
-        SeverityCase {0.25, Attack::General, Severity::High},
-        SeverityCase {0.2501, Attack::General, Severity::Severe},
+        SeverityCase {0.254, Attack::General, Severity::High},
+        SeverityCase {0.25401, Attack::General, Severity::Severe},
         SeverityCase {1.515, Attack::General, Severity::Severe},
         SeverityCase {0.1299, Attack::Pitting, Severity::Low},
         SeverityCase {0.13, Attack::Pitting, Severity::Moderate},
@@ -259,12 +263,15 @@ TEST(Severity, MilsPerYearEdgesLandInTheirCategories)
     const auto general = [](double mpy) {
         return Classify(*ConvertRate(mpy, "mpy", "mm/year", IronMaterial()), Attack::General);
     };
-    EXPECT_EQ(general(0.9), Severity::Low);
-    EXPECT_EQ(general(1.0), Severity::Moderate);
-    EXPECT_EQ(general(4.9), Severity::Moderate);
-    EXPECT_EQ(general(5.2), Severity::High);
-    EXPECT_EQ(general(9.8), Severity::High);
-    EXPECT_EQ(general(10.1), Severity::Severe);
+    const struct
+    {
+        double mpy;
+        Severity expected;
+    } rows[] = {{0.9, Severity::Low}, {0.999, Severity::Low}, {1.001, Severity::Moderate},
+        {4.9, Severity::Moderate}, {4.999, Severity::Moderate}, {5.001, Severity::High},
+        {9.8, Severity::High}, {9.999, Severity::High}, {10.001, Severity::Severe}};
+    for (const auto& row : rows)
+        EXPECT_EQ(general(row.mpy), row.expected) << row.mpy << " mpy";
     EXPECT_EQ(SeverityLine(1.515, Attack::General), "severe (general corrosion, carbon steel)");
 }
 

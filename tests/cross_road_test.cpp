@@ -5,6 +5,7 @@
 #include "app/unit_resolution.h"
 #include "base/number_format.h"
 #include "base/text.h"
+#include "calculators/rate_units.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "tests/support/in_process_command_line.h"

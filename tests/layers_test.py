@@ -63,7 +63,10 @@ def main():
         if path.suffix not in (".cpp", ".h") or not path.is_file():
             continue
         relative = path.relative_to(source).as_posix()
-        if relative.split("/")[0] in NOT_LAYERS or "/build" in relative:
+        top = relative.split("/")[0]
+        # Build folders (.gitignore's /build*/: build, build-asan, build-fuzz...)
+        # hold generated code, not layers.
+        if top in NOT_LAYERS or top.startswith("build") or "/build" in relative:
             continue
         folder = folder_of(relative)
         if folder not in arrows:

@@ -75,11 +75,12 @@ TEST(Subcommand, OneLineEscapesControlCharactersAndCapsTheLength)
         EXPECT_EQ(OneLine(text), line) << line;
 
     EXPECT_EQ(OneLine(std::string(400, 'x')), std::string(400, 'x'));
-    EXPECT_EQ(OneLine(std::string(401, 'x')), std::string(397, 'x') + "...");
+    // A longer text keeps its first 400 bytes, then "...".
+    EXPECT_EQ(OneLine(std::string(401, 'x')), std::string(400, 'x') + "...");
     // Never cut inside an escape or a UTF-8 character.
-    EXPECT_EQ(OneLine("abcdefg\x1b", 10), "abcdefg...");
-    EXPECT_EQ(OneLine("abcdef\xc3\xa9xyz", 10), "abcdef...");
-    EXPECT_EQ(OneLine("abcde\xc3\xa9xyzw", 10), "abcde\xc3\xa9...");
+    EXPECT_EQ(OneLine("abcdefghi\x1b", 10), "abcdefghi...");
+    EXPECT_EQ(OneLine("abcdefghi\xc3\xa9", 10), "abcdefghi...");
+    EXPECT_EQ(OneLine("abcdefgh\xc3\xa9xyz", 10), "abcdefgh\xc3\xa9...");
 }
 
 TEST(Subcommand, OptionFormsGiveTheSameResultOnTheCommandLine)

@@ -71,11 +71,14 @@ TEST(UnitCatalogue, FindsTheCategoriesOfAUnit)
     EXPECT_EQ(exact[1].category, "Time");
     EXPECT_TRUE(exact[0].exact);
 
+    // A category with two names holds the unit under both.
     const auto mixed = CategoriesHoldingUnit("PA");
-    ASSERT_EQ(mixed.size(), 1u);
+    ASSERT_EQ(mixed.size(), 2u);
     EXPECT_EQ(mixed[0].category, "Pressure");
+    EXPECT_EQ(mixed[1].category, "Stress");
     EXPECT_EQ(mixed[0].unit, "Pa");
     EXPECT_FALSE(mixed[0].exact);
+    EXPECT_FALSE(mixed[1].exact);
 
     const auto both = CategoriesHoldingUnit("mil");
     ASSERT_GE(both.size(), 2u);

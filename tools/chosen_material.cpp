@@ -1,5 +1,7 @@
 #include "tools/chosen_material.h"
 
+#include "base/text.h"
+
 namespace corrolab {
 
 std::string AlloyName(std::span<const std::string> symbols)
@@ -17,6 +19,13 @@ std::optional<ChosenMaterial> ChooseMaterial(const std::string& equivalentWeight
     if (!handBack.calculated)
         return std::nullopt;
     return ChosenMaterial {handBack.frame, name};
+}
+
+std::string HeldMaterialText(const ChosenMaterial& held)
+{
+    return "The main window holds " + held.name + ": Eq. wt. "
+        + std::string(Trimmed(held.frame.equivalentWeight)) + " g, density "
+        + std::string(Trimmed(held.frame.density)) + " g/cm^3.";
 }
 
 } // namespace corrolab

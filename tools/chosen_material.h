@@ -26,4 +26,8 @@ std::string AlloyName(std::span<const std::string> symbols);
 std::optional<ChosenMaterial> ChooseMaterial(const std::string& equivalentWeight,
     const std::string& density, const std::string& ratio, const std::string& name);
 
+// What the tools window says the main window holds: "The main window holds
+// Cu/Ni/Fe alloy: Eq. wt. 28.513 g, density 8.731 g/cm^3."
+std::string HeldMaterialText(const ChosenMaterial& held);
+
 } // namespace corrolab

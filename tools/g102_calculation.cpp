@@ -69,13 +69,16 @@ std::string_view DensitySourceWord(DensitySource source)
         return "handbook";
     case DensitySource::Element:
         return "element";
+    case DensitySource::Computed:
+        return "computed, volume-additive";
     case DensitySource::VolumeAdditive:
         break;
     }
     return "volume-additive";
 }
 
-G102Calculation CalculateG102(std::span<const G102Row> rows, std::optional<double> handbookDensity)
+G102Calculation CalculateG102(
+    std::span<const G102Row> rows, std::optional<SourcedDensity> alloyDensity)
 {
     G102Calculation calculation;
     std::vector<double> percentages;
@@ -96,7 +99,7 @@ G102Calculation CalculateG102(std::span<const G102Row> rows, std::optional<doubl
     }
 
     const bool useHandbook
-        = handbookDensity && std::isfinite(*handbookDensity) && *handbookDensity > 0;
+        = alloyDensity && std::isfinite(alloyDensity->value) && alloyDensity->value > 0;
     Sums sums;
     for (size_t i = 0; i < rows.size(); ++i) {
         const G102Row& row = rows[i];
@@ -137,8 +140,8 @@ G102Calculation CalculateG102(std::span<const G102Row> rows, std::optional<doubl
     G102Results results;
     results.equivalentWeight = 1 / sums.charge;
     if (useHandbook) {
-        results.density = *handbookDensity;
-        results.densitySource = DensitySource::Handbook;
+        results.density = alloyDensity->value;
+        results.densitySource = alloyDensity->source;
     } else {
         results.density = sums.fraction / sums.volume;
         results.densitySource

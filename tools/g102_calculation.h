@@ -40,11 +40,21 @@ enum class DensitySource {
     Handbook, // the catalogue's handbook density of the alloy
     Element, // one component: the element's own density
     VolumeAdditive, // 1 / sum(f_i / rho_i) over the rows used
+    // The catalogue's figure of an alloy with no published density: the
+    // volume-additive mean worked out with element densities the table lacks.
+    Computed,
 };
 
 // The word the window and the command line show for a density source:
-// "handbook", "element", "volume-additive".
+// "handbook", "element", "volume-additive", "computed, volume-additive".
 std::string_view DensitySourceWord(DensitySource source);
+
+// A density and where it comes from.
+struct SourcedDensity
+{
+    double value = 0; // g/cm^3
+    DensitySource source = DensitySource::VolumeAdditive;
+};
 
 struct G102Results
 {
@@ -66,11 +76,11 @@ struct G102Calculation
 
 // The electron-equivalent mean of ASTM G102: EW = 1 / sum(n_i f_i / W_i), with
 // f_i = p_i / T the mass fraction of the actual total T (a left-out row keeps
-// its mass but carries no charge). The density is `handbookDensity` when given,
-// otherwise the volume-additive mean over the rows used,
-// sum(f_i) / sum(f_i / rho_i). The ratio is EW / density.
+// its mass but carries no charge). The density is the catalogue's figure
+// `alloyDensity`, with its source, when given, otherwise the volume-additive mean
+// over the rows used, sum(f_i) / sum(f_i / rho_i). The ratio is EW / density.
 G102Calculation CalculateG102(
-    std::span<const G102Row> rows, std::optional<double> handbookDensity = std::nullopt);
+    std::span<const G102Row> rows, std::optional<SourcedDensity> alloyDensity = std::nullopt);
 
 // The rows left out, for the window: "Left out of the G102 figures (minor
 // non-metals): row 2 (C 3.4 %), row 3 (Si 2.5 %)."; empty when none was.

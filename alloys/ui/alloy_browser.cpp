@@ -4,6 +4,8 @@
 #include "alloys/ui/alloy_table_model.h"
 #include "base/ui/window_place.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -43,8 +45,10 @@ AlloyBrowser::AlloyBrowser()
     connect(
         loadButton, &QPushButton::clicked, this, [this] { loadRow(table->currentIndex().row()); });
     ShowCount();
-    const int width
-        = table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + 40;
+    // As wide as the columns, but never wider than a 1280-pixel desktop: the
+    // table scrolls sideways beyond that.
+    const int width = std::min(1200,
+        table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + 40);
     RestoreWindowPlace(*this, kPlaceKey, width, fontMetrics().height() * 40);
 }
 

@@ -45,7 +45,8 @@ QVariant AlloyTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const AlloyFigures& a = alloy(index.row());
-    if (role == Qt::TextAlignmentRole && index.column() >= kClassicEquivalentWeight)
+    if (role == Qt::TextAlignmentRole && index.column() >= kClassicEquivalentWeight
+        && index.column() != kDensitySource)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != kSortRole && role != Qt::ToolTipRole)
         return {};
@@ -65,6 +66,10 @@ QVariant AlloyTableModel::data(const QModelIndex& index, int role) const
         return sorting ? SortValue(a.density) : Figure(a.density);
     case kRate:
         return sorting ? SortValue(a.rate) : QVariant(a.rate ? Text(a.rateText) : QString("--"));
+    case kCouponDensity:
+        return sorting ? SortValue(a.couponDensity) : Figure(a.couponDensity);
+    case kDensitySource:
+        return Text(a.densitySource.empty() ? std::string("--") : a.densitySource);
     }
     return {};
 }
@@ -85,10 +90,14 @@ QVariant AlloyTableModel::headerData(int section, Qt::Orientation orientation, i
     case kG102EquivalentWeight:
         return "G102 eq. wt. (g)";
     case kDensity:
-        return "Density (g/cm^3)";
+        return "Density, mass mean (g/cm^3)";
     case kRate:
         return QString::fromUtf8("mm/y at 1 \xC2\xB5"
                                  "A/cm^2 (classic)");
+    case kCouponDensity:
+        return "Coupon density (g/cm^3)";
+    case kDensitySource:
+        return "Density source";
     }
     return {};
 }

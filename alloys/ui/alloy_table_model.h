@@ -23,6 +23,8 @@ public:
         kG102EquivalentWeight,
         kDensity,
         kRate,
+        kCouponDensity,
+        kDensitySource,
         kColumnCount
     };
     static constexpr int kSortRole = Qt::UserRole;

@@ -84,6 +84,12 @@ void Form2::ConnectControls()
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(Qt::Key_Return); });
+    for (QLineEdit* unitBox : {Text2, Text4}) {
+        connect(unitBox, &QLineEdit::textEdited, this, [this] { UnitBoxEdited(); });
+        connect(unitBox, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
+    }
+    for (QLineEdit* frameBox : {Text5, Text6})
+        connect(frameBox, &QLineEdit::textEdited, this, [this] { FrameEdited(); });
 }
 
 void Form2::SetListIndex(QListWidget* list, int index)
@@ -333,6 +339,7 @@ EqWt& Form2::EnsureTools(bool handBackStart)
         connect(eqWt_, &EqWt::materialChosen, this, &Form2::applyMaterial);
         const QSignalBlocker quiet(handBackStart ? nullptr : eqWt_);
         eqWt_->Form_Load();
+        ShowHeldInTools();
         PlaceTools(*eqWt_);
     }
     return *eqWt_;

@@ -175,6 +175,13 @@ private:
     void ShowLabel1(const QString& text);
     void HideBrowsers();
     void ShowStatus(const ConversionOutcome& outcome);
+    // The user typed the frame's equivalent weight or density: the ratio follows
+    // and the frame names the user's material.
+    void FrameEdited();
+    // A typed unit name: the result of other units goes until the next Calculate.
+    void UnitBoxEdited();
+    // Tells an open tools window what the frame now holds.
+    void ShowHeldInTools();
     const CatalogueEntry* ListedEntry(const QListWidget* list) const;
     void OpenProgramFile(const char* name);
     bool RenewOldRates(const FoundDataFile& found, const std::vector<DataFolder>& folders);

@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShortcut>
+
 #include <functional>
 
 namespace corrolab {
@@ -175,6 +177,34 @@ TEST_F(G102Window, FailedCalculationSaysWhyNothingWasHandedBack)
     EXPECT_EQ(Text(tools->LabelNotHandedBack),
         "Nothing was handed back: row 2 (Sn) has G102 valence \"--\".");
     EXPECT_EQ(Text(form->Text6), " 32.592");
+}
+
+// A G102 line whose inputs fail is emptied, as the classic boxes are, so that
+// neither the close box nor Escape hands the last metal's figures back under the
+// new metal's name.
+TEST_F(G102Window, AFailedG102LineIsEmptiedAndNeverHandedBackUnderAnotherName)
+{
+    for (const bool escape : {false, true}) {
+        ChooseMethod("ASTM G102");
+        ChooseMetal("Fe");
+        ASSERT_EQ(FrameName(), "Iron (G102)");
+        ChooseMetal("Ir");
+        EXPECT_FALSE(tools->Label1[2]->isHidden()) << escape;
+        EXPECT_EQ(Text(tools->TextG102Weight), "") << escape;
+        EXPECT_EQ(Text(tools->TextG102Density), "") << escape;
+        EXPECT_EQ(Text(tools->TextG102Ratio), "") << escape;
+        if (escape) {
+            auto* shortcut = tools->findChild<QShortcut*>();
+            ASSERT_NE(shortcut, nullptr);
+            ASSERT_EQ(shortcut->key(), QKeySequence(Qt::Key_Escape));
+            emit shortcut->activated();
+        } else
+            tools->close();
+        EXPECT_FALSE(tools->isVisible()) << escape;
+        EXPECT_EQ(FrameName(), "Iron (G102)") << escape;
+        EXPECT_EQ(Text(form->Text6), " 27.923") << escape;
+        form->Command6->click();
+    }
 }
 
 TEST_F(G102Window, EditedRowsChangeTheFiguresAndTheDensitySource)

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace corrolab {
 namespace {
@@ -422,6 +423,45 @@ TEST_F(ToolsWindow, PercentageCascadeNeverWritesANegativePercentage)
             EXPECT_EQ(handBacks, 0) << name;
         } else {
             EXPECT_GE(handBacks, 1) << name;
+        }
+    }
+}
+
+// Keystroke by keystroke, the main window holds either what the tools window
+// shows as handed back, or what the tools window says the main window holds.
+TEST_F(ToolsWindow, TheMainWindowNeverHoldsAMaterialTheToolsWindowDoesNotShow)
+{
+    tools->Option2[1]->click();
+    tools->LoadComposition("70Cu 30Ni 0Fe");
+    const auto said = [this] {
+        std::string text;
+        for (const QLabel* label : tools->findChildren<QLabel*>())
+            if (label->isVisible())
+                text += label->text().toStdString() + "\n";
+        return text;
+    };
+    const std::pair<int, std::string> edits[] = {{0, "80"}, {1, "-5"}, {1, "5"}, {0, "-"}};
+    for (const auto& [row, typed] : edits) {
+        tools->Text2[row]->selectAll();
+        for (const char key : typed) {
+            QTest::keyClicks(tools->Text2[row], QString(QChar(key)));
+            const std::string step = "row " + std::to_string(row + 1) + " typed "
+                + Cell(tools->Text2[row]) + "\n" + said();
+            const Frame held = MainFrame();
+            if (tools->LabelNotHandedBack->text().isEmpty()) {
+                // Handed back: the frame shows the tools window's result.
+                EXPECT_EQ(held.name, "Cu/Ni/Fe alloy") << step;
+                double density = LenientValueOrZero(Cell(tools->Text8));
+                EXPECT_EQ(held.density, FormatFixed(density, 1, 3)) << step;
+            } else {
+                // Not handed back: the tools window says what the main window holds.
+                const auto trimmed = [](const std::string& text) {
+                    return QString::fromStdString(text).trimmed().toStdString();
+                };
+                const std::string shown = "The main window holds " + held.name + ": Eq. wt. "
+                    + trimmed(held.equivalentWeight) + " g, density " + trimmed(held.density);
+                EXPECT_NE(said().find(shown), std::string::npos) << step;
+            }
         }
     }
 }

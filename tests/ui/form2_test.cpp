@@ -1,12 +1,14 @@
 #include "window_fixture.h"
 
 #include "base/lenient_number.h"
+#include "calculators/rate_units.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <functional>
 
 namespace corrolab {
@@ -155,6 +157,42 @@ TEST_F(Conversion, FollowsTheMaterialFrame)
     EXPECT_NEAR(LenientValueOrZero(Result()), 1 / 96500.0 * 10 * 31557600 * 7.1, 0.1);
 }
 
+// Typing into the frame's equivalent weight or density makes it the user's
+// material: the ratio follows, the name says so, and the calculators read the
+// same material as the main window.
+TEST_F(Conversion, AnEditedFrameIsTheUsersMaterial)
+{
+    const struct
+    {
+        QLineEdit* box;
+        const char* typed;
+        const char* ratio;
+        double equivalentWeight;
+        double density;
+    } edits[] = {
+        {form->Text6, "30", "3.8167", 30, 7.86}, // 4 decimals, cut as the tools window cuts
+        {form->Text5, "4.5", "6.6666", 30, 4.5},
+        {form->Text6, "55.85", "12.4111", 55.85, 4.5},
+    };
+    for (const auto& edit : edits) {
+        edit.box->selectAll();
+        QTest::keyClicks(edit.box, edit.typed);
+        EXPECT_EQ(form->Text10->text().toStdString(), edit.ratio) << edit.typed;
+        EXPECT_EQ(form->Label2[3]->text().toStdString(), "User's material") << edit.typed;
+        Convert("1", "micro_amp/cm^2", "mpy");
+        // 1 micro_amp/cm^2 is .4573 mpy for iron's 3.5526 cm^3.
+        const double mpy = 0.4573 / 3.5526 * edit.equivalentWeight / edit.density;
+        EXPECT_NEAR(LenientValueOrZero(Result()), mpy, 0.001) << edit.typed;
+        const CalculatorMaterial material = form->CurrentMaterial();
+        EXPECT_EQ(material.name, "User's material") << edit.typed;
+        EXPECT_NEAR(material.equivalentWeight, edit.equivalentWeight, 1e-9) << edit.typed;
+        EXPECT_NEAR(material.density, edit.density, 1e-3) << edit.typed;
+        const auto calculated = ConvertRate(1, "micro_amp/cm^2", "mpy", material);
+        ASSERT_TRUE(calculated) << edit.typed;
+        EXPECT_NEAR(*calculated, mpy, 0.0005) << edit.typed;
+    }
+}
+
 TEST_F(Conversion, HostileInputNeverShowsGarbage)
 {
     const char* values[] = {"1e400", "-0", "NaN", "\x01\x02", "\xc3\xa9t\xc3\xa9", "--"};
@@ -223,6 +261,36 @@ TEST_F(Categories, ChoosingACategoryListsItsUnitsInBothLists)
     EXPECT_EQ(form->Label1->text(), "");
 }
 
+// A typed unit name empties the result until the next Calculate, which Enter in
+// either unit box presses; the scientific form never brings the old result back.
+TEST_F(Categories, AResultShowsOnlyBesideTheUnitsItWasComputedFor)
+{
+    Choose(form->Combo5, "Length");
+    const struct
+    {
+        QLineEdit* box;
+        const char* typed;
+        const char* result;
+    } edits[] = {
+        {form->Text4, "m", " 201.168"},
+        {form->Text2, "mile", " 1609.344"},
+        {form->Text4, "km", " 1.609"},
+    };
+    Convert("1", "furlong", "micron");
+    ASSERT_EQ(Result(), " 201168000.000");
+    for (const auto& edit : edits) {
+        const std::string before = Result();
+        edit.box->selectAll();
+        QTest::keyClicks(edit.box, edit.typed);
+        EXPECT_EQ(Result(), "") << edit.typed << " after " << before;
+        form->Check1->click();
+        EXPECT_EQ(Result(), "") << edit.typed;
+        form->Check1->click();
+        QTest::keyClick(edit.box, Qt::Key_Return);
+        EXPECT_EQ(Result(), edit.result) << edit.typed;
+    }
+}
+
 using Modes = WindowTest;
 
 TEST_F(Modes, DictionaryModeAndBack)
@@ -278,6 +346,19 @@ TEST_F(Modes, DictionaryListsACategoryAndDefinesAUnit)
     form->Text1->setText("parsec");
     form->Command1->click();
     EXPECT_EQ(form->Text3->toPlainText(), "No category holds \"parsec\".");
+}
+
+// Define lists both names of a category with two, as the help's example says.
+TEST_F(Modes, DefineListsEveryCategoryThatHoldsTheName)
+{
+    form->Option1[1]->click();
+    for (const char* name : {"Pa", "psi", "ksi", "N/mm^2"}) {
+        form->Text1->setText(name);
+        form->Command1->click();
+        const QString listing = form->Text3->toPlainText();
+        EXPECT_TRUE(listing.contains("Pressure:") && listing.contains("Stress:"))
+            << name << ": " << listing.toStdString();
+    }
 }
 
 } // namespace

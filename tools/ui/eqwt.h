@@ -91,6 +91,9 @@ public:
     QLabel* LabelLeftOut = nullptr; // rows left out of the G102 figures
     QLabel* LabelDifference = nullptr; // the two equivalent weights differ by > 5 %
     QLabel* LabelNotHandedBack = nullptr; // why the last calculation handed nothing back
+    QLabel* LabelHeld = nullptr; // what the main window holds
+    // Shows what the main window's frame now holds, whoever put it there.
+    void ShowHeldMaterial(const ChosenMaterial& held);
     HandBackMethod handBackMethod() const;
 
     // Handlers.

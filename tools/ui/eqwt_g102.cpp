@@ -69,6 +69,7 @@ void EqWt::BuildG102Controls()
     LabelLeftOut = MakeLabel(this, "", {});
     LabelDifference = MakeLabel(this, "", {});
     LabelNotHandedBack = MakeLabel(this, "", {});
+    LabelHeld = MakeLabel(this, "", {});
     SetTextColour(LabelNotHandedBack, Qt::red);
 }
 
@@ -87,7 +88,7 @@ int EqWt::PlaceG102Controls(int top)
     const int frameTop = top + 60;
     FrameG102->move(FrameG102->x(), TwipsToPixels(frameTop));
     int lineTop = frameTop + kFrameHeight + 30;
-    for (QLabel* line : {LabelLeftOut, LabelDifference, LabelNotHandedBack}) {
+    for (QLabel* line : {LabelLeftOut, LabelDifference, LabelNotHandedBack, LabelHeld}) {
         line->setGeometry(Twips(120, lineTop, kFrameWidth, kLineHeight));
         lineTop += kLineSpacing;
     }
@@ -128,18 +129,19 @@ std::vector<G102Row> EqWt::G102Rows() const
 void EqWt::ShowG102Line(const MaterialCalculation& classic)
 {
     const std::vector<G102Row> rows = G102Rows();
-    // The handbook density holds while the grid still holds the alloy as picked.
-    std::optional<double> handbook;
+    // The catalogue's density holds while the grid still holds the alloy as picked.
+    std::optional<SourcedDensity> catalogue;
     if (Option2[1]->isChecked() && !Combo4->currentText().isEmpty()) {
         std::vector<Component> grid;
         for (const G102Row& row : rows)
             grid.push_back({row.symbol, row.percentage});
-        handbook = HandbookDensityFor(Combo4->currentText().toStdString(), grid);
+        catalogue = CatalogueDensityFor(Combo4->currentText().toStdString(), grid);
     }
-    g102_ = CalculateG102(rows, handbook);
+    g102_ = CalculateG102(rows, catalogue);
     if (!g102_.results) {
-        LabelLeftOut->clear();
-        LabelDifference->clear();
+        // No G102 figure stays beside inputs that do not produce it: the close box
+        // would hand it back under the new material's name.
+        ClearG102Line();
         return;
     }
     const G102Results& results = *g102_.results;
@@ -162,6 +164,11 @@ void EqWt::ClearG102Line()
     LabelG102Density->setText("Density");
     LabelLeftOut->clear();
     LabelDifference->clear();
+}
+
+void EqWt::ShowHeldMaterial(const ChosenMaterial& held)
+{
+    LabelHeld->setText(Q(HeldMaterialText(held)));
 }
 
 bool EqWt::ChosenFiguresReady(bool classicCalculated)

@@ -263,7 +263,7 @@ TEST(CalculatorCommands, EverySubcommandThatPrintsFiguresTakesJson)
     } cases[] = {
         {{"massloss", "--mass-loss", "0.650", "--area", "28.5", "--days", "7", "--density", "7.85",
              "--unit", "mpy", "--json"},
-            "{\"density_g_cm3\": 7.85, \"corrosion_rate\": 59.6"},
+            "{\"density_g_cm3\": 7.85, \"density_source\": \"given\", \"corrosion_rate\": 59.64"},
         {{"lpr", "--rp", "1000", "--b", "26", "--json"}, "{\"B_mV\": 26, "},
         {{"life", "--thickness", "10", "--minimum", "6", "--rate", "0.5", "--measured",
              "2024-01-01", "--json"},

@@ -413,8 +413,14 @@ bool PolarizationWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != chartView->viewport())
         return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove
+        && type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    // Only the mouse events are QMouseEvents: the viewport gets paint, resize
+    // and hover events through the same filter.
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton) {
             dragStart_ = mouse->position().toPoint();

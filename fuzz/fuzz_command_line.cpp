@@ -34,6 +34,21 @@ size_t Count(const std::string& text, char c)
     return n;
 }
 
+// What a successful run may say on standard error: that a value with more after
+// it was read as its leading number, one line per value. The rates file in use
+// is the user's own and is not fuzzed, so its notes cannot appear here.
+bool OnlyNotes(std::string_view err)
+{
+    constexpr std::string_view kNote = "corrolab: read \"";
+    while (!err.empty()) {
+        const size_t end = err.find('\n');
+        if (end == std::string_view::npos || !err.starts_with(kNote))
+            return false;
+        err.remove_prefix(end + 1);
+    }
+    return true;
+}
+
 } // namespace
 } // namespace corrolab::fuzz
 
@@ -75,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Fail(__FILE__, __LINE__, "a failed request prints no result");
     if (status == 2 && errText.find("Usage: corrolab") == std::string::npos)
         Fail(__FILE__, __LINE__, "wrong usage prints the usage");
-    if (status == 0 && !errText.empty())
-        Fail(__FILE__, __LINE__, "success says nothing on standard error");
+    if (status == 0 && !OnlyNotes(errText))
+        Fail(__FILE__, __LINE__, "success says at most which number a value was read as");
     if (args[0] == "convert" && status == 0 && ShowsNonFinite(outText))
         Fail(__FILE__, __LINE__, "no conversion result shows inf or nan");
     return 0;

@@ -57,7 +57,8 @@ Checked<CalculatorMaterial> G102Material(MaterialKind kind, const std::string& t
             "material", "the material '" + text + "' has no G102 density or equivalent weight"};
     return CalculatorMaterial {NameWithMethod(text, HandBackMethod::G102),
         handBack.equivalentWeight, handBack.density,
-        std::string(DensitySourceWord(g102.results->densitySource))};
+        std::string(DensitySourceWord(g102.results->densitySource)),
+        ReadFrame(handBack.frame).ratio};
 }
 
 } // namespace
@@ -83,8 +84,11 @@ Checked<CalculatorMaterial> LookUpMaterial(
     const auto density = CouponDensity(kind == MaterialKind::Alloy ? text : "", *rows);
     if (!density)
         return InputError {"material", "the material '" + text + "' has no density"};
+    // Where that density is the frame's own (a pure metal), the frame's ratio
+    // goes with it, so that the figures are the main window's.
+    const double ratio = density->value == handBack.density ? ReadFrame(handBack.frame).ratio : 0;
     return CalculatorMaterial {text, handBack.equivalentWeight, density->value,
-        std::string(DensitySourceWord(density->source))};
+        std::string(DensitySourceWord(density->source)), ratio};
 }
 
 } // namespace corrolab

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace corrolab {
 
@@ -12,7 +13,7 @@ namespace {
 
 std::optional<double> Factor(std::string_view unit, const CalculatorMaterial& material)
 {
-    const double ratio = material.density > 0 ? material.equivalentWeight / material.density : 0;
+    const double ratio = material.EquivalentVolume();
     for (const UnitFactor& entry : CorrosionRateFactors(material.equivalentWeight, ratio))
         if (entry.name == unit)
             return entry.factor;
@@ -26,10 +27,16 @@ bool Usable(const std::optional<double>& factor)
 
 } // namespace
 
+CalculatorMaterial FrameCalculatorMaterial(std::string name, const FrameMaterial& frame)
+{
+    return {std::move(name), frame.equivalentWeight, frame.density, {}, frame.ratio};
+}
+
 CalculatorMaterial IronMaterial()
 {
-    const FrameMaterial frame = ReadFrame(kStartFrame);
-    return {"Iron", frame.equivalentWeight, frame.density, "element"};
+    CalculatorMaterial iron = FrameCalculatorMaterial("Iron", ReadFrame(kStartFrame));
+    iron.densitySource = "element";
+    return iron;
 }
 
 std::vector<std::string> RateUnitNames()

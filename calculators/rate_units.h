@@ -10,13 +10,31 @@ namespace corrolab {
 // The material a calculator works with: its name, equivalent weight (g) and
 // density (g/cm^3), and where the density comes from ("handbook",
 // "volume-additive", "element", "given"; empty for the main window's frame).
+// `ratio` is the equivalent weight over the density as the main window's frame
+// holds it (3.5526 for iron, from the unrounded figures), so that a calculator
+// reading the frame converts exactly as the main window does; 0 where only the
+// two figures are known.
 struct CalculatorMaterial
 {
     std::string name;
     double equivalentWeight = 0;
     double density = 0;
     std::string densitySource = {};
+    double ratio = 0;
+
+    // cm^3 per equivalent: the frame's ratio, else equivalent weight / density
+    // (0 without a density).
+    double EquivalentVolume() const
+    {
+        return ratio > 0 ? ratio : density > 0 ? equivalentWeight / density : 0;
+    }
 };
+
+struct FrameMaterial;
+
+// The material the main window's frame holds, under the name it shows: its two
+// figures and its ratio, so that every calculator converts as the main window.
+CalculatorMaterial FrameCalculatorMaterial(std::string name, const FrameMaterial& frame);
 
 // Iron as the main window opens.
 CalculatorMaterial IronMaterial();

@@ -115,12 +115,16 @@ CalculatorMaterial Material(const Options& options)
             ThrowFailure(looked.error().message);
         material = *looked;
     }
+    // A figure given is a material of its own: its ratio is the figures'.
     if (const auto density = OptionalNumber(options, "--density")) {
         material.density = *density;
         material.densitySource = "given";
+        material.ratio = 0;
     }
-    if (const auto ew = OptionalNumber(options, "--ew"))
+    if (const auto ew = OptionalNumber(options, "--ew")) {
         material.equivalentWeight = *ew;
+        material.ratio = 0;
+    }
     return material;
 }
 

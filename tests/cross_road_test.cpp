@@ -1,6 +1,7 @@
 // The same inputs through every road a user can take: the main window's
 // conversion (the tools window's hand-back, the unit table and the resolution
-// Form2::GetResult uses) and the command line.
+// Form2::GetResult uses), the calculators reading that frame, and the command
+// line.
 #include "alloys/alloy_catalogue.h"
 #include "app/unit_resolution.h"
 #include "base/number_format.h"
@@ -96,6 +97,26 @@ TEST(CrossRoad, TheTenCorrosionUnitsGiveOneTextInTheWindowAndOnTheCommandLine)
                 ASSERT_FALSE(window.empty()) << row;
                 EXPECT_EQ(CommandLineText(WithMaterial(road, {"convert", "1", from, to})), window)
                     << row;
+            }
+        }
+    }
+}
+
+TEST(CrossRoad, TheCalculatorsConvertTheMainWindowsFrameAsTheMainWindowDoes)
+{
+    // The same number: the main window keeps its ratio of factors in single
+    // precision (a relative 6e-8), the calculators in double. Iron's figures
+    // taken as 27.92 / 7.86 instead of the frame's ratio would be 1.2e-4 off.
+    for (const Road& road : kMaterials) {
+        const CalculatorMaterial material = FrameCalculatorMaterial(Label(road), WindowFrame(road));
+        for (const std::string& from : {std::string("micro_amp/cm^2"), std::string("mm/year")}) {
+            for (const std::string& to : RateUnitNames()) {
+                const std::string row = Label(road) + ": 1 " + from + " in " + to;
+                const auto window = WindowConversion(road, from, to).Apply("1", false).number;
+                ASSERT_TRUE(window.has_value()) << row;
+                const auto calculated = ConvertRate(1, from, to, material);
+                ASSERT_TRUE(calculated.has_value()) << row;
+                EXPECT_NEAR(*calculated, *window, 1e-6 * *window) << row;
             }
         }
     }

@@ -21,7 +21,7 @@ CalculatorMaterial Form2::CurrentMaterial() const
 {
     const FrameMaterial frame = ReadFrame(
         {Text6->text().toStdString(), Text5->text().toStdString(), Text10->text().toStdString()});
-    return {Label2[3]->text().simplified().toStdString(), frame.equivalentWeight, frame.density};
+    return FrameCalculatorMaterial(Label2[3]->text().simplified().toStdString(), frame);
 }
 
 } // namespace corrolab

@@ -106,10 +106,10 @@ CalculatorPage::CalculatorPage(const QString& title, MaterialSource source, QWid
 
 void CalculatorPage::LoadMaterial()
 {
-    const CalculatorMaterial material = source_();
-    materialName->setText(FromStd(material.name));
-    equivalentWeight->setText(FromStd(ResultNumber(material.equivalentWeight)));
-    density->setText(FromStd(ResultNumber(material.density)));
+    loaded_ = source_();
+    materialName->setText(FromStd(loaded_.name));
+    equivalentWeight->setText(FromStd(ResultNumber(loaded_.equivalentWeight)));
+    density->setText(FromStd(ResultNumber(loaded_.density)));
     Recalculate();
 }
 
@@ -259,6 +259,11 @@ Checked<CalculatorMaterial> CalculatorPage::Material()
     const Checked<double> d = Number("density", "the density", true);
     if (!d)
         return d.error();
+    // Unedited boxes stand for the loaded material, whose ratio the main window
+    // uses; edited ones for a material of exactly the figures typed.
+    if (ToStd(equivalentWeight->text()) == ResultNumber(loaded_.equivalentWeight)
+        && ToStd(density->text()) == ResultNumber(loaded_.density))
+        return loaded_;
     return CalculatorMaterial {ToStd(materialName->text()), *ew, *d};
 }
 

@@ -90,6 +90,9 @@ protected:
     QGridLayout* inputs_ = nullptr;
 
 private:
+    // The material as it was loaded, with the frame's ratio; the boxes' figures
+    // stand for it until the user edits them.
+    CalculatorMaterial loaded_;
     struct InputRow
     {
         std::string key;

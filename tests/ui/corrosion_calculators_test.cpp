@@ -205,6 +205,16 @@ TEST_F(Calculators, PolarizationResistanceFromTafelSlopes)
     EXPECT_EQ(page->results->Value("Corrosion current density"), "1.000");
     EXPECT_EQ(page->results->Value("Corrosion rate"), "0.01162");
     EXPECT_EQ(page->results->Value("Severity (general)"), "low");
+    // The boxes as loaded stand for the main window's iron and its ratio
+    // (3.5526: .4574 mpy, as the main window converts); a typed figure makes a
+    // material of the figures shown (27.92 / 7.86 = 3.55216: .4573 mpy).
+    Choose(page->unit, "mpy");
+    EXPECT_EQ(page->results->Value("Corrosion rate"), "0.4574");
+    Type(page, "density", "7.86");
+    EXPECT_EQ(page->results->Value("Corrosion rate"), "0.4573");
+    page->fromMainWindow->click();
+    EXPECT_EQ(page->results->Value("Corrosion rate"), "0.4574");
+    Choose(page->unit, "mm/year");
 
     Choose(page->bSource, "From Tafel slopes");
     const BadInput cases[] = {

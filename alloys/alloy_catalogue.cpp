@@ -49,9 +49,10 @@ namespace {
 //   silver: sterling 10.36, BAg-8 10.0 (brazing-alloy makers); tungsten heavy alloys: the middle
 //     of the ASTM B777 class ranges; Stellite 6 and 21, TZM: Kennametal and Plansee data;
 //   titanium: ASTM B265 / ASM Handbook Vol. 2 (Grades 2, 7, 12 4.51; Grade 9 4.48; Grade 5 4.43).
-// Rows whose figure was corrected or checked against a second source, and the rows added for
-// the duplex, superaustenitic, nickel, cobalt, bronze and aluminium grades, name their source in
-// a comment of their own.
+// Rows whose figure was corrected, or whose second source disagrees by more than 1 %, and the
+// rows added for the duplex, superaustenitic, nickel, cobalt, bronze and aluminium grades, name
+// their sources in a comment of their own. alloys/density_sources.md lists the second source
+// found for each other handbook density, and the rows for which none was found.
 //
 // Aluminum keeps the traditional catalogue entries under their traditional strings:
 //   Alclad 17 ST       the 17S (2017) core alloy, nominally 4 Cu, 0.5 Mg, 0.5 Mn, written "94Al"
@@ -128,6 +129,8 @@ constexpr Alloy kCerium[] = {
 };
 
 constexpr Alloy kCopper[] = {
+    // Muntz metal: 8.39 (CDA, C28000); MakeItFrom gives 8.0 to two figures, and
+    // 8.0 for C46400 as well, where Concast gives 8.41: kept 8.39.
     {"Muntz metal (yellow metal, 60/40 brass)", "60Cu 40Zn Fe", 8.39},
     {"Naval brass (C46400)", "60Cu 39.2Zn 0.8Sn", 8.41},
     {"Phosphor bronze (cryogenic grade)", "94.8Cu 5Sn 0.2P", 8.86},
@@ -138,6 +141,9 @@ constexpr Alloy kCopper[] = {
     {"Cartridge brass (70/30, C26000)", "70Cu 30Zn", 8.53},
     {"High brass (yellow brass)", "65Cu 35Zn", 8.47},
     {"Red brass (85/15, C23000 type; \"low brass\" in some older texts)", "85Cu 15Zn", 8.75},
+    // CuAl8 7.78 and CuAl10Fe3 7.65 (CDA, C61000 and C62300); MakeItFrom gives 8.5
+    // and 8.3 to two figures, above every maker's sheet for aluminium bronzes
+    // (C63000 7.58 at Randall Bearings, C95400 7.45): kept the CDA figures.
     {"Aluminum bronze CuAl8 (8% aluminum bronze)", "92Cu 8Al", 7.78},
     {"Aluminum bronze CuAl10Fe3", "87.25Cu 9.75Al 3Fe", 7.65},
     {"Nickel aluminum bronze CuAl10Fe5Ni5", "81Cu 10Al 5Ni 4Fe", 7.58},
@@ -209,6 +215,8 @@ constexpr Alloy kIron[] = {
     {"Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo", 8.00},
     {"Stainless steel Type 410", "87.88Fe 12Cr 0.12C", 7.80},
     {"Stainless steel Type 440C", "81.2Fe 17Cr 1.1C 0.7Mo"},
+    // Type 430: 7.80 (ASM Handbook Vol. 1); makers give 7.74 (AK Steel, 0.28
+    // lb/in^3) down to 7.64 (Rolled Metal Products, 0.276): kept 7.80.
     {"Stainless steel Type 430", "83Fe 17Cr", 7.80},
     {"AISI 4340 nickel-chromium-molybdenum steel", "95.7Fe 1.83Ni 0.8Cr 0.78Mn 0.41C 0.25Si 0.25Mo",
         7.85},
@@ -278,6 +286,7 @@ constexpr Alloy kMagnesium[] = {
     {"AM60", "93.85Mg 6Al 0.15Mn", 1.79},
     {"AZ31B", "95.8Mg 3Al 1Zn 0.2Mn", 1.77},
     {"AS41", "94.8Mg 4.2Al 1Si"},
+    // AZ63A: 1.84 (ASM Handbook Vol. 2); MakeItFrom 1.8 to two figures.
     {"AZ63A (sand casting)", "90.85Mg 6Al 3Zn 0.15Mn", 1.84},
     {"AZ92A (sand casting)", "88.9Mg 9Al 2Zn 0.1Mn", 1.83},
     {"AM100A (casting)", "89.9Mg 10Al 0.1Mn"},
@@ -306,6 +315,9 @@ constexpr Alloy kNickel[] = {
     // electrotechnik.net's Nichrome overview; Cr20Ni80 makers' sheets 8.40).
     {"Nichrome (80-20)", "80Ni 20Cr", 8.40},
     {"Nichrome 60 (Chromel C, N6)", "60Ni 24Fe 16Cr", 8.20},
+    // Chromel P: 8.73 (thermocouple-alloy data); a type K cable maker's page
+    // gives 8.5, below the volume-additive 8.70 of its nickel and chromium:
+    // kept 8.73.
     {"Chromel (Chromel P, type K positive leg)", "90Ni 10Cr", 8.73},
     {"Alumel (type K negative leg)", "95Ni 2Mn 2Al 1Si", 8.61},
     {"Permalloy", "80Ni 20Fe"},
@@ -404,6 +416,8 @@ constexpr Alloy kZinc[] = {
     {"ZA-8", "90.53Zn 8.4Al 1.05Cu 0.02Mg", 6.3},
     {"ZA-12", "88.13Zn 11Al 0.85Cu 0.02Mg", 6.0},
     {"ZA-27", "70.98Zn 26.75Al 2.25Cu 0.02Mg", 5.0},
+    // Zamak 7: 6.6 (Empire Die Casting, as Zamak 3 and 5); IMFG's table gives
+    // 0.247 lb/in^3 (6.84) beside 0.24 for Zamak 3 and 5: kept 6.6.
     {"Zamak 7", "95.87Zn 4.1Al 0.02Mg 0.01Ni", 6.6},
 };
 

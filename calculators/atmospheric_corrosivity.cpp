@@ -13,16 +13,17 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// ISO 9223:2012, clause 8.2: the dose-response functions of the first-year
-// corrosion rate (ISOCORRAG, MICAT and UN/ECE ICP Materials exposures):
+// ISO 9223:2012: the dose-response functions of the first-year corrosion rate
+// (ISOCORRAG, MICAT and UN/ECE ICP Materials exposures):
 //   r = a * Pd^p * exp(h * RH + f(T)) + c * Sd^s * exp(k * RH + m * T)
 //   f(T) = cold * (T - 10) for T <= 10 C, warm * (T - 10) above,
 // in um/year for carbon steel, zinc and copper and in g/(m^2 a) for aluminium.
 // The carbon steel function as published with the ISO 9223 steel corrosion map
 // of engineeringdirector.com and in the ISO 9223/9224 model of the CorWiz
 // project (Institute of Surface Science). The zinc, copper and aluminium
-// coefficients, aluminium's unit and the one set of limits below for all four
-// metals have not yet been checked against a copy of the standard.
+// functions, every coefficient and the units, as a public dose-response
+// calculator citing ISO 9223:2012 writes them out; no second independent copy
+// of those three was found, nor the standard's own text.
 struct DoseResponseFunction
 {
     double a, p, h, cold, warm; // the SO2 term
@@ -56,11 +57,11 @@ constexpr Range kRanges[] = {
 
 // ISO 9223:2012 Table 2: the upper edge of each category's first-year loss,
 // C1 to CX, by mass (g/(m^2 a)) and by thickness (um/a). Aluminium has only the
-// mass column: C1 is "negligible", CX is open above 10. The steel mass column
-// as the CorWiz project tabulates it from DIN EN ISO 9223:2012-05; the steel
-// thickness column as cotes.com lists it; zinc's thickness column as
-// galv-est.ee lists it after ISO 14713 (rounded there to 2, 4 and 8). The zinc
-// mass, copper and aluminium columns still want checking against the standard.
+// mass column: C1 is "negligible", CX is open above 10. Every edge of the four
+// metals in both units as the CorWiz project's extract of DIN EN ISO 9223
+// Table 2 gives it; the steel thickness column also as cotes.com lists it, the
+// steel and zinc columns up to C5 as the offshore-structures handbook's Table
+// 6.7 (what-when-how.com) gives them.
 struct Bands
 {
     std::array<double, 6> mass;

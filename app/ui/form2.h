@@ -167,6 +167,8 @@ private:
     // Makes the tools window a tool window of this one again, where it stands;
     // needed after this window's own window was made anew ("Always on Top").
     void TieToolsToThisWindow();
+    // After this window got a new native window: every shown window of it.
+    void TieShownWindowsToThisWindow();
     void ConnectControls();
     void ConnectMenu();
     void Define();

@@ -129,6 +129,30 @@ void Form2::CopyResult()
         QApplication::clipboard()->setText(result);
 }
 
+namespace {
+
+// Makes `window` a window of `owner` again (with `flags`), and puts it back where
+// it was if it was shown.
+void TieTo(QWidget* owner, QWidget* window, Qt::WindowFlags flags)
+{
+    const bool shown = window->isVisible();
+    const QRect place = window->geometry();
+    const QPoint framePlace = window->frameGeometry().topLeft();
+    window->setParent(owner, flags);
+    if (shown) {
+        // A window mapped again at once under the same id can come back without
+        // its frame: it gets a new one.
+        if (QWindow* native = window->windowHandle())
+            native->destroy();
+        window->setGeometry(place);
+        window->show();
+        window->move(framePlace);
+        window->raise();
+    }
+}
+
+} // namespace
+
 void Form2::TieToolsToThisWindow()
 {
     if (!eqWt_)
@@ -137,20 +161,17 @@ void Form2::TieToolsToThisWindow()
     // window, also when that stays on top. Making the main window stay on top
     // gives it a new native window, so the tie is made again, which hides the
     // tools window: it comes back where it was.
-    const bool shown = eqWt_->isVisible();
-    const QRect place = eqWt_->geometry();
-    const QPoint framePlace = eqWt_->frameGeometry().topLeft();
-    eqWt_->setParent(this, Qt::Tool);
-    if (shown) {
-        // A window mapped again at once under the same id can come back without
-        // its frame: it gets a new one.
-        if (QWindow* native = eqWt_->windowHandle())
-            native->destroy();
-        eqWt_->setGeometry(place);
-        eqWt_->show();
-        eqWt_->move(framePlace);
-        eqWt_->raise();
-    }
+    TieTo(this, eqWt_, Qt::Tool);
+}
+
+void Form2::TieShownWindowsToThisWindow()
+{
+    TieToolsToThisWindow();
+    // The other windows shown over this one (the settings, the calculators, the
+    // browsers) lose their tie the same way and would drop behind it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != eqWt_ && child->isWindow() && child->isVisible())
+            TieTo(this, child, child->windowFlags());
 }
 
 void Form2::PlaceTools(EqWt& tools)

@@ -2,9 +2,6 @@
 #include "app/ui/form2.h"
 
 #include "alloys/ui/alloy_browser.h"
-#include "base/ui/window_place.h"
-#include "datafiles/data_folders.h"
-#include "datafiles/editable_data_file.h"
 #include "app/program_info.h"
 #include "base/ui/window_place.h"
 #include "calculators/ui/corrosion_calculators.h"
@@ -64,10 +61,14 @@ void Form2::setAlwaysOnTop(bool on)
 {
     alwaysOnTop_ = on;
     platform_.SetTopmost(this, on);
-    TieToolsToThisWindow();
+    TieShownWindowsToThisWindow();
     menu.mnuAT->setChecked(on);
-    if (auto* settings = findChild<SettingsDialog*>())
+    if (auto* settings = findChild<SettingsDialog*>()) {
         settings->Refresh();
+        // Changed from the settings: they stay where the user works.
+        if (settings->isVisible())
+            settings->activateWindow();
+    }
 }
 
 void Form2::OpenProgramFile(const char* name)

@@ -84,6 +84,11 @@ bool QtPlatform::StartTextEditor(const std::filesystem::path& file)
 
 void QtPlatform::SetTopmost(QWidget* window, bool topmost)
 {
+    ApplyStaysOnTop(window, topmost);
+}
+
+void ApplyStaysOnTop(QWidget* window, bool topmost)
+{
     const bool wasVisible = window->isVisible();
     const QPoint place = window->pos();
     window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);

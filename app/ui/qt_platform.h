@@ -4,6 +4,10 @@
 
 namespace corrolab {
 
+// Makes a window stay above the others, or no longer, keeping it where it was
+// on screen. A visible window gets a new native window for it.
+void ApplyStaysOnTop(QWidget* window, bool topmost);
+
 // The platform as the running program sees it, through Qt.
 class QtPlatform final : public Platform
 {

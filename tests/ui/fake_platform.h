@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "app/ui/qt_platform.h"
 
 #include <deque>
 #include <map>
@@ -26,6 +27,7 @@ public:
     std::vector<std::string> openedDocuments;
     std::vector<std::filesystem::path> editedFiles;
     std::vector<bool> topmostCalls;
+    bool applyTopmost = false; // also change the window's flags, as the program does
     int busyDepth = 0;
     int busyCalls = 0;
     bool openSucceeds = true;
@@ -70,7 +72,12 @@ public:
         editedFiles.push_back(file);
         return editorStarts;
     }
-    void SetTopmost(QWidget*, bool topmost) override { topmostCalls.push_back(topmost); }
+    void SetTopmost(QWidget* window, bool topmost) override
+    {
+        topmostCalls.push_back(topmost);
+        if (applyTopmost)
+            ApplyStaysOnTop(window, topmost);
+    }
     std::filesystem::path ProgramFolder() override { return folder; }
     std::filesystem::path ProgramFile() override { return programFile; }
     std::vector<DataFolder> DataFolders() override

@@ -3,9 +3,9 @@
 #include "window_fixture.h"
 
 #include "alloys/ui/alloy_browser.h"
-#include "base/ui/program_settings.h"
 #include "app/program_info.h"
 #include "app/ui/program_identity.h"
+#include "base/ui/program_settings.h"
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/guide_viewer.h"
 #include "menus/ui/settings_dialog.h"
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QWindow>
 #include <unistd.h>
 
 namespace corrolab {
@@ -228,6 +229,26 @@ TEST_F(Menus, AlwaysOnTopAgreesInMenuAndSettings)
         EXPECT_EQ(form->menu.mnuAT->isChecked(), step.on) << step.action;
         EXPECT_EQ(settings->Check1->isChecked(), step.on) << step.action;
         EXPECT_EQ(platform.topmostCalls, expectedCalls) << step.action;
+    }
+    settings->hide();
+}
+
+// Unticking Always on Top in the settings gives the main window a new native
+// window; the settings stay tied to it and in front, where the user left them.
+TEST_F(Menus, SettingsStayInFrontWhenAlwaysOnTopChanges)
+{
+    platform.applyTopmost = true;
+    form->show();
+    form->menu.mnuSettings->trigger();
+    auto* settings = form->findChild<SettingsDialog*>();
+    ASSERT_NE(settings, nullptr);
+    for (const bool on : {true, false}) {
+        settings->Check1->click();
+        EXPECT_EQ(form->alwaysOnTop(), on);
+        EXPECT_TRUE(settings->isVisible()) << on;
+        ASSERT_NE(settings->windowHandle(), nullptr);
+        EXPECT_EQ(settings->windowHandle()->transientParent(), form->windowHandle()) << on;
+        EXPECT_EQ(QApplication::topLevelAt(settings->geometry().center()), settings) << on;
     }
     settings->hide();
 }

@@ -68,29 +68,42 @@ WindowPlaces PlaceBeside(const Box& screen, const Box& main, int width, int heig
         return {moved, KeptOnScreen(at(moved.left, moved.bottom() + gap), screen)};
     }
 
-    // 3. No room: cover as little as possible of what must stay visible.
-    const std::array<int, 4> lefts {
-        shown.right() + gap, shown.left - gap - width, screen.left, screen.right() - width};
-    const std::array<int, 5> tops {shown.top, shown.bottom() + gap, shown.top - gap - height,
-        screen.top, screen.bottom() - height};
-    Box best = KeptOnScreen(beside[0], screen);
-    auto cost = [&](const Box& box) {
-        long long covered = 0;
-        for (const Box& part : keepClear)
-            covered += OverlapArea(box, part);
-        return std::make_tuple(covered, OverlapArea(box, shown));
+    // 3. No room: cover as little as possible of what must stay visible, the main
+    // window moved to a side of the screen where that covers less; then as
+    // little of the main window as possible, moving it only when that helps.
+    const auto moveTo = [&](int left, int top) {
+        return KeptOnScreen({left, top, shown.width, shown.height}, screen);
     };
-    auto bestCost = cost(best);
-    for (int left : lefts)
-        for (int top : tops) {
-            const Box candidate = KeptOnScreen(at(left, top), screen);
-            const auto candidateCost = cost(candidate);
-            if (candidateCost < bestCost) {
-                best = candidate;
-                bestCost = candidateCost;
+    const std::array<Box, 7> mains {shown, moveTo(screen.left, shown.top),
+        moveTo(screen.right() - shown.width, shown.top), moveTo(screen.left, screen.top),
+        moveTo(screen.right() - shown.width, screen.top),
+        moveTo(screen.left, screen.bottom() - shown.height),
+        moveTo(screen.right() - shown.width, screen.bottom() - shown.height)};
+    WindowPlaces best {shown, KeptOnScreen(beside[0], screen)};
+    std::tuple<long long, bool, long long> bestCost {-1, false, 0};
+    for (const Box& main : mains) {
+        const int dx = main.left - shown.left;
+        const int dy = main.top - shown.top;
+        const std::array<int, 4> lefts {
+            main.right() + gap, main.left - gap - width, screen.left, screen.right() - width};
+        const std::array<int, 5> tops {main.top, main.bottom() + gap, main.top - gap - height,
+            screen.top, screen.bottom() - height};
+        for (int left : lefts)
+            for (int top : tops) {
+                const Box candidate = KeptOnScreen(at(left, top), screen);
+                long long covered = 0;
+                for (const Box& part : keepClear)
+                    covered += OverlapArea(
+                        candidate, {part.left + dx, part.top + dy, part.width, part.height});
+                const auto cost
+                    = std::make_tuple(covered, main != shown, OverlapArea(candidate, main));
+                if (std::get<0>(bestCost) < 0 || cost < bestCost) {
+                    best = {main, candidate};
+                    bestCost = cost;
+                }
             }
-        }
-    return {shown, best};
+    }
+    return best;
 }
 
 } // namespace corrolab

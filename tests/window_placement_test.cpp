@@ -78,6 +78,24 @@ TEST(PlaceBeside, WithoutRoomCoversTheLeastOfTheResultAndCalculate)
     EXPECT_EQ(OverlapArea(tight.second, KeepClear(centred)[0]), 0);
 }
 
+TEST(PlaceBeside, WithoutRoomTheMainWindowMovesAsideRatherThanBeCoveredWhereItWorks)
+{
+    // 960 x 540 (1920 x 1080 at scale 2), the main window centred: wherever the
+    // tools window goes beside it, it covers the result or Calculate. Moved into
+    // a corner, the main window keeps its value box (at 6, 60), result and
+    // Calculate clear; the tools window covers only its material column.
+    const Box screen {0, 0, 960, 540};
+    const Box centred {230, 90, 500, 360};
+    std::vector<Box> keepClear = KeepClear(centred);
+    keepClear.push_back({centred.left + 6, centred.top + 60, 140, 25});
+    const WindowPlaces places = PlaceBeside(screen, centred, kToolsWidth, kToolsHeight, keepClear);
+    EXPECT_EQ(places.main, (Box {0, 0, 500, 360}));
+    EXPECT_EQ(places.second, (Box {410, 240, 550, 300}));
+    for (const Box& part : KeepClear(places.main))
+        EXPECT_EQ(OverlapArea(places.second, part), 0);
+    EXPECT_EQ(OverlapArea(places.second, {6, 60, 140, 25}), 0);
+}
+
 TEST(PlaceBeside, AWindowLargerThanTheScreenKeepsItsTopLeftCornerOnIt)
 {
     const Box screen {0, 0, 400, 300};

@@ -182,9 +182,9 @@ void Form2::PlaceTools(EqWt& tools)
         frameGeometry().bottom() - geometry().bottom());
     const QSize toolsSize = tools.size().grownBy(frame);
     const QScreen* shownOn = screen() ? screen() : QApplication::primaryScreen();
-    const WindowPlaces places
-        = PlaceBeside(BoxOf(shownOn->availableGeometry()), BoxOf(frameGeometry()),
-            toolsSize.width(), toolsSize.height(), {DesktopBox(Text3), DesktopBox(Command1)});
+    const WindowPlaces places = PlaceBeside(BoxOf(shownOn->availableGeometry()),
+        BoxOf(frameGeometry()), toolsSize.width(), toolsSize.height(),
+        {DesktopBox(Text1), DesktopBox(Text3), DesktopBox(Command1)});
     if (places.main.left != frameGeometry().left() || places.main.top != frameGeometry().top())
         move(places.main.left, places.main.top);
     tools.move(places.second.left, places.second.top);

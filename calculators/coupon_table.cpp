@@ -187,13 +187,15 @@ Checked<CouponSummary> SummariseCoupons(
         return InputError {"table", "The rates are too large to summarise."};
     if (!blanks.empty()) {
         summary.blankMean = Mean(blanks);
+        const double efficiency = (*summary.blankMean - summary.mean) / *summary.blankMean * 100;
         if (others.empty())
             summary.efficiencyNote = "every coupon is marked blank";
         else if (*summary.blankMean == 0)
             summary.efficiencyNote = "the blank coupons lost no mass";
+        else if (!std::isfinite(efficiency))
+            summary.efficiencyNote = "the blank coupons lost too little mass to compare";
         else
-            summary.inhibitorEfficiency
-                = (*summary.blankMean - summary.mean) / *summary.blankMean * 100;
+            summary.inhibitorEfficiency = efficiency;
     }
     return summary;
 }

@@ -62,7 +62,9 @@ std::optional<double> ConvertRate(
     const auto toFactor = Factor(to, material);
     if (!Usable(fromFactor) || !Usable(toFactor))
         return std::nullopt;
-    const double converted = value * *toFactor / *fromFactor;
+    // The ratio first: value * factor alone can overflow for a rate that
+    // converts to a number (1e304 mm/year is 4e305 mpy).
+    const double converted = value * (*toFactor / *fromFactor);
     if (!std::isfinite(converted))
         return std::nullopt;
     return converted;

@@ -84,6 +84,7 @@ struct XmlState
     XML_Parser parser = nullptr;
     bool sawEnvelope = false;
     int depth = 0;
+    std::optional<unsigned long> rootClosedOnLine; // the document's last line
     std::optional<EcbRates> day; // being read
     std::optional<EcbRates> newest;
     std::optional<std::string> error;
@@ -140,7 +141,9 @@ void StartElement(void* data, const XML_Char* name, const XML_Char** attributes)
 
 void EndElement(void* data, const XML_Char*)
 {
-    --static_cast<XmlState*>(data)->depth;
+    auto& state = *static_cast<XmlState*>(data);
+    if (--state.depth == 0)
+        state.rootClosedOnLine = XML_GetCurrentLineNumber(state.parser);
 }
 
 // --- CSV -------------------------------------------------------------------
@@ -289,7 +292,12 @@ public:
             parser_, piece.data(), static_cast<int>(piece.size()), last ? XML_TRUE : XML_FALSE);
         if (status != XML_STATUS_OK) {
             stopped_ = true;
-            if (!state_.error)
+            // Past the end of the document the parser names the fault by
+            // where the pieces happened to end; the text there is simply more.
+            if (!state_.error && state_.rootClosedOnLine)
+                state_.error = "The XML is damaged: text follows the end of the document (line "
+                    + std::to_string(*state_.rootClosedOnLine) + ")";
+            else if (!state_.error)
                 state_.error = std::string("The XML is damaged: ")
                     + XML_ErrorString(XML_GetErrorCode(parser_)) + " (line "
                     + std::to_string(XML_GetCurrentLineNumber(parser_)) + ")";

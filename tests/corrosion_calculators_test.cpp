@@ -209,6 +209,11 @@ TEST(SternGeary, RateThroughTheMainWindowFactors)
     EXPECT_FALSE(ConvertRate(1, kMicroampsPerCm2, "mm/year", {"", 27.92, 0}).has_value());
     EXPECT_FALSE(ConvertRate(1, "mm/year", "mdd", {"", 0, 7.86}).has_value());
     EXPECT_FALSE(ConvertRate(1, "mm/yr", "mpy", IronMaterial()).has_value());
+    // Large rates that convert to a number do so.
+    const auto large = ConvertRate(1e304, "mm/year", "mpy", IronMaterial());
+    ASSERT_TRUE(large.has_value());
+    EXPECT_NEAR(*large / 1e304, 1 / 0.0254, 1e-9);
+    EXPECT_FALSE(ConvertRate(1e307, "mm/year", "mpy", IronMaterial()).has_value());
 }
 
 struct SeverityCase

@@ -89,11 +89,15 @@ TEST(CouponTable, SummaryWithoutBlanksOrWithOnlyBlanks)
             "every coupon is marked blank"},
         {"A\t0\t28.5\t168\tblank\nB\t0.7\t28.5\t168", 1, false, false,
             "the blank coupons lost no mass"},
+        // A blank rate of 1e-306 mm/year against 1e304: the efficiency would be
+        // -1e612 %, beyond any number.
+        {"A\t1e-300\t1\t1e10\tblank\nB\t1e300\t1\t1", 1, false, false,
+            "the blank coupons lost too little mass to compare"},
     };
     for (const Case& c : cases) {
         const Checked<CouponSummary> summary
             = SummariseCoupons(ParseCouponTable(c.text), kSteel, "mpy");
-        ASSERT_TRUE(summary.ok()) << c.text;
+        ASSERT_TRUE(summary.ok()) << c.text << ": " << summary.error().message;
         EXPECT_EQ(summary->count, c.count) << c.text;
         EXPECT_EQ(summary->standardDeviation.has_value(), c.spread) << c.text;
         EXPECT_EQ(summary->inhibitorEfficiency.has_value(), c.efficiency) << c.text;

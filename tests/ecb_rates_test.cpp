@@ -118,5 +118,33 @@ TEST(EcbRates, BadInputIsAnErrorNeverRates)
     }
 }
 
+// Text after the end of the document is refused with one message however the
+// file arrives: whole, or in pieces of any size.
+TEST(EcbRates, TextAfterTheDocumentIsOneFaultInEveryPieceSize)
+{
+    const std::string texts[] = {
+        "<gesmes:Envelope>\n\tx</gesmes:Envelope> time='2025-01-22'>\n<Cube/>\n",
+        "<Envelope><Cube time='2025-01-22'><Cube currency='USD' rate='1.04'/></Cube></Envelope>"
+        "<Envelope/>",
+        "<Envelope/>\n\n junk",
+    };
+    for (const std::string& text : texts) {
+        const EcbResult whole = ParseEcbXml(text);
+        const auto* error = std::get_if<EcbError>(&whole);
+        ASSERT_NE(error, nullptr) << text;
+        EXPECT_NE(error->message.find("text follows the end of the document"), std::string::npos)
+            << error->message;
+        for (size_t piece = 1; piece <= 61; ++piece) {
+            EcbStreamReader reader(true);
+            for (size_t at = 0; at < text.size(); at += piece)
+                reader.Feed(std::string_view(text).substr(at, piece));
+            const EcbResult streamed = reader.Finish();
+            const auto* streamedError = std::get_if<EcbError>(&streamed);
+            ASSERT_NE(streamedError, nullptr) << text << " in pieces of " << piece;
+            EXPECT_EQ(streamedError->message, error->message) << text << " in pieces of " << piece;
+        }
+    }
+}
+
 } // namespace
 } // namespace corrolab

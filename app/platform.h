@@ -75,6 +75,8 @@ public:
     virtual std::optional<std::filesystem::path> AskSaveFile(QWidget* owner,
         const std::string& title, const std::string& suggestedName, const std::string& filter)
         = 0;
+    // Prints an HTML page after the print dialog; false when the user cancels.
+    virtual bool PrintDocument(QWidget* owner, const std::string& html) = 0;
 };
 
 } // namespace corrolab

@@ -1,5 +1,7 @@
 #include "app/program_info.h"
 
+#include "base/today.h"
+
 #include "app/data_file_report.h"
 
 namespace corrolab {
@@ -17,6 +19,12 @@ std::string AboutText(const std::vector<DataFolder>& folders)
         + "). Corrolab comes with ABSOLUTELY NO WARRANTY;\n"
         + "you may share and change it under the terms of that licence.\n\n" + "Data files:\n";
     return text + DataPathsReport(folders);
+}
+
+std::string ReportFooter(std::chrono::year_month_day day)
+{
+    return "Corrolab " + std::string(ProgramVersion()) + " (" + std::string(kProgramLicence) + "), "
+        + IsoDate(day);
 }
 
 } // namespace corrolab

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/today.h"
+
 #include "base/checked.h"
 
 #include <chrono>
@@ -36,10 +38,5 @@ Checked<double> DesignAllowance(double rate, double designLifeYears);
 
 // The thickness (mm) after `years` at the rate, the wall's straight line.
 double ThicknessAfter(const WallInput& wall, double years);
-
-// "2039-06-08"
-std::string IsoDate(std::chrono::year_month_day date);
-// A date typed as YYYY-MM-DD; std::nullopt when it is not a valid date.
-std::optional<std::chrono::year_month_day> ParseIsoDate(const std::string& text);
 
 } // namespace corrolab

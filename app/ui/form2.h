@@ -2,6 +2,7 @@
 
 #include "app/conversion.h"
 #include "app/platform.h"
+#include "base/report.h"
 #include "base/unit_table.h"
 #include "calculators/rate_units.h"
 #include "catalogue/catalogue_conversion.h"
@@ -117,12 +118,19 @@ public:
     void mnuExit_Click();
     void mnuImportRates_Click();
     void mnuUpdateRates_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
+    // What File > Print… and Export PDF… put on the page: the conversion (with
+    // the frame's material for corrosion rates) or the dictionary's entry, and
+    // the Material Properties window's figures when it shows a result.
+    Report ConversionReport() const;
     enum class Target {
         UnitsConverter,
         PeriodicTable,
         Alloys,
         ExpressionCalculator,
         CorrosionCalculators,
+        NewCorrosionCalculators,
         CloseWindow
     };
     void SwitchWindow(Target target);

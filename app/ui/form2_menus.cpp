@@ -34,6 +34,10 @@ void Form2::ConnectMenu()
         [this] { SwitchWindow(Target::ExpressionCalculator); });
     connect(menu.mnuCC, &QAction::triggered, this,
         [this] { SwitchWindow(Target::CorrosionCalculators); });
+    connect(menu.mnuNewCC, &QAction::triggered, this,
+        [this] { SwitchWindow(Target::NewCorrosionCalculators); });
+    connect(menu.mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
+    connect(menu.mnuExportPdf, &QAction::triggered, this, [this] { mnuExportPdf_Click(); });
     connect(menu.mnuPC, &QAction::triggered, this, [this] {
         PolarizationWindow& polarization = EnsurePolarization();
         polarization.show();
@@ -170,15 +174,23 @@ void Form2::SwitchWindow(Target target)
         calculator_->raise();
         calculator_->activateWindow();
         break;
-    case Target::CorrosionCalculators: {
+    case Target::CorrosionCalculators:
+    case Target::NewCorrosionCalculators: {
         // A child window of its own, found again by type: it keeps its pages'
-        // state between openings and reads the frame's material each time.
+        // state between openings and reads the frame's material each time. A
+        // new one opens beside it, to compare two cases side by side.
         auto* calculators = findChild<CorrosionCalculators*>();
-        if (!calculators)
+        const CorrosionCalculators* first = calculators;
+        if (!calculators || target == Target::NewCorrosionCalculators)
             calculators = new CorrosionCalculators(
                 platform_, [this] { return CurrentMaterial(); }, this);
+        const bool beside = first && calculators != first && first->isVisible();
+        if (beside)
+            calculators->move(first->frameGeometry().topRight() + QPoint(4, 0));
         calculators->LoadMaterial();
         calculators->show();
+        if (beside)
+            KeepOnScreen(*calculators);
         calculators->raise();
         calculators->activateWindow();
         break;
@@ -188,7 +200,7 @@ void Form2::SwitchWindow(Target target)
             eqWt_->hide();
         if (calculator_)
             calculator_->hide();
-        if (auto* calculators = findChild<CorrosionCalculators*>())
+        for (auto* calculators : findChildren<CorrosionCalculators*>())
             calculators->hide();
         HideBrowsers();
         break;

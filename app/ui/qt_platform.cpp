@@ -1,5 +1,7 @@
 #include "app/ui/qt_platform.h"
 
+#include "base/ui/report_document.h"
+
 #include "app/ui/web_download.h"
 
 #include <QApplication>
@@ -8,6 +10,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -154,6 +158,16 @@ std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,
     if (file.isEmpty())
         return std::nullopt;
     return std::filesystem::path(file.toStdString());
+}
+
+bool QtPlatform::PrintDocument(QWidget* owner, const std::string& html)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    PrintReportHtml(html, printer);
+    return true;
 }
 
 } // namespace corrolab

@@ -31,6 +31,7 @@ public:
     std::optional<std::filesystem::path> ChooseFileToOpen(
         QWidget* owner, const std::string& title, const std::string& filter) override;
     DownloadResult Download(QWidget* owner, const std::string& url) override;
+    bool PrintDocument(QWidget* owner, const std::string& html) override;
     std::optional<std::filesystem::path> AskSaveFile(QWidget* owner, const std::string& title,
         const std::string& suggestedName, const std::string& filter) override;
 };

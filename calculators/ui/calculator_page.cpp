@@ -296,12 +296,31 @@ void CalculatorPage::ShowResults(const std::vector<CopyRow>& rows,
     lastRate_ = generalRate;
 }
 
-std::string CalculatorPage::CopyAllText() const
+std::vector<CopyRow> CalculatorPage::InputRows() const
 {
-    std::vector<CopyRow> rows {{ToStd(title_), "", ""}};
+    std::vector<CopyRow> rows;
     for (const InputRow& row : rows_)
         if (row.editor->isVisibleTo(this))
             rows.push_back({ToStd(row.label->text()), EditorText(row.editor), UnitText(row.unit)});
+    return rows;
+}
+
+Report CalculatorPage::PageReport() const
+{
+    // The inputs begin with the material the page uses.
+    Report report {ToStd(title_), {{"Inputs", InputRows()}}};
+    ReportSection shown {"Results", results->Rows()};
+    if (!generalError->text().isEmpty())
+        shown.rows.push_back({"Error", ToStd(generalError->text()), ""});
+    report.sections.push_back(std::move(shown));
+    return report;
+}
+
+std::string CalculatorPage::CopyAllText() const
+{
+    std::vector<CopyRow> rows {{ToStd(title_), "", ""}};
+    for (const CopyRow& row : InputRows())
+        rows.push_back(row);
     for (const CopyRow& row : results->Rows())
         rows.push_back(row);
     if (!generalError->text().isEmpty())

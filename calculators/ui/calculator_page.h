@@ -51,6 +51,8 @@ public:
 
     // The page's visible inputs and its results as tab-separated text.
     std::string CopyAllText() const;
+    // The page for a report: its inputs (the material first) and its results.
+    Report PageReport() const;
     // The message shown beside a field (or below the inputs); empty when none.
     std::string ErrorText(std::string_view field) const;
     QLineEdit* Field(std::string_view key) const;
@@ -102,6 +104,7 @@ private:
         QLabel* error;
     };
     const InputRow* Find(std::string_view key) const;
+    std::vector<CopyRow> InputRows() const;
 
     MaterialSource source_;
     std::vector<InputRow> rows_;

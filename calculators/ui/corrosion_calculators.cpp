@@ -1,5 +1,7 @@
 #include "calculators/ui/corrosion_calculators.h"
 
+#include "app/program_info.h"
+#include "base/ui/report_document.h"
 #include "calculators/ui/atmosphere_page.h"
 #include "calculators/ui/coupon_table_page.h"
 #include "calculators/ui/life_page.h"
@@ -7,8 +9,11 @@
 #include "calculators/ui/polarization_page.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -24,6 +29,7 @@ constexpr QSize kWindowFrameAllowance(16, 40);
 CorrosionCalculators::CorrosionCalculators(
     Platform& platform, CalculatorPage::MaterialSource material, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , platform_(platform)
 {
     setWindowTitle("Corrosion Calculators");
     // The pages scroll when the desktop is smaller than they need (960 x 540 at
@@ -52,6 +58,19 @@ CorrosionCalculators::CorrosionCalculators(
             life->UseRate(rate);
             pages->setCurrentWidget(life);
         });
+    // The page shown, on paper or in a PDF an engineer can file.
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 4, 8, 8);
+    buttons->addStretch(1);
+    print = new QPushButton("P&rint\u2026", this);
+    exportPdf = new QPushButton("Export P&DF\u2026", this);
+    buttons->addWidget(print);
+    buttons->addWidget(exportPdf);
+    layout->addLayout(buttons);
+    connect(print, &QPushButton::clicked, this, [this] { Print(); });
+    connect(exportPdf, &QPushButton::clicked, this, [this] { ExportPdf(); });
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    connect(printKey, &QShortcut::activated, this, [this] { Print(); });
     // At most 900 x 640, and no more than the desktop leaves beside its panel and
     // the title bar.
     const QRect desktop = QApplication::primaryScreen()->availableGeometry();
@@ -64,6 +83,30 @@ void CorrosionCalculators::LoadMaterial()
     for (CalculatorPage* page :
         std::initializer_list<CalculatorPage*> {massLoss, couponTable, polarization, life})
         page->LoadMaterial();
+}
+
+Report CorrosionCalculators::CurrentReport() const
+{
+    const auto* page = qobject_cast<const CalculatorPage*>(pages->currentWidget());
+    return page ? page->PageReport() : Report {};
+}
+
+void CorrosionCalculators::Print()
+{
+    platform_.PrintDocument(this, ReportHtml(CurrentReport(), ReportFooter(platform_.Today())));
+}
+
+void CorrosionCalculators::ExportPdf()
+{
+    auto file = platform_.AskSaveFile(
+        this, "Export PDF", "corrolab-calculation.pdf", "PDF files (*.pdf)");
+    if (!file)
+        return;
+    if (file->extension().empty())
+        file->replace_extension(".pdf");
+    if (!WriteReportPdf(ReportHtml(CurrentReport(), ReportFooter(platform_.Today())), *file))
+        platform_.Tell(this, "Export PDF",
+            "The PDF could not be written to " + file->string() + ".", Platform::Icon::Warning);
 }
 
 } // namespace corrolab

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class QTabWidget;
 
 namespace corrolab {
@@ -32,8 +33,19 @@ public:
     AtmospherePage* atmosphere = nullptr;
     LifePage* life = nullptr;
 
+    QPushButton* print = nullptr; // the page shown, through the print dialog
+    QPushButton* exportPdf = nullptr;
+
     // Every page reads the main window's material again.
     void LoadMaterial();
+    // The page shown, as a report.
+    Report CurrentReport() const;
+
+private:
+    void Print();
+    void ExportPdf();
+
+    Platform& platform_;
 };
 
 } // namespace corrolab

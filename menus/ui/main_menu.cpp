@@ -18,6 +18,11 @@ MainMenu BuildMainMenu(QMainWindow& window)
     menu.mnuEC = menu.mnuFile->addAction("&Expression Calculator");
     menu.mnuCC = menu.mnuFile->addAction("C&orrosion Calculators");
     menu.mnuPC = menu.mnuFile->addAction("Polari&zation Curve\u2026");
+    menu.mnuNewCC = menu.mnuFile->addAction("&New Calculators Window");
+    menu.mnuFile->addSeparator();
+    menu.mnuPrint = menu.mnuFile->addAction("P&rint\u2026");
+    menu.mnuPrint->setShortcut(QKeySequence::Print);
+    menu.mnuExportPdf = menu.mnuFile->addAction("Export P&DF\u2026");
     menu.mnuFile->addSeparator();
     menu.mnuCW = menu.mnuFile->addAction("&Close Window");
     menu.mnuAT = menu.mnuFile->addAction("Always on &Top");

@@ -16,6 +16,9 @@ struct MainMenu
     QAction* mnuEC = nullptr; // Expression Calculator
     QAction* mnuCC = nullptr; // Corrosion Calculators
     QAction* mnuPC = nullptr; // Polarization Curve…
+    QAction* mnuNewCC = nullptr; // New Calculators Window
+    QAction* mnuPrint = nullptr; // Print…
+    QAction* mnuExportPdf = nullptr; // Export PDF…
     QAction* mnuCW = nullptr; // Close Window
     QAction* mnuAT = nullptr; // Always on Top
     QAction* mnuExit = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "base/ui/qt_text.h"
+#include "base/ui/save_file.h"
 #include "polarization/curve_readers.h"
 
 #include <QApplication>
@@ -22,7 +23,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRubberBand>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QTableWidget>
@@ -46,24 +46,6 @@ QList<QPointF> LogPoints(const CurveBranch& branch)
         if (branch.density[k] != 0) // zero currents have no logarithm
             points.append({branch.potential[k], std::abs(branch.density[k])});
     return points;
-}
-
-// Writes through a temporary file that replaces the target at the end; a link
-// is refused, not followed.
-bool WriteAtomically(
-    const std::filesystem::path& file, const std::function<bool(QIODevice&)>& write)
-{
-    std::error_code error;
-    if (std::filesystem::is_symlink(file, error))
-        return false;
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(out)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
 }
 
 } // namespace
@@ -337,7 +319,7 @@ bool PolarizationWindow::SavePlot(const std::filesystem::path& file)
 {
     const QSize size = chartView->size();
     if (file.extension() == ".svg") {
-        return WriteAtomically(file, [&](QIODevice& device) {
+        return WriteFileAtomically(file, [&](QIODevice& device) {
             QSvgGenerator svg;
             svg.setOutputDevice(&device);
             svg.setSize(size);
@@ -349,7 +331,7 @@ bool PolarizationWindow::SavePlot(const std::filesystem::path& file)
         });
     }
     const QPixmap image = chartView->grab();
-    return WriteAtomically(file, [&](QIODevice& device) { return image.save(&device, "PNG"); });
+    return WriteFileAtomically(file, [&](QIODevice& device) { return image.save(&device, "PNG"); });
 }
 
 bool PolarizationWindow::SaveResults(const std::filesystem::path& file)
@@ -357,7 +339,7 @@ bool PolarizationWindow::SaveResults(const std::filesystem::path& file)
     if (!report_)
         return false;
     const std::string csv = ReportCsv(*report_);
-    return WriteAtomically(file, [&](QIODevice& device) {
+    return WriteFileAtomically(file, [&](QIODevice& device) {
         return device.write(csv.data(), static_cast<qint64>(csv.size()))
             == static_cast<qint64>(csv.size());
     });

@@ -28,6 +28,8 @@ public:
     std::vector<std::filesystem::path> editedFiles;
     std::vector<bool> topmostCalls;
     bool applyTopmost = false; // also change the window's flags, as the program does
+    std::vector<std::string> printed; // the HTML of each page sent to the print dialog
+    bool printAccepted = true; // whether the print dialog's OK is pressed
     int busyDepth = 0;
     int busyCalls = 0;
     bool openSucceeds = true;
@@ -121,6 +123,11 @@ public:
         DownloadResult result = downloads.front();
         downloads.pop_front();
         return result;
+    }
+    bool PrintDocument(QWidget*, const std::string& html) override
+    {
+        printed.push_back(html);
+        return printAccepted;
     }
     std::optional<std::filesystem::path> AskSaveFile(
         QWidget*, const std::string&, const std::string& suggestedName, const std::string&) override

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "base/report.h"
 #include "tools/chosen_material.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
@@ -95,6 +96,10 @@ public:
     // Shows what the main window's frame now holds, whoever put it there.
     void ShowHeldMaterial(const ChosenMaterial& held);
     HandBackMethod handBackMethod() const;
+    // The material as the window shows it, for a report: the grid, both
+    // methods' figures with the density's source, and what is handed back.
+    // Empty when no result is shown.
+    std::vector<ReportSection> MaterialReport() const;
 
     // Handlers.
     void Form_Load();

@@ -146,6 +146,29 @@ TEST_F(ScreenFit, EveryWindowFitsTheRoomOfA1280x720Desktop)
     }
 }
 
+// Opened low on the screen with one row, Material Properties grows with nine:
+// it moves up to stay whole (or, taller than the screen, keeps its top on it).
+TEST_F(ScreenFit, MaterialPropertiesGrownByItsRowsStaysOnTheScreen)
+{
+    form->Command6->click();
+    EqWt* tools = form->tools();
+    ASSERT_NE(tools, nullptr);
+    tools->show();
+    QApplication::processEvents();
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    tools->move(screen.left(), screen.bottom() - tools->frameGeometry().height());
+    QApplication::processEvents();
+    tools->Option2[1]->click();
+    tools->SetComboIndex(tools->Combo1, 8);
+    QApplication::processEvents();
+    ASSERT_EQ(tools->components, 9);
+    const QRect frame = tools->frameGeometry();
+    EXPECT_GE(frame.top(), screen.top());
+    if (frame.height() <= screen.height()) {
+        EXPECT_LE(frame.bottom(), screen.bottom());
+    }
+}
+
 TEST_F(ScreenFit, EveryLabelShowsItsWholeText)
 {
     for (const Opened& window : kWindows) {

@@ -7,6 +7,7 @@
 #include "base/number_format.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/vb_controls.h"
+#include "base/ui/window_place.h"
 #include "tools/composition.h"
 #include "tools/grid_percentages.h"
 
@@ -272,6 +273,9 @@ void EqWt::Combo1_Click()
     Frame1->move(Frame1->x(), TwipsToPixels(frameTop));
     const int g102Height = PlaceG102Controls(frameTop + 900);
     setFixedHeight(TwipsToPixels(frameTop + 900 + g102Height + 750 - kNonClientHeightTwips));
+    // Grown by its rows, the window stays whole on its screen.
+    if (isVisible())
+        KeepOnScreen(*this);
     // 4. One component is iron at 100 %.
     if (Combo1->currentIndex() == 0 && SymbolListsFilled()) {
         const GridFill fill(fillingGrid_);

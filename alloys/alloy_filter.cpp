@@ -9,6 +9,8 @@
 #include <cctype>
 #include <charconv>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace corrolab {
 
@@ -19,11 +21,19 @@ constexpr std::string_view kGreaterOrEqual = "\xE2\x89\xA5"; // "≥"
 // The symbol as the records write it, for a symbol in any case; empty if none.
 std::string RecordedSymbol(std::string_view symbol)
 {
-    for (int z = 1; z <= LastRecordedElement(); ++z) {
-        const std::string recorded = RecordOf(z)[1];
-        if (AsciiLowerCase(recorded) == AsciiLowerCase(symbol))
+    // The symbols in lower case beside their written form, read once.
+    static const std::vector<std::pair<std::string, std::string>> symbols = [] {
+        std::vector<std::pair<std::string, std::string>> read;
+        for (int z = 1; z <= LastRecordedElement(); ++z) {
+            std::string recorded = RecordOf(z)[1];
+            read.emplace_back(AsciiLowerCase(recorded), std::move(recorded));
+        }
+        return read;
+    }();
+    const std::string wanted = AsciiLowerCase(symbol);
+    for (const auto& [lower, recorded] : symbols)
+        if (lower == wanted)
             return recorded;
-    }
     return "";
 }
 

@@ -6,8 +6,6 @@
 
 namespace corrolab {
 
-class ElementTable;
-
 // One catalogue alloy with the figures the tools window and the command line
 // give for it.
 struct AlloyFigures
@@ -30,8 +28,8 @@ struct AlloyFigures
 
 // The figures of one alloy, by the same road as `corrolab material --alloy`
 // and `corrolab convert --alloy NAME 1 micro_amp/cm^2 mm/year`.
-AlloyFigures FiguresOfAlloy(const ElementTable& elements, const std::string& baseMetal,
-    const std::string& name, const std::string& composition);
+AlloyFigures FiguresOfAlloy(
+    const std::string& baseMetal, const std::string& name, const std::string& composition);
 
 // Every alloy of the catalogue, base metal by base metal, in catalogue order.
 std::vector<AlloyFigures> CatalogueFigures();

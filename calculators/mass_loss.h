@@ -32,6 +32,8 @@ struct DiscCoupon
 Checked<double> CouponArea(const RectangularCoupon& coupon);
 Checked<double> CouponArea(const DiscCoupon& coupon);
 
+inline constexpr double kHoursPerDay = 24;
+
 // The inputs of one coupon.
 struct MassLossInput
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alloys/material_figures.h"
 #include "base/checked.h"
 #include "calculators/rate_units.h"
 #include "tools/hand_back_method.h"
@@ -8,13 +9,15 @@
 
 namespace corrolab {
 
-// How a material is named: a pure metal's symbol, an alloy of the catalogue, or a
-// composition such as "70Cu 30Zn".
-enum class MaterialKind { Metal, Alloy, Composition };
+// The material a calculator works with, from the figures the Material
+// Properties window would hand back by the method: the classic equivalent
+// weight with a coupon's density (the handbook's, else the element's or the
+// volume-additive mean), or ASTM G102's figures. Refused with the reason when
+// the method gives none.
+Checked<CalculatorMaterial> CalculatorMaterialOf(
+    const MaterialFigures& figures, HandBackMethod method);
 
-// The equivalent weight and density the Material Properties window would hand
-// back for the material by the method (the classic figures or ASTM G102's), or
-// why it has none.
+// The same for a named metal, catalogue alloy or composition.
 Checked<CalculatorMaterial> LookUpMaterial(
     MaterialKind kind, const std::string& text, HandBackMethod method = HandBackMethod::Classic);
 

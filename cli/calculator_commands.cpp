@@ -3,6 +3,7 @@
 #include "base/json.h"
 #include "base/text.h"
 #include "calculators/atmospheric_corrosivity.h"
+#include "calculators/calculator_results.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 #include "calculators/material_lookup.h"
@@ -138,20 +139,11 @@ std::string Unit(const Options& options, const std::string& name)
     return found->second;
 }
 
-double Value(const Checked<double>& checked)
+template <typename T> T Value(const Checked<T>& checked)
 {
     if (!checked)
         ThrowFailure(checked.error().message);
     return *checked;
-}
-
-double InMillimetresPerYear(
-    double rate, const std::string& unit, const CalculatorMaterial& material)
-{
-    const auto converted = ConvertRate(rate, unit, kMillimetresPerYear, material);
-    if (!converted)
-        ThrowFailure("the rate in " + unit + " needs the material's equivalent weight and density");
-    return *converted;
 }
 
 // The figures of one calculation: "label: value unit" lines, or with --json one
@@ -212,18 +204,17 @@ int MassLoss(const Options& options, std::ostream& out, bool json)
     const double area = Number(options, "--area");
     if (options.contains("--hours") == options.contains("--days"))
         ThrowUsage("give one of --hours and --days");
-    const double hours
-        = options.contains("--hours") ? Number(options, "--hours") : Number(options, "--days") * 24;
+    const double hours = options.contains("--hours") ? Number(options, "--hours")
+                                                     : Number(options, "--days") * kHoursPerDay;
     const CalculatorMaterial material = Material(options);
     const std::string unit = Unit(options, "--unit");
-    const MassLossInput input {massLoss, area, hours};
-    const double rate = Value(MassLossRate(input, material, unit));
-    const double mmPerYear = Value(MassLossRate(input, material, kMillimetresPerYear));
+    const MassLossResult result
+        = Value(CalculateMassLossCase({{massLoss, area, hours}, {}, false, {}}, material, unit));
     Figures figures(json);
     figures.Number("density", "density_g_cm3", material.density, "g/cm^3");
     if (!material.densitySource.empty()) // "7.850 g/cm^3 (handbook)"
         figures.Source("density_source", material.densitySource);
-    AddRate(figures, rate, unit, mmPerYear);
+    AddRate(figures, *result.rate, unit, *result.mmPerYear);
     figures.Print(out);
     return 0;
 }
@@ -249,17 +240,13 @@ int Lpr(const Options& options, std::ostream& out, bool json)
     }
     const CalculatorMaterial material = Material(options);
     const std::string unit = Unit(options, "--unit");
-    const double current
-        = Value(CorrosionCurrentDensity(b, rp, OptionalNumber(options, "--electrode-area")));
-    const auto rate = ConvertRate(current, kMicroampsPerCm2, unit, material);
-    const auto mmPerYear = ConvertRate(current, kMicroampsPerCm2, kMillimetresPerYear, material);
-    if (!rate || !mmPerYear)
-        ThrowFailure("the material needs an equivalent weight and a density above 0");
+    const PolarizationResult result = Value(CalculatePolarizationResistance(
+        b, rp, OptionalNumber(options, "--electrode-area"), material, unit));
     Figures figures(json);
-    figures.Number("B", "B_mV", b, "mV");
-    figures.Number(
-        "corrosion current density", "corrosion_current_density_uA_cm2", current, "micro_amp/cm^2");
-    AddRate(figures, *rate, unit, *mmPerYear);
+    figures.Number("B", "B_mV", result.coefficient, "mV");
+    figures.Number("corrosion current density", "corrosion_current_density_uA_cm2",
+        result.currentDensity, "micro_amp/cm^2");
+    AddRate(figures, *result.rate, unit, *result.mmPerYear);
     figures.Print(out);
     return 0;
 }
@@ -270,7 +257,7 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
     const double minimum = Number(options, "--minimum", false);
     const std::string unit = Unit(options, "--rate-unit");
     const double typed = Number(options, "--rate", false);
-    const double rate = InMillimetresPerYear(typed, unit, Material(options));
+    const CalculatorMaterial material = Material(options);
     std::chrono::year_month_day measured = today;
     if (const auto date = options.find("--measured"); date != options.end()) {
         const auto parsed = ParseIsoDate(date->second);
@@ -278,22 +265,20 @@ int Life(const Options& options, std::ostream& out, std::chrono::year_month_day 
             ThrowFailure("--measured '" + date->second + "' is not a date YYYY-MM-DD");
         measured = *parsed;
     }
-    const Checked<RemainingLife> life
-        = CalculateRemainingLife({thickness, minimum, rate}, measured);
-    if (!life)
-        ThrowFailure(life.error().message);
     // Every input is checked before the first result line is printed.
-    std::optional<double> allowance;
-    if (const auto design = OptionalNumber(options, "--design-life")) {
-        const Checked<double> checked = DesignAllowance(rate, *design);
-        if (!checked)
-            ThrowFailure("--design-life: " + checked.error().message);
-        allowance = *checked;
-    }
+    const Checked<LifeResult> result = CalculateLife(
+        {thickness, minimum, typed, unit, measured, OptionalNumber(options, "--design-life")},
+        material);
+    if (!result)
+        ThrowFailure(
+            (result.error().field == "design" ? "--design-life: " : "") + result.error().message);
+    const RemainingLife& life = result->life;
+    const std::optional<double>& allowance = result->allowance;
+    const double rate = *result->mmPerYear;
     Figures figures(json);
-    figures.Number("remaining life", "remaining_life_years", life->years, "years");
-    figures.Text("minimum reached", "minimum_reached",
-        life->date ? IsoDate(*life->date) : "after 9999-12-31");
+    figures.Number("remaining life", "remaining_life_years", life.years, "years");
+    figures.Text(
+        "minimum reached", "minimum_reached", life.date ? IsoDate(*life.date) : "after 9999-12-31");
     if (allowance)
         figures.Number("design allowance", "design_allowance_mm", *allowance, "mm");
     figures.Text("severity", "severity", SeverityLine(rate, Attack::General));

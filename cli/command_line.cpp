@@ -2,6 +2,7 @@
 
 #include "alloys/alloy_catalogue.h"
 #include "alloys/handbook_density.h"
+#include "alloys/material_figures.h"
 #include "app/conversion.h"
 #include "app/data_file_report.h"
 #include "app/program_info.h"
@@ -120,53 +121,24 @@ constexpr const char* kPathsHelp
       "corrolab/ in each folder of $XDG_DATA_DIRS. The first file found is used; its\n"
       "name may be in any letter case.\n";
 
-// The grid rows of the material the options name, as the tools window fills them.
-std::optional<std::vector<ComponentTexts>> MaterialRows(const ParsedArguments& parsed)
+// The figures of the material the options name; std::nullopt without one.
+std::optional<MaterialFigures> NamedMaterial(const ParsedArguments& parsed)
 {
-    int given = 0;
-    for (const char* option : {"--metal", "--alloy", "--composition"})
-        given += parsed.options.contains(option) ? 1 : 0;
-    if (given > 1)
-        ThrowUsage("give one of --metal, --alloy and --composition");
-    if (given == 0)
-        return std::nullopt;
-
-    static const ElementTable elements;
-    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end()) {
-        if (elements.FindSymbol(metal->second) == 0)
-            ThrowFailure("unknown element symbol '" + metal->second + "'");
-        const ElementRow row = FillElementRow(elements, metal->second);
-        return std::vector<ComponentTexts> {{"100", row.atomicWeight, row.valence, row.density}};
+    const std::pair<const char*, MaterialKind> kinds[] = {{"--metal", MaterialKind::Metal},
+        {"--alloy", MaterialKind::Alloy}, {"--composition", MaterialKind::Composition}};
+    std::optional<MaterialFigures> named;
+    for (const auto& [option, kind] : kinds) {
+        const auto found = parsed.options.find(option);
+        if (found == parsed.options.end())
+            continue;
+        if (named)
+            ThrowUsage("give one of --metal, --alloy and --composition");
+        Checked<MaterialFigures> figures = FiguresOf(kind, found->second);
+        if (!figures)
+            ThrowFailure(figures.error().message);
+        named = *figures;
     }
-    std::string composition;
-    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end()) {
-        composition = CompositionOf(alloy->second);
-        if (composition.empty())
-            ThrowFailure("unknown alloy '" + alloy->second + "'");
-    } else {
-        composition = parsed.options.at("--composition");
-        if (TrimmedWhiteSpace(composition).empty())
-            ThrowFailure("the composition is empty");
-    }
-    auto rows = CompositionRows(elements, composition);
-    if (!rows)
-        ThrowFailure("the composition '" + composition + "' has more than "
-            + std::to_string(kGridRows) + " components");
-    return rows;
-}
-
-// The ASTM G102 figures of the material the options name (iron without one).
-G102Calculation G102Material(const ParsedArguments& parsed)
-{
-    static const ElementTable elements;
-    if (const auto metal = parsed.options.find("--metal"); metal != parsed.options.end())
-        return CalculateG102(std::vector {MakeG102Row(elements, metal->second, "100")});
-    if (const auto alloy = parsed.options.find("--alloy"); alloy != parsed.options.end())
-        return CalculateG102(G102RowsOf(elements, SplitComposition(CompositionOf(alloy->second))),
-            CatalogueDensityOf(alloy->second));
-    if (const auto typed = parsed.options.find("--composition"); typed != parsed.options.end())
-        return CalculateG102(G102RowsOf(elements, SplitComposition(typed->second)));
-    return CalculateG102(std::vector {MakeG102Row(elements, "Fe", "100")});
+    return named;
 }
 
 // True for --method g102; false without --method or for --method classic.
@@ -180,46 +152,21 @@ bool WantsG102(const ParsedArguments& parsed)
     ThrowUsage("--method takes classic or g102, not '" + method->second + "'");
 }
 
-std::string Warnings(const MaterialCalculation& calculation)
-{
-    std::vector<std::string> warnings;
-    if (calculation.totalMarker)
-        warnings.emplace_back("total not 100");
-    if (calculation.valenceMarkerRow)
-        warnings.emplace_back("missing valence");
-    if (calculation.densityMarkerRow)
-        warnings.emplace_back("zero density");
-    if (calculation.checkInputs)
-        warnings.emplace_back("check inputs");
-    std::string text;
-    for (const std::string& warning : warnings)
-        text += (text.empty() ? "" : ", ") + warning;
-    return text.empty() ? "none" : text;
-}
-
-// The main window's frame after the tools window has handed the material back.
+// The main window's frame after the tools window has handed the material back
+// (iron as the program opens without one).
 FrameTexts MaterialFrame(const ParsedArguments& parsed)
 {
-    const auto rows = MaterialRows(parsed);
-    if (WantsG102(parsed)) {
-        const G102Calculation g102 = G102Material(parsed);
-        if (!g102.results)
-            ThrowFailure("the material cannot be calculated by ASTM G102: "
-                + RowFaultText(g102.fault.value_or(RowFault {})));
-        return HandBackTexts(
-            g102.results->equivalentWeightText, g102.results->densityText, g102.results->ratioText)
-            .frame;
-    }
-    if (!rows)
+    const HandBackMethod method
+        = WantsG102(parsed) ? HandBackMethod::G102 : HandBackMethod::Classic;
+    std::optional<MaterialFigures> named = NamedMaterial(parsed);
+    if (!named && method == HandBackMethod::Classic)
         return kStartFrame;
-    const MaterialCalculation calculation = CalculateMaterial(*rows);
-    if (!calculation.results)
-        ThrowFailure("the material cannot be calculated (" + Warnings(calculation) + ")");
-    const HandBack handBack = HandBackTexts(calculation.results->equivalentWeightText,
-        calculation.results->densityText, calculation.results->ratioText);
-    if (!handBack.calculated)
-        ThrowFailure("density and/or equivalent weight not calculated");
-    return handBack.frame;
+    if (!named)
+        named = *FiguresOf(MaterialKind::Metal, "Fe");
+    const Checked<HandBack> handBack = named->HandBackBy(method);
+    if (!handBack)
+        ThrowFailure(handBack.error().message);
+    return handBack->frame;
 }
 
 // The rates file the conversion uses, if any: --rates FILE must exist. Where
@@ -407,27 +354,25 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
         = ParseArguments(args, {{"--metal", "--alloy", "--composition"}, {"--json"}});
     if (!parsed.positional.empty())
         ThrowUsage("material takes no further arguments");
-    const auto rows = MaterialRows(parsed);
-    if (!rows)
+    const std::optional<MaterialFigures> named = NamedMaterial(parsed);
+    if (!named)
         ThrowUsage("material needs --metal, --alloy or --composition");
-    const MaterialCalculation calculation = CalculateMaterial(*rows);
+    const MaterialCalculation& calculation = named->classic;
     const MaterialResults results = calculation.results.value_or(MaterialResults {});
     // The classic density is the mean of the element densities by mass; a
     // coupon's is the handbook's, or the volume-additive mean.
-    const std::string alloy
-        = parsed.options.contains("--alloy") ? parsed.options.at("--alloy") : std::string();
-    const auto coupon = CouponDensity(alloy, *rows);
+    const auto& coupon = named->couponDensity;
     double couponValue = coupon ? coupon->value : 0;
     const auto source
         = [](std::string_view word) { return std::string(" (") + std::string(word) + ")"; };
-    const G102Calculation g102 = G102Material(parsed);
+    const G102Calculation& g102 = named->g102;
     const G102Results figures = g102.results.value_or(G102Results {});
     const std::pair<const char*, std::string> lines[] = {
         {"equivalent weight", std::string(Trimmed(results.equivalentWeightText))},
         {"density",
             std::string(Trimmed(results.densityText))
                 + (calculation.results
-                        ? source(rows->size() == 1 ? "element" : "mass-fraction mean")
+                        ? source(named->grid.rows.size() == 1 ? "element" : "mass-fraction mean")
                         : std::string())},
         {"coupon density",
             coupon ? std::string(Trimmed(FormatFixed(couponValue, 1, 4)))
@@ -435,7 +380,7 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
                    : std::string()},
         {"ratio", std::string(Trimmed(results.ratioText))},
         {"total", results.totalText},
-        {"warnings", Warnings(calculation)},
+        {"warnings", MaterialWarnings(calculation)},
         {"g102 equivalent weight", std::string(Trimmed(figures.equivalentWeightText))},
         {"g102 density", std::string(Trimmed(figures.densityText))},
         {"g102 density source",
@@ -456,7 +401,8 @@ int Material(const std::vector<std::string>& args, CommandContext& context)
             out << name << ": " << text << '\n';
     }
     if (!calculation.results && !g102.results)
-        ThrowFailure("the material cannot be calculated (" + Warnings(calculation) + ")");
+        ThrowFailure("the material '" + named->name + "' cannot be calculated ("
+            + MaterialWarnings(calculation) + ")");
     return 0;
 }
 

@@ -135,9 +135,8 @@ TEST(AlloyFigures, AgreeWithTheCommandLineForEveryAlloy)
 
 TEST(AlloyFigures, GiveBothEquivalentWeightsForTheStainlessSteels)
 {
-    const ElementTable elements;
     const AlloyFigures s316
-        = FiguresOfAlloy(elements, "Iron", "Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo");
+        = FiguresOfAlloy("Iron", "Stainless steel Type 316", "68.5Fe 17Cr 12Ni 2.5Mo");
     ASSERT_TRUE(s316.classicEquivalentWeight);
     ASSERT_TRUE(s316.g102EquivalentWeight);
     // G102 charges chromium 3 and nickel 2 like the classic table, so both lie
@@ -146,7 +145,7 @@ TEST(AlloyFigures, GiveBothEquivalentWeightsForTheStainlessSteels)
         EXPECT_GT(ew, 17.3);
         EXPECT_LT(ew, 29.4);
     }
-    const AlloyFigures unknown = FiguresOfAlloy(elements, "None", "None", "50Xx 50Fe");
+    const AlloyFigures unknown = FiguresOfAlloy("None", "None", "50Xx 50Fe");
     EXPECT_FALSE(unknown.rate);
     EXPECT_EQ(unknown.rateText, "");
 }

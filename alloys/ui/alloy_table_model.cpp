@@ -1,5 +1,8 @@
 #include "alloys/ui/alloy_table_model.h"
 
+#include "base/number_format.h"
+#include "base/text.h"
+
 #include <limits>
 
 namespace corrolab {
@@ -14,7 +17,10 @@ QString Text(const std::string& text)
 // Four decimals, as the tools window shows its results; "--" for none.
 QString Figure(const std::optional<double>& value)
 {
-    return value ? QString::number(*value, 'f', 4) : QString("--");
+    if (!value)
+        return "--";
+    double shown = *value;
+    return Text(std::string(Trimmed(FormatFixed(shown, 1, 4))));
 }
 
 // Alloys without the figure sort after all that have one.

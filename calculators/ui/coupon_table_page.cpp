@@ -1,5 +1,6 @@
 #include "calculators/ui/coupon_table_page.h"
 
+#include "calculators/calculator_results.h"
 #include "calculators/coupon_table.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
@@ -101,37 +102,13 @@ void CouponTablePage::Recalculate()
     if (!material)
         return ShowError(material.error());
     const std::string chosen = unit->currentText().toStdString();
-    const Checked<CouponSummary> summary = SummariseCoupons(table, *material, chosen);
-    if (!summary)
-        return ShowError(summary.error());
+    const Checked<CouponTableResult> result = CalculateCouponTable(table, *material, chosen);
+    if (!result)
+        return ShowError(result.error());
     for (int r = 0; r < coupons->rowCount(); ++r)
         coupons->setItem(
-            r, 5, Cell(ResultNumber(summary->rates[static_cast<size_t>(r)]) + " " + chosen));
-
-    const bool withBlanks = summary->blankMean && summary->inhibitorEfficiency;
-    const std::string which = withBlanks ? " (inhibited)" : "";
-    std::vector<CopyRow> rows {
-        {"Coupons" + which, std::to_string(summary->count), ""},
-        {"Mean rate" + which, ResultNumber(summary->mean), chosen},
-        {"Standard deviation",
-            summary->standardDeviation ? ResultNumber(*summary->standardDeviation) : "-", chosen},
-        {"Lowest", ResultNumber(summary->minimum), chosen},
-        {"Highest", ResultNumber(summary->maximum), chosen},
-    };
-    if (summary->blankMean)
-        rows.push_back({"Mean rate (blank)", ResultNumber(*summary->blankMean), chosen});
-    if (summary->inhibitorEfficiency)
-        rows.push_back({"Inhibitor efficiency", ResultNumber(*summary->inhibitorEfficiency), "%"});
-    else if (!summary->efficiencyNote.empty())
-        rows.push_back({"Inhibitor efficiency", "-", summary->efficiencyNote});
-    const Checked<CouponSummary> inMillimetres
-        = SummariseCoupons(table, *material, kMillimetresPerYear);
-    const std::optional<double> mean
-        = inMillimetres ? std::optional<double>(inMillimetres->mean) : std::nullopt;
-    if (mean)
-        rows.push_back({"Severity (general, mean)",
-            std::string(SeverityName(Classify(*mean, Attack::General))), "carbon steel"});
-    ShowResults(rows, mean);
+            r, 5, Cell(ResultNumber(result->summary.rates[static_cast<size_t>(r)]) + " " + chosen));
+    ShowResults(result->rows, result->mmPerYear);
 }
 
 } // namespace corrolab

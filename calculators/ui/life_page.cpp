@@ -1,5 +1,6 @@
 #include "calculators/ui/life_page.h"
 
+#include "calculators/calculator_results.h"
 #include "calculators/field_number.h"
 #include "calculators/remaining_life.h"
 #include "calculators/severity.h"
@@ -81,41 +82,25 @@ void LifePage::Recalculate()
     if (!typed)
         return ShowError(typed.error());
     const std::string unit = rateUnit->currentText().toStdString();
-    double rate = *typed;
+    // Only a rate in another unit than mm/year needs the material.
+    Checked<CalculatorMaterial> material = IronMaterial();
     if (unit != kMillimetresPerYear) {
-        const Checked<CalculatorMaterial> material = Material();
+        material = Material();
         if (!material)
             return ShowError(material.error());
-        const auto converted = ConvertRate(*typed, unit, kMillimetresPerYear, *material);
-        if (!converted)
-            return ShowError({"rate", "The material cannot convert this unit."});
-        rate = *converted;
     }
     const auto measured = ParseIsoDate(Text("measured"));
     if (!measured)
         return ShowError({"measured", "Enter the date as YYYY-MM-DD."});
-    const WallInput wall {*thickness, *minimum, rate};
-    const Checked<RemainingLife> life = CalculateRemainingLife(wall, *measured);
-    if (!life)
-        return ShowError(life.error());
-
-    std::vector<CopyRow> rows;
-    if (unit != kMillimetresPerYear)
-        rows.push_back({"Corrosion rate", ResultNumber(rate), "mm/year"});
-    rows.push_back({"Remaining life", ResultNumber(life->years), "years"});
-    rows.push_back({"Minimum reached", life->date ? IsoDate(*life->date) : "after 9999-12-31", ""});
-    if (const auto design = OptionalNumber("design", "the design life")) {
-        const Checked<double> allowance = DesignAllowance(rate, *design);
-        if (!allowance)
-            return ShowError(allowance.error());
-        rows.push_back({"Design allowance", ResultNumber(*allowance), "mm"});
-    } else if (!ErrorText("design").empty()) {
+    const std::optional<double> design = OptionalNumber("design", "the design life");
+    if (!design && !ErrorText("design").empty())
         return;
-    }
-    rows.push_back({"Severity (general)",
-        std::string(SeverityName(Classify(rate, Attack::General))), "carbon steel"});
-    ShowResults(rows, rate);
-    plot->SetWall(wall, life->years);
+    const Checked<LifeResult> result
+        = CalculateLife({*thickness, *minimum, *typed, unit, *measured, design}, *material);
+    if (!result)
+        return ShowError(result.error());
+    ShowResults(result->rows, result->mmPerYear);
+    plot->SetWall(result->wall, result->life.years);
 }
 
 } // namespace corrolab

@@ -1,5 +1,6 @@
 #include "calculators/ui/mass_loss_page.h"
 
+#include "calculators/calculator_results.h"
 #include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 #include "calculators/severity.h"
@@ -10,9 +11,7 @@
 
 namespace corrolab {
 
-namespace {
-constexpr double kHoursPerDay = 24;
-}
+namespace { }
 
 MassLossPage::MassLossPage(MaterialSource source, QWidget* parent)
     : CalculatorPage("Coupon mass loss", std::move(source), parent)
@@ -79,7 +78,7 @@ Checked<double> MassLossPage::MassLoss()
     return MassLossFromWeighings(*initial, *final);
 }
 
-Checked<double> MassLossPage::Area(std::vector<CopyRow>& rows)
+Checked<double> MassLossPage::Area(std::optional<double>& dimensionsArea)
 {
     const int shape = areaSource->currentIndex();
     if (shape == 0)
@@ -107,7 +106,7 @@ Checked<double> MassLossPage::Area(std::vector<CopyRow>& rows)
         ? CouponArea(RectangularCoupon {sizes[0], sizes[1], sizes[2], hole})
         : CouponArea(DiscCoupon {sizes[0], sizes[1], hole});
     if (area)
-        rows.push_back({"Exposed area", ResultNumber(*area), "cm^2"});
+        dimensionsArea = *area;
     return area;
 }
 
@@ -125,50 +124,30 @@ void MassLossPage::Recalculate()
         return; // still being built
     ShowSources();
     StartCalculation();
-    std::vector<CopyRow> rows;
     const Checked<CalculatorMaterial> material = Material();
     if (!material)
         return ShowError(material.error());
     const Checked<double> mass = MassLoss();
     if (!mass)
         return ShowError(mass.error());
-    if (massSource->currentIndex() == 1)
-        rows.push_back({"Mass loss", ResultNumber(*mass), "g"});
-    const Checked<double> area = Area(rows);
+    std::optional<double> dimensionsArea;
+    const Checked<double> area = Area(dimensionsArea);
     if (!area)
         return ShowError(area.error());
     const Checked<double> hours = Hours();
     if (!hours)
         return ShowError(hours.error());
-
-    const MassLossInput input {*mass, *area, *hours};
-    const std::string chosen = unit->currentText().toStdString();
-    const Checked<double> rate = MassLossRate(input, *material, chosen);
-    if (!rate)
-        return ShowError(rate.error());
-    const double mmPerYear = *MassLossRate(input, *material, kMillimetresPerYear);
-    rows.push_back({"Corrosion rate", ResultNumber(*rate), chosen});
-    if (chosen != kMillimetresPerYear)
-        rows.push_back({"Corrosion rate", ResultNumber(mmPerYear), "mm/year"});
-    rows.push_back({"Severity (general)",
-        std::string(SeverityName(Classify(mmPerYear, Attack::General))), "carbon steel"});
-
-    std::optional<double> pitRate;
-    if (const auto pit = OptionalNumber("pit", "the pit depth")) {
-        const Checked<double> factor = PittingFactor(*pit, input, *material);
-        if (!factor)
-            return ShowError(factor.error());
-        pitRate = DepthRate(*pit, *hours);
-        rows.push_back(
-            {"Mean penetration", ResultNumber(*MeanPenetration(input, *material)), "mm"});
-        rows.push_back({"Pitting factor", ResultNumber(*factor), ""});
-        rows.push_back({"Pitting rate", ResultNumber(*pitRate), "mm/year"});
-        rows.push_back({"Severity (pitting)",
-            std::string(SeverityName(Classify(*pitRate, Attack::Pitting))), "carbon steel"});
-    } else if (!ErrorText("pit").empty()) {
+    const std::optional<double> pit = OptionalNumber("pit", "the pit depth");
+    if (!pit && !ErrorText("pit").empty())
         return;
-    }
-    ShowResults(rows, mmPerYear, pitRate);
+
+    const MassLossCase coupon {
+        {*mass, *area, *hours}, pit, massSource->currentIndex() == 1, dimensionsArea};
+    const Checked<MassLossResult> result
+        = CalculateMassLossCase(coupon, *material, unit->currentText().toStdString());
+    if (!result)
+        return ShowError(result.error());
+    ShowResults(result->rows, result->mmPerYear, result->pitRate);
 }
 
 } // namespace corrolab

@@ -25,7 +25,9 @@ public:
 private:
     void ShowSources();
     Checked<double> MassLoss();
-    Checked<double> Area(std::vector<CopyRow>& rows);
+    // The exposed area; `dimensionsArea` is set when it was worked out from the
+    // coupon's dimensions.
+    Checked<double> Area(std::optional<double>& dimensionsArea);
     Checked<double> Hours();
 };
 

@@ -1,5 +1,6 @@
 #include "calculators/ui/polarization_page.h"
 
+#include "calculators/calculator_results.h"
 #include "calculators/field_number.h"
 #include "calculators/severity.h"
 #include "calculators/stern_geary.h"
@@ -74,25 +75,11 @@ void PolarizationPage::Recalculate()
             return ShowError(typed.error());
         area = *typed;
     }
-    const Checked<double> current = CorrosionCurrentDensity(*b, *rp, area);
-    if (!current)
-        return ShowError(current.error());
-    const std::string chosen = unit->currentText().toStdString();
-    const auto rate = ConvertRate(*current, kMicroampsPerCm2, chosen, *material);
-    const auto mmPerYear = ConvertRate(*current, kMicroampsPerCm2, kMillimetresPerYear, *material);
-    if (!rate || !mmPerYear)
-        return ShowError({"ew", "The material cannot give this unit."});
-
-    std::vector<CopyRow> rows {
-        {"B", ResultNumber(*b), "mV"},
-        {"Corrosion current density", ResultNumber(*current), std::string(kMicroampsPerCm2)},
-        {"Corrosion rate", ResultNumber(*rate), chosen},
-    };
-    if (chosen != kMillimetresPerYear)
-        rows.push_back({"Corrosion rate", ResultNumber(*mmPerYear), "mm/year"});
-    rows.push_back({"Severity (general)",
-        std::string(SeverityName(Classify(*mmPerYear, Attack::General))), "carbon steel"});
-    ShowResults(rows, *mmPerYear);
+    const Checked<PolarizationResult> result = CalculatePolarizationResistance(
+        *b, *rp, area, *material, unit->currentText().toStdString());
+    if (!result)
+        return ShowError(result.error());
+    ShowResults(result->rows, result->mmPerYear);
 }
 
 } // namespace corrolab

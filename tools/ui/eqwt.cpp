@@ -367,8 +367,9 @@ void EqWt::Text7_GotFocus(int)
 bool EqWt::Calculate()
 {
     Label1[2]->hide();
-    const MaterialCalculation calculation = CalculateMaterial(ClassicRows());
-    ShowG102Line(calculation);
+    const MaterialFigures figures = FiguresOfGrid(MaterialName(), Grid());
+    const MaterialCalculation& calculation = figures.classic;
+    ShowG102Line(figures);
     Label1[0]->setVisible(calculation.totalMarker);
     ShowMarkers(calculation);
     Label1[2]->setVisible(calculation.checkInputs);

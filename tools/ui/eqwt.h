@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alloys/material_figures.h"
 #include "app/platform.h"
 #include "base/report.h"
 #include "tools/chosen_material.h"
@@ -149,12 +150,14 @@ private:
     // Places the G102 frame and lines under the results frame; their height in twips.
     int PlaceG102Controls(int top);
     void FillG102Valence(int row);
-    void ShowG102Line(const MaterialCalculation& classic);
+    void ShowG102Line(const MaterialFigures& figures);
     void ClearG102Line();
     // Whether the chosen figures can be handed back; says why not when they cannot.
     bool ChosenFiguresReady(bool classicCalculated);
     std::vector<ComponentTexts> ClassicRows() const;
     std::vector<G102Row> G102Rows() const;
+    // The grid as the material calculation reads it.
+    MaterialGrid Grid() const;
     bool SymbolListsFilled() const;
     bool Calculate();
     void ClearResults();

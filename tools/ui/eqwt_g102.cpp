@@ -3,7 +3,6 @@
 // figures handed back and the reason when nothing was handed back.
 #include "tools/ui/eqwt.h"
 
-#include "alloys/handbook_density.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/vb_controls.h"
 #include "tools/classic_fault.h"
@@ -126,18 +125,18 @@ std::vector<G102Row> EqWt::G102Rows() const
     return rows;
 }
 
-void EqWt::ShowG102Line(const MaterialCalculation& classic)
+MaterialGrid EqWt::Grid() const
 {
-    const std::vector<G102Row> rows = G102Rows();
     // The catalogue's density holds while the grid still holds the alloy as picked.
-    std::optional<SourcedDensity> catalogue;
-    if (Option2[1]->isChecked() && !Combo4->currentText().isEmpty()) {
-        std::vector<Component> grid;
-        for (const G102Row& row : rows)
-            grid.push_back({row.symbol, row.percentage});
-        catalogue = CatalogueDensityFor(Combo4->currentText().toStdString(), grid);
-    }
-    g102_ = CalculateG102(rows, catalogue);
+    const bool alloy = Option2[1]->isChecked() && !Combo4->currentText().isEmpty();
+    return {ClassicRows(), G102Rows(), alloy ? Combo4->currentText().toStdString() : std::string()};
+}
+
+void EqWt::ShowG102Line(const MaterialFigures& figures)
+{
+    const std::vector<G102Row>& rows = figures.grid.g102Rows;
+    const MaterialCalculation& classic = figures.classic;
+    g102_ = figures.g102;
     if (!g102_.results) {
         // No G102 figure stays beside inputs that do not produce it: the close box
         // would hand it back under the new material's name.

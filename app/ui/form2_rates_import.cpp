@@ -1,7 +1,9 @@
 // Importing the ECB's euro reference rates into the rates file, from a saved
 // file or from the ECB's web site.
 #include "app/ui/form2.h"
+
 #include "base/text.h"
+#include "base/ui/qt_text.h"
 #include "catalogue/unit_catalogue.h"
 #include "currency/rates_command.h"
 #include "currency/rates_file_writer.h"
@@ -19,14 +21,9 @@ namespace {
 constexpr const char* kTitle = "Corrolab";
 constexpr const char* kUntouched = "The rates file in use is untouched.";
 
-QString Q(const std::filesystem::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
 std::optional<std::string> ReadChosenFile(const std::filesystem::path& path, std::string& content)
 {
-    QFile file(Q(path));
+    QFile file(QPath(path));
     if (!file.open(QIODevice::ReadOnly))
         return "The file " + OneLine(path.string())
             + " cannot be read: " + OneLine(file.errorString().toStdString());

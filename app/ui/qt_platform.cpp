@@ -1,5 +1,6 @@
 #include "app/ui/qt_platform.h"
 
+#include "base/ui/qt_text.h"
 #include "base/ui/report_document.h"
 
 #include "app/ui/web_download.h"
@@ -82,7 +83,7 @@ bool QtPlatform::StartTextEditor(const std::filesystem::path& file)
 #ifdef Q_OS_WIN
     return QProcess::startDetached("notepad", {QString::fromStdWString(file.wstring())});
 #else
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QPath(file)));
 #endif
 }
 
@@ -120,12 +121,12 @@ std::vector<DataFolder> QtPlatform::DataFolders()
 
 bool QtPlatform::IsWritable(const std::filesystem::path& file)
 {
-    return QFileInfo(QString::fromStdString(file.string())).isWritable();
+    return QFileInfo(QPath(file)).isWritable();
 }
 
 std::optional<std::chrono::year_month_day> QtPlatform::FileDate(const std::filesystem::path& file)
 {
-    const QFileInfo info(QString::fromStdString(file.string()));
+    const QFileInfo info(QPath(file));
     if (!info.exists())
         return std::nullopt;
     return ToYmd(info.lastModified().date());

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,12 @@ namespace corrolab {
 inline QString Q(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A path as Qt names the file.
+inline QString QPath(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
 }
 
 // A box's text as UTF-8.

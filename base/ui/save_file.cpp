@@ -1,5 +1,7 @@
 #include "base/ui/save_file.h"
 
+#include "base/ui/qt_text.h"
+
 #include <QSaveFile>
 #include <QString>
 
@@ -11,7 +13,7 @@ bool WriteFileAtomically(
     std::error_code error;
     if (std::filesystem::is_symlink(file, error))
         return false;
-    QSaveFile out(QString::fromStdString(file.string()));
+    QSaveFile out(QPath(file));
     if (!out.open(QIODevice::WriteOnly))
         return false;
     if (!write(out)) {

@@ -1,5 +1,6 @@
 #include "calculators/ui/plot_widget.h"
 
+#include "base/ui/qt_text.h"
 #include "calculators/field_number.h"
 #include "calculators/plot_scale.h"
 
@@ -51,7 +52,7 @@ bool PlotWidget::SavePng(const std::filesystem::path& file)
     painter.setFont(font());
     Draw(painter, image.size());
     painter.end();
-    return image.save(QString::fromStdString(file.string()), "PNG");
+    return image.save(QPath(file), "PNG");
 }
 
 void PlotWidget::paintEvent(QPaintEvent*)

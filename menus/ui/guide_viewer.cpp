@@ -1,5 +1,6 @@
 #include "menus/ui/guide_viewer.h"
 
+#include "base/ui/qt_text.h"
 #include "datafiles/program_files.h"
 
 #include <QFontDatabase>
@@ -35,7 +36,7 @@ bool GuideViewer::Load(const std::filesystem::path& file)
     if (!content)
         return false;
     text->setPlainText(QString::fromUtf8(content->data(), static_cast<qsizetype>(content->size())));
-    setWindowTitle("Corrolab User Guide - " + QString::fromStdString(file.filename().string()));
+    setWindowTitle("Corrolab User Guide - " + QPath(file.filename()));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "app/data_file_report.h"
 #include "app/platform.h"
 #include "base/ui/program_settings.h"
+#include "base/ui/qt_text.h"
 #include "currency/rates_reader.h"
 
 #include <QAction>
@@ -54,16 +55,14 @@ void SettingsDialog::Refresh()
     QString searched;
     for (const DataFolder& folder : folders)
         searched += QString("\n  %1 (%2)")
-                        .arg(QString::fromStdString(folder.path.string()),
-                            QString::fromStdString(DescribeKind(folder.kind)));
+                        .arg(QPath(folder.path), QString::fromStdString(DescribeKind(folder.kind)));
     Label1->setText(
         QString("Files in use:\n%1Settings file: %4\n\nFolders searched, in order:%2\n\n"
                 "The settings file keeps which figures the Material Properties window hands "
                 "back (classic or ASTM G102) for the next start; Always on Top lasts until the "
                 "program closes. Edit the rates with Edit > Currencies.txt; a rates file you "
                 "cannot change is first copied to %3.")
-            .arg(files, searched, QString::fromStdString(UserFolderOf(folders).string()),
-                SettingsFilePath()));
+            .arg(files, searched, QPath(UserFolderOf(folders)), SettingsFilePath()));
 }
 
 } // namespace corrolab

@@ -15,13 +15,13 @@
 #include "base/today.h"
 #include "catalogue/unit_catalogue.h"
 #include "cli/calculator_commands.h"
+#include "cli/polarization_command.h"
 #include "cli/subcommand.h"
 #include "corrosion/corrosion_rate_units.h"
 #include "corrosion/material_values.h"
 #include "currency/rates_command.h"
 #include "currency/rates_reader.h"
 #include "datafiles/program_files.h"
-#include "polarization/polarization_command.h"
 #include "tools/component_row.h"
 #include "tools/element_table.h"
 #include "tools/g102_calculation.h"
@@ -502,10 +502,7 @@ const std::vector<Subcommand>& Subcommands()
                 kPathsHelp, Paths},
             {"rates", "       corrolab rates (import FILE | update [--url URL])\n", kRatesHelp,
                 Rates},
-            {"polarization", kPolarizationUsage, kPolarizationHelp,
-                [](const std::vector<std::string>& args, CommandContext& context) {
-                    return RunPolarizationCommand(args, context.out, context.err);
-                }},
+            {"polarization", kPolarizationUsage, kPolarizationHelp, RunPolarizationCommand},
         };
         for (Subcommand& calculator : CalculatorSubcommands())
             rows.push_back(std::move(calculator));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <iosfwd>
+#include "cli/subcommand.h"
+
 #include <string>
 #include <vector>
 
@@ -12,10 +13,8 @@ extern const char* const kPolarizationUsage;
 extern const char* const kPolarizationHelp;
 
 // Runs `corrolab polarization FILE [options]` (the arguments after the
-// subcommand): the labelled figures on `out`, or one line on `err` naming the
-// file and the reason. Returns 0, 1 for a file or a material that gives no
-// result, 2 for wrong usage.
-int RunPolarizationCommand(
-    const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// subcommand): the labelled figures, a failure naming the file and the reason
+// for a file or a material that gives no result, a usage error for wrong usage.
+int RunPolarizationCommand(const std::vector<std::string>& args, CommandContext& context);
 
 } // namespace corrolab

@@ -1,8 +1,9 @@
-#include "polarization/polarization_command.h"
+#include "cli/polarization_command.h"
 
 #include "base/lenient_number.h"
 #include "base/text.h"
 #include "calculators/material_lookup.h"
+#include "cli/subcommand.h"
 #include "polarization/curve_readers.h"
 #include "polarization/polarization_report.h"
 
@@ -48,30 +49,13 @@ const char* const kPolarizationHelp
 
 namespace {
 
-struct UsageError
-{
-    std::string message;
-};
-struct Failure
-{
-    std::string message;
-};
-
-const std::set<std::string>& ValueOptions()
-{
-    static const std::set<std::string> options {"--area", "--method", "--window", "--anodic",
-        "--cathodic", "--ru", "--b", "--lpr-range", "--branch", "--metal", "--alloy",
-        "--composition", "--ew", "--unit"};
-    return options;
-}
-
 // A whole text as a number, locale-free ("0.1", "-1e-3").
 double Number(const std::string& option, std::string_view text)
 {
     const std::string_view trimmed = Trimmed(text);
     const auto value = LenientValue(trimmed);
     if (trimmed.empty() || !value || LeadingNumberText(trimmed).size() != trimmed.size())
-        throw UsageError {option + " takes a number, not '" + std::string(text) + "'"};
+        ThrowUsage(option + " takes a number, not '" + std::string(text) + "'");
     return *value;
 }
 
@@ -79,11 +63,11 @@ PotentialWindow Window(const std::string& option, const std::string& text)
 {
     const std::size_t comma = text.find(',');
     if (comma == std::string::npos)
-        throw UsageError {option + " takes LOW,HIGH in volts, not '" + text + "'"};
+        ThrowUsage(option + " takes LOW,HIGH in volts, not '" + text + "'");
     const PotentialWindow window {Number(option, std::string_view(text).substr(0, comma)),
         Number(option, std::string_view(text).substr(comma + 1))};
     if (!(window.low < window.high))
-        throw UsageError {option + ": LOW must be below HIGH"};
+        ThrowUsage(option + ": LOW must be below HIGH");
     return window;
 }
 
@@ -91,10 +75,17 @@ double Positive(const std::string& option, const std::string& text)
 {
     const double value = Number(option, text);
     if (!(value > 0))
-        throw UsageError {option + " must be above 0"};
+        ThrowUsage(option + " must be above 0");
     return value;
 }
 
+// A failure names the file first: "corrolab: scan.csv: no curve".
+[[noreturn]] void FileFailure(const std::string& file, const std::string& reason)
+{
+    ThrowFailure(file + ": " + reason);
+}
+
+// The request: one FILE and the options by their names.
 struct Request
 {
     std::string file;
@@ -105,28 +96,17 @@ struct Request
 
 Request Parse(const std::vector<std::string>& args)
 {
-    Request request;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg == "--json")
-            request.json = true;
-        else if (arg == "--free-ecorr")
-            request.freeEcorr = true;
-        else if (ValueOptions().contains(arg)) {
-            if (k + 1 >= args.size())
-                throw UsageError {arg + " needs a value"};
-            if (!request.options.emplace(arg, args[++k]).second)
-                throw UsageError {arg + " is given twice"};
-        } else if (arg.starts_with("--") && arg.size() > 2)
-            throw UsageError {"unknown option " + arg};
-        else if (request.file.empty())
-            request.file = arg;
-        else
-            throw UsageError {"takes one FILE"};
-    }
-    if (request.file.empty())
-        throw UsageError {"needs a FILE"};
-    return request;
+    static const OptionSpec spec {
+        {"--area", "--method", "--window", "--anodic", "--cathodic", "--ru", "--b", "--lpr-range",
+            "--branch", "--metal", "--alloy", "--composition", "--ew", "--unit"},
+        {"--json", "--free-ecorr"}};
+    ParsedArguments parsed = ParseArguments(args, spec);
+    if (parsed.positional.empty())
+        ThrowUsage("needs a FILE");
+    if (parsed.positional.size() > 1)
+        ThrowUsage("takes one FILE");
+    return {parsed.positional.front(), std::move(parsed.options), parsed.flags.contains("--json"),
+        parsed.flags.contains("--free-ecorr")};
 }
 
 AnalysisOptions Options(const Request& request)
@@ -136,8 +116,8 @@ AnalysisOptions Options(const Request& request)
     if (const auto method = o.find("--method"); method != o.end()) {
         const auto chosen = PolarizationMethodFromWord(method->second);
         if (!chosen)
-            throw UsageError {
-                "--method takes butler-volmer, tafel, mixed or lpr, not '" + method->second + "'"};
+            ThrowUsage(
+                "--method takes butler-volmer, tafel, mixed or lpr, not '" + method->second + "'");
         options.method = *chosen;
     }
     constexpr double kVoltsPerMillivolt = 1e-3;
@@ -160,7 +140,7 @@ RateMaterial Material(const Request& request, const PolarizationCurve& curve)
     if (const auto ew = o.find("--ew"); ew != o.end()) {
         const auto chosen = MethodFromWord(ew->second);
         if (!chosen)
-            throw UsageError {"--ew takes classic or g102, not '" + ew->second + "'"};
+            ThrowUsage("--ew takes classic or g102, not '" + ew->second + "'");
         method = *chosen;
     }
     std::optional<std::pair<MaterialKind, std::string>> typed;
@@ -169,78 +149,63 @@ RateMaterial Material(const Request& request, const PolarizationCurve& curve)
             std::pair {"--composition", MaterialKind::Composition}})
         if (const auto found = o.find(name); found != o.end()) {
             if (typed)
-                throw UsageError {"give one of --metal, --alloy and --composition"};
+                ThrowUsage("give one of --metal, --alloy and --composition");
             typed.emplace(kind, found->second);
         }
     if (!typed) {
         if (o.contains("--ew"))
-            throw UsageError {"--ew needs --metal, --alloy or --composition"};
+            ThrowUsage("--ew needs --metal, --alloy or --composition");
         return MaterialOfCurve(curve);
     }
     const Checked<CalculatorMaterial> looked = LookUpMaterial(typed->first, typed->second, method);
     if (!looked)
-        throw Failure {looked.error().message};
+        FileFailure(request.file, looked.error().message);
     return {*looked, MaterialOrigin::Typed};
 }
 
 } // namespace
 
-int RunPolarizationCommand(
-    const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunPolarizationCommand(const std::vector<std::string>& args, CommandContext& context)
 {
-    if (std::ranges::find(args, "--help") != args.end()
-        || std::ranges::find(args, "-h") != args.end()) {
-        out << kPolarizationHelp;
-        return 0;
+    const Request request = Parse(args);
+    const AnalysisOptions options = Options(request);
+    const auto& o = request.options;
+    const bool typedArea = o.contains("--area");
+    const double area = typedArea ? Positive("--area", o.at("--area")) : 0;
+    const double ru = o.contains("--ru") ? Number("--ru", o.at("--ru")) : 0;
+    BranchChoice branch = BranchChoice::Forward;
+    if (const auto found = o.find("--branch"); found != o.end()) {
+        if (found->second == "reverse")
+            branch = BranchChoice::Reverse;
+        else if (found->second != "forward")
+            ThrowUsage("--branch takes forward or reverse, not '" + found->second + "'");
     }
-    std::string file;
-    try {
-        const Request request = Parse(args);
-        file = request.file;
-        const AnalysisOptions options = Options(request);
-        const auto& o = request.options;
-        const bool typedArea = o.contains("--area");
-        const double area = typedArea ? Positive("--area", o.at("--area")) : 0;
-        const double ru = o.contains("--ru") ? Number("--ru", o.at("--ru")) : 0;
-        BranchChoice branch = BranchChoice::Forward;
-        if (const auto found = o.find("--branch"); found != o.end()) {
-            if (found->second == "reverse")
-                branch = BranchChoice::Reverse;
-            else if (found->second != "forward")
-                throw UsageError {"--branch takes forward or reverse, not '" + found->second + "'"};
-        }
-        const std::string unit
-            = o.contains("--unit") ? o.at("--unit") : std::string(kMillimetresPerYear);
-        if (!IsRateUnit(unit))
-            throw UsageError {"--unit takes a corrosion-rate unit, not '" + unit + "'"};
-        const CurveRead read = ReadCurveFile(request.file);
-        if (!read.curve)
-            throw Failure {read.error};
-        const RateMaterial material = Material(request, *read.curve);
-        const double usedArea = typedArea ? area : read.curve->area.value_or(1);
-        const SplitCurve split = SplitAtApex(*read.curve, usedArea, ru);
-        if (branch == BranchChoice::Reverse && split.reverse.potential.empty())
-            throw Failure {"the scan has no reverse branch"};
-        const PolarizationAnalysis analysis = AnalyseBranch(
-            branch == BranchChoice::Forward ? split.forward : split.reverse, options);
-        if (!analysis.result)
-            throw Failure {analysis.error};
-        const PolarizationReport report = MakeReport(*analysis.result, usedArea, material, unit);
-        if (request.json) {
-            out << ReportJson(report, request.file) << '\n';
-        } else {
-            out << "file: " << OneLine(request.file) << " (" << read.curve->format << ")\n";
-            for (const ReportLine& line : ReportLines(report))
-                out << line.label << ": " << OneLine(line.value) << '\n';
-        }
-        return 0;
-    } catch (const UsageError& error) {
-        err << "corrolab polarization: " << OneLine(error.message) << '\n' << kPolarizationUsage;
-        return 2;
-    } catch (const Failure& failure) {
-        err << "corrolab: " << OneLine(file) << ": " << OneLine(failure.message) << '\n';
-        return 1;
+    const std::string unit
+        = o.contains("--unit") ? o.at("--unit") : std::string(kMillimetresPerYear);
+    if (!IsRateUnit(unit))
+        ThrowUsage("--unit takes a corrosion-rate unit, not '" + unit + "'");
+    const CurveRead read = ReadCurveFile(request.file);
+    if (!read.curve)
+        FileFailure(request.file, read.error);
+    const RateMaterial material = Material(request, *read.curve);
+    const double usedArea = typedArea ? area : read.curve->area.value_or(1);
+    const SplitCurve split = SplitAtApex(*read.curve, usedArea, ru);
+    if (branch == BranchChoice::Reverse && split.reverse.potential.empty())
+        FileFailure(request.file, "the scan has no reverse branch");
+    const PolarizationAnalysis analysis
+        = AnalyseBranch(branch == BranchChoice::Forward ? split.forward : split.reverse, options);
+    if (!analysis.result)
+        FileFailure(request.file, analysis.error);
+    const PolarizationReport report = MakeReport(*analysis.result, usedArea, material, unit);
+    std::ostream& out = context.out;
+    if (request.json) {
+        out << ReportJson(report, request.file) << '\n';
+    } else {
+        out << "file: " << OneLine(request.file) << " (" << read.curve->format << ")\n";
+        for (const ReportLine& line : ReportLines(report))
+            out << line.label << ": " << OneLine(line.value) << '\n';
     }
+    return 0;
 }
 
 } // namespace corrolab

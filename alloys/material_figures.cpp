@@ -50,6 +50,13 @@ Checked<MaterialGrid> GridOf(MaterialKind kind, const std::string& text)
         kind == MaterialKind::Alloy ? text : std::string()};
 }
 
+MaterialKind KindOfName(const std::string& text)
+{
+    if (!CompositionOf(text).empty())
+        return MaterialKind::Alloy;
+    return Elements().FindSymbol(text) != 0 ? MaterialKind::Metal : MaterialKind::Composition;
+}
+
 MaterialFigures FiguresOfGrid(std::string name, const MaterialGrid& grid)
 {
     std::optional<SourcedDensity> catalogue;

@@ -49,6 +49,10 @@ struct MaterialFigures
 // composition, or more components than the grid has rows.
 Checked<MaterialGrid> GridOf(MaterialKind kind, const std::string& text);
 
+// How a name a user typed names its material: a catalogue alloy's name, else an
+// element's symbol, else a composition.
+MaterialKind KindOfName(const std::string& text);
+
 // The figures of a grid, and of a named material through its grid.
 MaterialFigures FiguresOfGrid(std::string name, const MaterialGrid& grid);
 Checked<MaterialFigures> FiguresOf(MaterialKind kind, const std::string& text);

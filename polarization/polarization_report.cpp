@@ -30,6 +30,8 @@ std::string OriginWords(const RateMaterial& material)
         return material.material.name;
     case MaterialOrigin::File:
         return "the file's EW and density";
+    case MaterialOrigin::MainWindow:
+        return material.material.name + " (main window)";
     case MaterialOrigin::Default:
         return material.material.name + " (no material given)";
     }

@@ -12,7 +12,7 @@
 namespace corrolab {
 
 // Where the material of the rate comes from.
-enum class MaterialOrigin { Typed, File, Default };
+enum class MaterialOrigin { Typed, File, MainWindow, Default };
 
 // The material of the rate and the words that say where it came from.
 struct RateMaterial

@@ -1,8 +1,10 @@
 #include "polarization/ui/polarization_window.h"
 
+#include "alloys/alloy_catalogue.h"
 #include "app/platform.h"
 #include "base/ui/qt_text.h"
 #include "base/ui/save_file.h"
+#include "calculators/material_lookup.h"
 #include "polarization/curve_readers.h"
 
 #include <QApplication>
@@ -11,11 +13,13 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMimeData>
@@ -24,6 +28,8 @@
 #include <QPushButton>
 #include <QRubberBand>
 #include <QScatterSeries>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -120,6 +126,30 @@ PolarizationWindow::PolarizationWindow(
     choices->addWidget(new QLabel("Rate in"));
     choices->addWidget(unit);
     side->addLayout(choices);
+    auto* materials = new QHBoxLayout;
+    materialSource = new QComboBox;
+    materialSource->addItems(
+        {"The file's EW and density", "The main window's material", "Metal, alloy or composition"});
+    materialSource->setToolTip("Where the equivalent weight and density of the rate come from");
+    materialName = new QComboBox;
+    materialName->setEditable(true);
+    for (const BaseMetal& base : AlloyCatalogue())
+        for (const Alloy& alloy : base.alloys)
+            materialName->addItem(Q(alloy.name));
+    materialName->setCurrentText("");
+    materialName->lineEdit()->setPlaceholderText("Fe, 70Cu 30Zn or a catalogue alloy");
+    materialName->completer()->setFilterMode(Qt::MatchContains);
+    materialName->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    materialName->setMinimumContentsLength(16);
+    materialName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    equivalentWeightMethod = new QComboBox;
+    equivalentWeightMethod->addItems({"Classic", "ASTM G102"});
+    equivalentWeightMethod->setToolTip("Which equivalent weight the named material gives");
+    materials->addWidget(new QLabel("Material"));
+    materials->addWidget(materialSource);
+    materials->addWidget(materialName, 1);
+    materials->addWidget(equivalentWeightMethod);
+    side->addLayout(materials);
     results = new QTableWidget(0, 2);
     results->setHorizontalHeaderLabels({"Figure", "Value"});
     results->verticalHeader()->hide();
@@ -145,6 +175,18 @@ PolarizationWindow::PolarizationWindow(
         Analyse();
     });
     connect(unit, &QComboBox::currentIndexChanged, this, [this] { Analyse(); });
+    const auto namedEnabled = [this] {
+        const bool named = materialSource->currentIndex() == 2;
+        materialName->setEnabled(named);
+        equivalentWeightMethod->setEnabled(named);
+    };
+    namedEnabled();
+    connect(materialSource, &QComboBox::currentIndexChanged, this, [this, namedEnabled] {
+        namedEnabled();
+        Analyse();
+    });
+    connect(materialName, &QComboBox::currentTextChanged, this, [this] { Analyse(); });
+    connect(equivalentWeightMethod, &QComboBox::currentIndexChanged, this, [this] { Analyse(); });
     connect(openButton, &QPushButton::clicked, this, [this] { AskOpen(); });
     connect(copyButton, &QPushButton::clicked, this, [this] {
         if (report_)
@@ -177,6 +219,14 @@ void PolarizationWindow::OpenCurve(PolarizationCurve curve, const std::string& n
     curve_ = std::move(curve);
     split_ = SplitAtApex(*curve_, curve_->area.value_or(1));
     window_.reset();
+    // The file's own material is offered only when the file gives one.
+    const bool fileMaterial = curve_->equivalentWeight && curve_->density;
+    if (auto* items = qobject_cast<QStandardItemModel*>(materialSource->model()))
+        items->item(0)->setEnabled(fileMaterial);
+    if (!fileMaterial && materialSource->currentIndex() == 0) {
+        const QSignalBlocker blocker(materialSource);
+        materialSource->setCurrentIndex(1);
+    }
     ShowCurve();
     Analyse();
 }
@@ -227,12 +277,37 @@ void PolarizationWindow::Analyse()
         ShowResult();
         return;
     }
-    RateMaterial material = MaterialOfCurve(*curve_);
-    if (material.origin == MaterialOrigin::Default && frameMaterial_)
-        material = {frameMaterial_(), MaterialOrigin::Typed};
+    std::string refusal;
+    const RateMaterial material = ChosenMaterial(refusal);
     report_ = MakeReport(
         *analysis.result, curve_->area.value_or(1), material, unit->currentText().toStdString());
+    error_ = refusal;
     ShowResult();
+}
+
+RateMaterial PolarizationWindow::ChosenMaterial(std::string& refusal) const
+{
+    const int source = materialSource->currentIndex();
+    if (source == 2) {
+        const std::string name = materialName->currentText().trimmed().toStdString();
+        const HandBackMethod method = equivalentWeightMethod->currentIndex() == 1
+            ? HandBackMethod::G102
+            : HandBackMethod::Classic;
+        const Checked<CalculatorMaterial> looked = name.empty()
+            ? Checked<CalculatorMaterial>(
+                InputError {"material", "type a metal, an alloy or a composition"})
+            : LookUpMaterial(KindOfName(name), name, method);
+        if (looked)
+            return {*looked, MaterialOrigin::Typed};
+        refusal = "No rate: " + looked.error().message + ".";
+        return {{name, 0, 0}, MaterialOrigin::Typed};
+    }
+    if (source == 0) {
+        const RateMaterial file = MaterialOfCurve(*curve_);
+        if (file.origin == MaterialOrigin::File || !frameMaterial_)
+            return file;
+    }
+    return {frameMaterial_ ? frameMaterial_() : IronMaterial(), MaterialOrigin::MainWindow};
 }
 
 void PolarizationWindow::ShowCurve()
@@ -303,8 +378,9 @@ void PolarizationWindow::ShowResult()
         results->setItem(static_cast<int>(k), 1, new QTableWidgetItem(Q(lines[k].value)));
     }
     results->resizeColumnToContents(0);
-    status->setText(
-        Q(fileName_ + " (" + curve_->format + "): drag across the plot to set the fit window."));
+    status->setText(error_.empty() ? Q(fileName_ + " (" + curve_->format
+                        + "): drag across the plot to set the fit window.")
+                                   : Q(error_));
 }
 
 void PolarizationWindow::AskOpen()

@@ -54,6 +54,12 @@ public:
 
     QComboBox* method = nullptr;
     QComboBox* unit = nullptr;
+    // The material of the rate: the file's EW and density (else the main
+    // window's), the main window's, or a metal, alloy or composition typed or
+    // picked in `materialName`, with the figures of `equivalentWeightMethod`.
+    QComboBox* materialSource = nullptr;
+    QComboBox* materialName = nullptr;
+    QComboBox* equivalentWeightMethod = nullptr;
     QChartView* chartView = nullptr;
     QTableWidget* results = nullptr;
     QLabel* status = nullptr;
@@ -69,6 +75,8 @@ protected:
 
 private:
     void Analyse();
+    // The chosen material, or the reason there is none (the figures then show no rate).
+    RateMaterial ChosenMaterial(std::string& refusal) const;
     void ShowCurve();
     void ShowResult();
     void AskOpen();

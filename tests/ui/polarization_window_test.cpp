@@ -1,4 +1,5 @@
 #include "polarization/ui/polarization_window.h"
+#include "tests/support/in_process_command_line.h"
 #include "tests/support/polarization_curves.h"
 #include "tests/temp_folder.h"
 #include "window_fixture.h"
@@ -41,7 +42,8 @@ protected:
     PolarizationWindow& Open()
     {
         for (QAction* action : form->menu.mnuFile->actions())
-            if (action->text().remove(QChar('&')) == QString::fromUtf8("Polarization Curve\xE2\x80\xA6"))
+            if (action->text().remove(QChar('&'))
+                == QString::fromUtf8("Polarization Curve\xE2\x80\xA6"))
                 action->trigger();
         EXPECT_NE(form->polarization(), nullptr);
         return *form->polarization();
@@ -173,6 +175,68 @@ TEST_F(PolarizationWindowTest, DroppingAFileOpensIt)
     QApplication::sendEvent(&window, &drop);
     ASSERT_TRUE(window.report()) << window.error();
     EXPECT_NE(window.status->text().toStdString().find("scan.DTA (Gamry DTA)"), std::string::npos);
+}
+
+// Each material the window can be given converts icorr as the command line
+// does for the same file, and the window says which material it is.
+TEST_F(PolarizationWindowTest, TheChosenMaterialGivesTheCommandLinesRate)
+{
+    PolarizationWindow& window = Open();
+    const auto dta = Dta();
+    ASSERT_TRUE(window.OpenFile(dta));
+    window.unit->setCurrentText("mpy");
+    const struct
+    {
+        int source;
+        const char* name;
+        int method; // 0 classic, 1 ASTM G102
+        std::vector<std::string> options;
+        const char* said; // how the material line begins
+    } rows[] = {
+        {0, "", 0, {}, "the file's EW and density: EW 27.92 g"},
+        {1, "", 0, {"--metal", "Fe"}, "Iron (main window): EW 27.92 g"},
+        {2, "Stainless steel Type 316L", 0, {"--alloy", "Stainless steel Type 316L"},
+            "Stainless steel Type 316L: EW 26.396"},
+        {2, "Stainless steel Type 316L", 1,
+            {"--alloy", "Stainless steel Type 316L", "--ew", "g102"},
+            "Stainless steel Type 316L (G102): EW 25.504"},
+        {2, "Cu", 1, {"--metal", "Cu", "--ew", "g102"}, "Cu (G102): EW 31.77 g"},
+        {2, "70Cu 30Zn", 0, {"--composition", "70Cu 30Zn"}, "70Cu 30Zn: EW"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        window.materialSource->setCurrentIndex(row.source);
+        window.materialName->setCurrentText(row.name);
+        window.equivalentWeightMethod->setCurrentIndex(row.method);
+        EXPECT_EQ(window.materialName->isEnabled(), row.source == 2);
+        EXPECT_TRUE(Cell(window, "material").starts_with(row.said)) << Cell(window, "material");
+        std::vector<std::string> args {"polarization", dta.string(), "--unit", "mpy"};
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        const ProcessResult line = RunCommandLineInProcess(args, "", "/nonexistent");
+        ASSERT_EQ(line.status, 0) << line.err;
+        EXPECT_NE(line.out.find("corrosion rate: " + Cell(window, "corrosion rate") + "\n"),
+            std::string::npos)
+            << line.out;
+    }
+    // A name that is no material keeps the figures, gives no rate and says why.
+    window.materialName->setCurrentText("Unobtainium");
+    EXPECT_FALSE(Cell(window, "icorr").empty());
+    EXPECT_EQ(Cell(window, "corrosion rate"), "none");
+    EXPECT_EQ(window.status->text().toStdString(),
+        "No rate: the material 'Unobtainium' cannot be calculated (total not 100, zero "
+        "density).");
+    // A file without its own material offers only the others.
+    const CurveBranch curve = testing::MakeActivationCurve({});
+    std::string csv = "potential (V),current (A)\n";
+    for (std::size_t k = 0; k < curve.potential.size(); ++k)
+        csv += testing::Number(curve.potential[k]) + "," + testing::Number(curve.density[k]) + "\n";
+    ASSERT_TRUE(window.OpenFile(Write("scan.csv", csv)));
+    EXPECT_EQ(window.materialSource->currentIndex(), 2);
+    window.materialSource->setCurrentIndex(0);
+    window.OpenFile(Write("again.csv", csv));
+    EXPECT_EQ(window.materialSource->currentIndex(), 1);
+    EXPECT_TRUE(Cell(window, "material").starts_with("Iron (main window)"))
+        << Cell(window, "material");
 }
 
 } // namespace

@@ -2,12 +2,16 @@
 // tests' platform double (no dialog, no file, no editor).
 #include "alloys/ui/alloy_browser.h"
 #include "app/ui/form2.h"
+#include "polarization/curve_readers.h"
+#include "polarization/ui/polarization_window.h"
+#include "tests/support/polarization_curves.h"
 #include "tests/ui/fake_platform.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/periodic_table_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -95,6 +99,33 @@ BENCHMARK_CAPTURE(OpenFromMenu, AlloyBrowserFirst, &MainMenu::mnuAC, true)
     ->Iterations(10);
 BENCHMARK_CAPTURE(OpenFromMenu, AlloyBrowserAgain, &MainMenu::mnuAC, false)
     ->Unit(benchmark::kMillisecond);
+
+// One step of a drag across the polarization plot of a 10,001-point curve: the
+// new fit window, its analysis and the plot and table drawn again.
+void DragAcrossTenThousandPoints(benchmark::State& state)
+{
+    FakePlatform platform;
+    PolarizationWindow window(platform, {});
+    window.resize(1000, 560);
+    window.show();
+    testing::SyntheticCurve synthetic;
+    synthetic.step = 0.00005; // 10,001 points over +-250 mV
+    CurveRead read = ReadCurveBytes(
+        testing::GamryText(testing::MakeActivationCurve(synthetic), 1, 7.87, 27.92));
+    window.OpenCurve(std::move(*read.curve), "scan.DTA");
+    QApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        // The window grows and shrinks as a hand drags it.
+        const double half = 0.05 + 0.001 * (step++ % 100);
+        window.SetFitWindow({-half, half});
+        window.repaint();
+        window.chartView->viewport()->repaint();
+        QApplication::processEvents();
+    }
+    state.counters["points"] = window.report() ? window.report()->result.points : 0;
+}
+BENCHMARK(DragAcrossTenThousandPoints)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,17 +4,29 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 namespace corrolab {
 
 namespace {
 
-// 10^d, or infinity when it is beyond the double range.
+// 10^d, or infinity when it is beyond the double range: std::pow's own values,
+// worked out once for the exponents a double can reach.
 double PowerOfTen(int d)
 {
-    return std::pow(10.0, d);
+    constexpr int kRange = 400; // beyond 10^308 is infinity, below 10^-324 zero
+    static const std::array<double, 2 * kRange + 1> powers = [] {
+        std::array<double, 2 * kRange + 1> table {};
+        for (int k = -kRange; k <= kRange; ++k)
+            table[static_cast<size_t>(k + kRange)] = std::pow(10.0, k);
+        return table;
+    }();
+    if (d < -kRange || d > kRange)
+        return std::pow(10.0, d);
+    return powers[static_cast<size_t>(d + kRange)];
 }
 
 // |x| * 10^n without overflowing the power on the way (for subnormal x).
@@ -77,10 +89,59 @@ std::string ShortestFixed(double value)
     return std::string(ShortestFixed(value, buffer));
 }
 
-int DecimalsShown(const std::string& text)
+// The decimal digits of n > 0 into `out`, most significant first; their count.
+int WriteDigits(std::uint64_t n, char* out)
 {
-    const size_t point = text.find('.');
-    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    char reversed[20];
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    std::reverse_copy(reversed, reversed + count, out);
+    return count;
+}
+
+// FormatFixed's text of a value already truncated to d decimals, worked out on
+// the integer x * 10^d where that has at most 15 digits: a double tells every
+// decimal of 15 significant digits from the others, so the digits of that
+// integer are the shortest text of the value. Empty where it has more.
+std::optional<std::string> FewDigitsText(double x, int width, int d)
+{
+    constexpr double kFifteenDigits = 1e15;
+    if (d < 0 || d > 15 || !(std::fabs(x * PowerOfTen(d)) < kFifteenDigits))
+        return std::nullopt;
+    const auto scaled = static_cast<std::uint64_t>(std::llround(std::fabs(x * PowerOfTen(d))));
+    if (scaled >= static_cast<std::uint64_t>(kFifteenDigits))
+        return std::nullopt;
+    const auto unit = static_cast<std::uint64_t>(std::llround(PowerOfTen(d)));
+    const std::uint64_t integerPart = scaled / unit;
+    const std::uint64_t fraction = scaled % unit;
+    char integerDigits[20];
+    // The integer part's text is its digits, "0" for none; a value below 1 shows
+    // no 0 before the point.
+    const int integerCount = WriteDigits(integerPart, integerDigits);
+    int padding = width - 1 - integerCount;
+    const bool belowOne = integerPart == 0 && scaled != 0;
+    if (belowOne)
+        padding += 1;
+    // Blanks, sign, integer digits, point and decimals: at most 12 + 1 + 15 + 1 + 15.
+    std::array<char, 64> text;
+    const size_t blanks = static_cast<size_t>(std::clamp(padding, 0, 12));
+    if (blanks != static_cast<size_t>(std::max(padding, 0)))
+        return std::nullopt;
+    char* out = std::fill_n(text.data(), blanks, ' ');
+    *out++ = std::signbit(x) && x != 0 ? '-' : ' ';
+    if (!belowOne)
+        out = std::copy_n(integerDigits, integerCount, out);
+    *out++ = '.';
+    if (d > 0) {
+        char decimals[20];
+        const int count = fraction == 0 ? 0 : WriteDigits(fraction, decimals);
+        out = std::fill_n(out, d - count, '0');
+        out = std::copy_n(decimals, count, out);
+    }
+    return std::string(text.data(), static_cast<size_t>(out - text.data()));
 }
 
 } // namespace
@@ -138,10 +199,12 @@ std::string FormatFixed(double& x, int width, int d, double tolerance)
         return FormatScientific(x);
 
     x = TruncateDecimals(x, d, tolerance);
+    if (std::optional<std::string> text = FewDigitsText(x, width, d))
+        return std::move(*text);
     const double integerPart = std::floor(std::fabs(x));
     // The small guard keeps a fraction such as 0.29 from counting as 0.28999; it
     // stays below the last shown decimal so that it never adds a digit of its own.
-    const double guard = std::min(1e-9, 0.5 * std::pow(10.0, -d));
+    const double guard = std::min(1e-9, 0.5 * PowerOfTen(-d));
     const double fraction = TruncateDecimals((std::fabs(x) - integerPart) + guard, d);
 
     DigitBuffer buffer;
@@ -150,15 +213,26 @@ std::string FormatFixed(double& x, int width, int d, double tolerance)
     if (integerPart == 0 && fraction != 0)
         padding += 1;
 
-    // The decimals are counted on the text itself, so that the zeros appended
-    // always complete what the text shows to exactly d decimals.
-    std::string number = NumberText(x);
-    if (number.find('.') == std::string::npos)
-        number += '.';
-    const int missing = d - DecimalsShown(number);
-    if (missing > 0)
-        number.append(static_cast<size_t>(missing), '0');
-    return std::string(static_cast<size_t>(std::max(padding, 0)), ' ') + number;
+    // The number's text as NumberText gives it (a sign or a blank, then the
+    // digits without the 0 before the point), completed to exactly d decimals
+    // counted on the text itself.
+    std::string_view digits = ShortestFixed(x, buffer);
+    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.')
+        digits.remove_prefix(1);
+    const size_t point = digits.find('.');
+    const int shown
+        = point == std::string_view::npos ? 0 : static_cast<int>(digits.size() - point - 1);
+    const size_t zeros = static_cast<size_t>(std::max(d - shown, 0));
+    const size_t blanks = static_cast<size_t>(std::max(padding, 0));
+    std::string text;
+    text.reserve(blanks + 2 + digits.size() + zeros);
+    text.append(blanks, ' ');
+    text += std::signbit(x) && x != 0 ? '-' : ' ';
+    text += digits;
+    if (point == std::string_view::npos)
+        text += '.';
+    text.append(zeros, '0');
+    return text;
 }
 
 std::string FormatScientific(double x)

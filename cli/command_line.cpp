@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <set>
@@ -310,40 +311,81 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
     }
     // Line by line, each bounded: a line longer than any number is an error naming
     // it, and a stream that fails midway is an error, not the end of the input.
+    // The input is taken as it arrives and the results go out in blocks, written
+    // whenever the input has to be waited for, so that a user typing values sees
+    // each result at once.
     std::streambuf* const buffer = context.in.rdbuf();
     using Traits = std::char_traits<char>;
+    constexpr std::streamsize kBlock = 1 << 16;
+    std::vector<char> chunk(kBlock);
     std::string line;
-    int number = 0;
-    bool failed = buffer == nullptr;
-    while (!failed) {
+    std::string results;
+    results.reserve(static_cast<size_t>(kBlock) + kLongestInputLine);
+    int finished = 0;
+    const auto flush = [&] {
+        out.write(results.data(), static_cast<std::streamsize>(results.size()));
+        results.clear();
+        return static_cast<bool>(out);
+    };
+    const auto convertLine = [&](std::string_view text) {
+        ++finished;
+        if (json)
+            results += convertOne(text);
+        else
+            results += Trimmed(conversion.Format(text, scientific));
+        results += '\n';
         line.clear();
-        ++number;
-        Traits::int_type c = Traits::eof();
+        return results.size() < static_cast<size_t>(kBlock) || flush();
+    };
+    bool failed = buffer == nullptr;
+    bool writing = true;
+    while (!failed && writing) {
+        std::streamsize got = 0;
         try {
-            while (!Traits::eq_int_type(c = buffer->sbumpc(), Traits::eof())
-                && Traits::to_char_type(c) != '\n') {
-                if (line.size() == kLongestInputLine)
-                    ThrowFailure("line " + std::to_string(number)
-                        + " of the standard input is longer than "
-                        + std::to_string(kLongestInputLine) + " characters");
-                line += Traits::to_char_type(c);
+            if (buffer->in_avail() <= 0) {
+                if (!flush())
+                    break;
+                if (Traits::eq_int_type(buffer->sgetc(), Traits::eof()))
+                    break;
             }
-        } catch (const CommandError&) {
-            throw;
+            got = buffer->sgetn(
+                chunk.data(), std::clamp(buffer->in_avail(), std::streamsize(1), kBlock));
         } catch (...) {
             failed = true;
             break;
         }
-        const bool end = Traits::eq_int_type(c, Traits::eof());
-        if (end && line.empty())
+        if (got <= 0)
             break;
-        out << convertOne(line) << '\n';
-        if (end || !out)
-            break;
+        const char* next = chunk.data();
+        const char* const end = next + got;
+        while (writing && next < end) {
+            const auto* newline = static_cast<const char*>(
+                std::memchr(next, '\n', static_cast<size_t>(end - next)));
+            const char* const stop = newline ? newline : end;
+            if (line.size() + static_cast<size_t>(stop - next) > kLongestInputLine) {
+                flush();
+                ThrowFailure("line " + std::to_string(finished + 1)
+                    + " of the standard input is longer than " + std::to_string(kLongestInputLine)
+                    + " characters");
+            }
+            if (!newline) {
+                line.append(next, stop);
+                break;
+            }
+            // A line whole in the chunk is converted where it lies.
+            const std::string_view text = line.empty()
+                ? std::string_view(next, static_cast<size_t>(stop - next))
+                : std::string_view(line.append(next, stop));
+            next = newline + 1;
+            writing = convertLine(text);
+        }
     }
+    // The last line needs no line break after it.
+    if (!failed && writing && !line.empty())
+        convertLine(line);
+    flush();
     if (failed)
-        ThrowFailure(
-            "the standard input could not be read after line " + std::to_string(number - 1));
+        ThrowFailure("the standard input could not be read after line " + std::to_string(finished));
     return 0;
 }
 

@@ -1,16 +1,20 @@
 // The command line given hostile input: bounded lines, no input dropped, texts
 // of files and servers on one escaped line, each stop of the rates file told,
 // and each refusal blaming what is wrong.
-#include "cli/command_line.h"
-#include "currency/rates_command.h"
 #include "calculators/coupon_table.h"
 #include "calculators/material_lookup.h"
+#include "cli/command_line.h"
+#include "currency/rates_command.h"
 #include "ecb_fixtures.h"
 #include "temp_folder.h"
 #include "tests/support/in_process_command_line.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
 #include <streambuf>
 
 namespace corrolab {
@@ -62,6 +66,78 @@ TEST(HostileCommandLine, ConvertFromStandardInputNeverDropsInput)
     EXPECT_EQ(RunCommandLine({"convert", "-", "mm/year", "mpy"}, in, out, err, folder.path()), 1);
     EXPECT_EQ(out.str(), "39.370\n78.740\n");
     EXPECT_NE(err.str().find("standard input"), std::string::npos) << err.str();
+}
+
+// Input that arrives a line at a time, as from a user typing: before each new
+// line is handed over, the results so far must already be written.
+class TypedLines : public std::streambuf
+{
+public:
+    TypedLines(std::vector<std::string> lines, const std::ostringstream& out)
+        : lines_(std::move(lines))
+        , out_(out)
+    { }
+
+    std::vector<std::string> seenBeforeEachLine;
+
+protected:
+    int_type underflow() override
+    {
+        if (next_ == lines_.size())
+            return traits_type::eof();
+        seenBeforeEachLine.push_back(out_.str());
+        current_ = lines_[next_++];
+        setg(current_.data(), current_.data(), current_.data() + current_.size());
+        return traits_type::to_int_type(current_.front());
+    }
+    std::streamsize showmanyc() override { return 0; } // nothing more without waiting
+
+private:
+    std::vector<std::string> lines_;
+    std::string current_;
+    std::size_t next_ = 0;
+    const std::ostringstream& out_;
+};
+
+TEST(HostileCommandLine, ConvertFromStandardInputAnswersEachTypedLineAtOnce)
+{
+    const TempFolder folder;
+    std::ostringstream out;
+    std::ostringstream err;
+    TypedLines typed({"1\n", "2\n", "3"}, out);
+    std::istream in(&typed);
+    EXPECT_EQ(RunCommandLine({"convert", "-", "mm/year", "mpy"}, in, out, err, folder.path()), 0);
+    EXPECT_EQ(
+        typed.seenBeforeEachLine, (std::vector<std::string> {"", "39.370\n", "39.370\n78.740\n"}));
+    EXPECT_EQ(out.str(), "39.370\n78.740\n118.110\n");
+}
+
+TEST(HostileCommandLine, ConvertFromStandardInputReadsLinesAcrossItsBlocks)
+{
+    // 30,000 lines (about 200 kB) cross the reading blocks at every place in a
+    // line; each result is the one value's own.
+    const TempFolder folder;
+    std::string input;
+    std::string expected;
+    for (int k = 0; k < 30000; ++k) {
+        const std::string value = std::to_string(k % 997) + "." + std::to_string(k % 13);
+        input += value + (k % 5 == 0 ? " \n" : "\n");
+        if (k < 25)
+            expected
+                += RunCommandLineInProcess({"convert", value, "mm/year", "mpy"}, "", folder.path())
+                       .out;
+    }
+    const ProcessResult all
+        = RunCommandLineInProcess({"convert", "-", "mm/year", "mpy"}, input, folder.path());
+    EXPECT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 30000);
+    EXPECT_EQ(all.out.substr(0, expected.size()), expected);
+    // And the last line, far past the first block, by its own run.
+    const std::size_t line = 29999;
+    const std::string last = std::to_string(line % 997) + "." + std::to_string(line % 13);
+    const std::string tail
+        = RunCommandLineInProcess({"convert", last, "mm/year", "mpy"}, "", folder.path()).out;
+    EXPECT_TRUE(all.out.ends_with(tail)) << tail;
 }
 
 struct NoteCase

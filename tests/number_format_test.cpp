@@ -151,5 +151,49 @@ TEST(PlainText, ShowsFifteenSignificantDigitsWithoutExponent)
     EXPECT_EQ(PlainText(1e30), "1000000000000000000000000000000");
 }
 
+// Values on both sides of the fifteen-digit limit and of the truncation's
+// allowance, with the sign, the zero and the padding: the text and the value
+// FormatFixed leaves in its argument.
+struct EdgeCase
+{
+    double value;
+    int width;
+    int decimals;
+    double tolerance;
+    const char* text;
+    double truncated;
+};
+
+TEST(FormatFixed, TextsAtTheEdgesOfItsDigits)
+{
+    const EdgeCase cases[] = {
+        {0, 1, 3, 0, " 0.000", 0},
+        {-0.0, 1, 3, 0, " 0.000", -0.0},
+        {-0.00040000000000000002, 1, 3, 0, "-.001", -0.001},
+        {0.28999999999999998, 1, 2, 0, " .29", 0.28999999999999998},
+        {-0.16925000000000001, 1, 4, 0, "-.1693", -0.16930000000000001},
+        {27.920000000000002, 1, 3, 0, " 27.920", 27.920000000000002},
+        {999999999999.99988, 1, 3, 0, " 1000000000000.000", 1000000000000},
+        {99999999999.999985, 1, 4, 0, " 100000000000.0000", 100000000000},
+        {123456789012345.59, 1, 0, 0, " 123456789012345.", 123456789012345},
+        {1234567890123456.8, 1, 0, 0, " 1234567890123457.", 1234567890123457},
+        {0.000123456789, 1, 15, 0, " .000123456789000", 0.000123456789},
+        {1.5e-16, 1, 16, 0, " .0000000000000001", 9.9999999999999998e-17},
+        {7, 8, 2, 0, "       7.00", 7},
+        {-7, 8, 2, 0, "      -7.00", -7},
+        {0.5, 5, 1, 0, "     .5", 0.5},
+        {3.5526, 1, 4, 1.2e-07, " 3.5526", 3.5526},
+        {0.11617775, 1, 8, 0, " .11617775", 0.11617775},
+        {1e+22, 1, 3, 0, " 10000000000000000000000.000", 1e+22},
+        {39.370078739999997, 1, 3, 2.4e-07, " 39.370", 39.369999999999997},
+    };
+    for (const EdgeCase& c : cases) {
+        double x = c.value;
+        EXPECT_EQ(FormatFixed(x, c.width, c.decimals, c.tolerance), c.text) << c.value;
+        EXPECT_EQ(x, c.truncated) << c.value;
+        EXPECT_EQ(std::signbit(x), std::signbit(c.truncated)) << c.value;
+    }
+}
+
 } // namespace
 } // namespace corrolab

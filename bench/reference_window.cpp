@@ -1,5 +1,8 @@
 // The floor for start-up: a bare QMainWindow with a menu bar and 41 child widgets
 // of the kinds the main window uses, placed by hand, with no logic behind them.
+// Built a second time with CORROLAB_REFERENCE_FONTS, it takes the main window's
+// fonts as the main window does: the application font, Tahoma on the lists,
+// Courier New on two boxes and the bold font on the text box.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +18,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <cstdlib>
+#ifdef CORROLAB_REFERENCE_FONTS
+#include "base/ui/vb_controls.h"
+#endif
 
 namespace {
 
@@ -45,6 +51,9 @@ void BuildMenu(QMainWindow& window)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+#ifdef CORROLAB_REFERENCE_FONTS
+    corrolab::UseDesignFonts();
+#endif
     QMainWindow window;
     window.setWindowTitle("Reference");
     BuildMenu(window);
@@ -57,11 +66,23 @@ int main(int argc, char* argv[])
     int y = 0;
     for (int i = 0; i < 8; ++i) // 11
         Place<QLabel>(area, y, "Label");
-    for (int i = 0; i < 7; ++i) // 18
-        Place<QLineEdit>(area, y, "1");
-    Place<QPlainTextEdit>(area, y, "Text"); // 19
-    for (int i = 0; i < 3; ++i) // 22
-        Place<QListWidget>(area, y);
+    QLineEdit* boxes[7];
+    for (QLineEdit*& box : boxes) // 18
+        box = Place<QLineEdit>(area, y, "1");
+    auto* text = Place<QPlainTextEdit>(area, y, "Text"); // 19
+    QListWidget* lists[3];
+    for (QListWidget*& list : lists) // 22
+        list = Place<QListWidget>(area, y);
+#ifdef CORROLAB_REFERENCE_FONTS
+    for (QListWidget* list : lists)
+        list->setFont(corrolab::DesignFont("Tahoma", 8.25));
+    for (QLineEdit* box : {boxes[1], boxes[3]})
+        box->setFont(corrolab::DesignFont("Courier New", 9));
+    text->setFont(corrolab::DesignFont("MS Sans Serif", 8.25, true));
+    boxes[0]->setFont(corrolab::DesignFont("MS Sans Serif", 8.25, true));
+#else
+    (void)text;
+#endif
     for (int i = 0; i < 4; ++i) // 26
         Place<QPushButton>(area, y, "Button");
     Place<QCheckBox>(area, y, "Check"); // 27

@@ -2,7 +2,9 @@
 # Whole-process start-up under X: from process start until the main window is
 # mapped (the MapNotify event, no polling), and the resident size at that moment,
 # for `corrolab` and for a bare reference window (QMainWindow, a menu bar and 41
-# child widgets of the same kinds), run interleaved. Reports medians and ratios.
+# child widgets of the same kinds), with and without the main window's fonts, run
+# interleaved. Reports medians and ratios to the bare window (x) and to the one
+# with the fonts (xf).
 # Uses the current X display, or starts Xvfb for the runs.
 # Usage: bench/startup.sh BUILD_DIR [RUNS] [OTHER_PROGRAM...]
 #   BUILD_DIR  a build configured with -DCORROLAB_BUILD_BENCH=ON
@@ -20,7 +22,7 @@ clock="$build/bench/run_clock"
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR="$(mktemp -d)" # Qt warns on every start without one
 fi
-programs=("$build/bench/reference_window" "$build/corrolab" "$@")
+programs=("$build/bench/reference_window" "$build/bench/reference_window_fonts" "$build/corrolab" "$@")
 
 if [ -z "${DISPLAY:-}" ]; then
   display=":$((90 + RANDOM % 100))"
@@ -50,9 +52,12 @@ median() { sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 reference_ms=$(awk '$1==0 {print $2}' "$results" | median)
 reference_kib=$(awk '$1==0 {print $3}' "$results" | median)
 reference_cpu=$(awk '$1==0 {print $5}' "$results" | median)
+# The second program is the reference window with the main window's fonts.
+fonts_ms=$(awk '$1==1 {print $2}' "$results" | median)
+fonts_cpu=$(awk '$1==1 {print $5}' "$results" | median)
 # Processor time (all threads, until mapped) is what a busy machine inflates least.
-printf '%-40s %9s %8s %9s %8s %8s %8s %8s\n' program "median ms" "min ms" "cpu ms" "RSS MiB" \
-  "time x" "cpu x" "RSS x"
+printf '%-40s %9s %8s %9s %8s %8s %8s %8s %8s %8s\n' program "median ms" "min ms" "cpu ms" \
+  "RSS MiB" "time x" "cpu x" "RSS x" "time xf" "cpu xf"
 for index in "${!programs[@]}"; do
   ms=$(awk -v i="$index" '$1==i {print $2}' "$results" | median)
   kib=$(awk -v i="$index" '$1==i {print $3}' "$results" | median)
@@ -60,5 +65,6 @@ for index in "${!programs[@]}"; do
   min=$(awk -v i="$index" '$1==i {print $2}' "$results" | sort -g | head -1)
   awk -v p="${programs[$index]}" -v ms="$ms" -v kib="$kib" -v cpu="$cpu" -v min="$min" \
     -v rms="$reference_ms" -v rkib="$reference_kib" -v rcpu="$reference_cpu" \
-    'BEGIN {printf "%-40s %9.1f %8.1f %9.1f %8.1f %8.3f %8.3f %8.3f\n", p, ms, min, cpu, kib/1024, ms/rms, cpu/rcpu, kib/rkib}'
+    -v fms="$fonts_ms" -v fcpu="$fonts_cpu" \
+    'BEGIN {printf "%-40s %9.1f %8.1f %9.1f %8.1f %8.3f %8.3f %8.3f %8.3f %8.3f\n", p, ms, min, cpu, kib/1024, ms/rms, cpu/rcpu, kib/rkib, ms/fms, cpu/fcpu}'
 done

@@ -92,10 +92,6 @@ void Form2::SetUpDesktop()
     for (const auto& [control, name] : names)
         control->setAccessibleName(name);
 
-    // The list that has the focus shows it with a frame in the highlight colour.
-    for (QListWidget* list : {List2, List4})
-        MarkFocus(list);
-
     // Ctrl+C copies the result, trimmed, unless a text box has a selection.
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);

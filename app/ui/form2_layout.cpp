@@ -95,6 +95,10 @@ void Form2::BuildControls()
     // The lists end just above the separator line, so that it never cuts their frame.
     List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2520));
     List4 = MakeUnitList(area, Twips(2580, 1275, 2565, 2520));
+    // The list that has the focus shows it with a frame in the highlight colour;
+    // given while the lists are empty, the style lays out no items again.
+    for (QListWidget* list : {List2, List4})
+        MarkFocus(list);
     List1 = MakeUnitList(area, Twips(-2000, 405, 1965, 3630));
     List1->addItem("Corrosion Rate");
 

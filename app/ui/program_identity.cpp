@@ -7,7 +7,7 @@ namespace corrolab {
 
 QIcon ProgramIcon()
 {
-    return QIcon::fromTheme(kDesktopId, QIcon(QString(":/icons/") + kDesktopId + ".svg"));
+    return QIcon(QString(":/icons/") + kDesktopId + ".svg");
 }
 
 void SetUpProgramIdentity()

@@ -121,7 +121,7 @@ TEST_F(Menus, AboutNamesVersionLicenceAndTheDataFiles)
 
 TEST_F(Menus, WindowsCarryTheProgramIcon)
 {
-    // Not installed, the icon comes from the drawing built into the program.
+    // The icon is the drawing built into the program, installed or not.
     const QIcon icon = ProgramIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_FALSE(icon.pixmap(32, 32).isNull());

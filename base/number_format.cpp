@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string_view>
 
 namespace corrolab {
@@ -105,15 +104,17 @@ int WriteDigits(std::uint64_t n, char* out)
 // FormatFixed's text of a value already truncated to d decimals, worked out on
 // the integer x * 10^d where that has at most 15 digits: a double tells every
 // decimal of 15 significant digits from the others, so the digits of that
-// integer are the shortest text of the value. Empty where it has more.
-std::optional<std::string> FewDigitsText(double x, int width, int d)
+// integer are the shortest text of the value. Written into `text`; its length,
+// 0 where the integer has more digits.
+using FewDigits = std::array<char, 64>;
+size_t FewDigitsText(double x, int width, int d, FewDigits& text)
 {
     constexpr double kFifteenDigits = 1e15;
     if (d < 0 || d > 15 || !(std::fabs(x * PowerOfTen(d)) < kFifteenDigits))
-        return std::nullopt;
+        return 0;
     const auto scaled = static_cast<std::uint64_t>(std::llround(std::fabs(x * PowerOfTen(d))));
     if (scaled >= static_cast<std::uint64_t>(kFifteenDigits))
-        return std::nullopt;
+        return 0;
     const auto unit = static_cast<std::uint64_t>(std::llround(PowerOfTen(d)));
     const std::uint64_t integerPart = scaled / unit;
     const std::uint64_t fraction = scaled % unit;
@@ -126,10 +127,9 @@ std::optional<std::string> FewDigitsText(double x, int width, int d)
     if (belowOne)
         padding += 1;
     // Blanks, sign, integer digits, point and decimals: at most 12 + 1 + 15 + 1 + 15.
-    std::array<char, 64> text;
     const size_t blanks = static_cast<size_t>(std::clamp(padding, 0, 12));
     if (blanks != static_cast<size_t>(std::max(padding, 0)))
-        return std::nullopt;
+        return 0;
     char* out = std::fill_n(text.data(), blanks, ' ');
     *out++ = std::signbit(x) && x != 0 ? '-' : ' ';
     if (!belowOne)
@@ -141,7 +141,7 @@ std::optional<std::string> FewDigitsText(double x, int width, int d)
         out = std::fill_n(out, d - count, '0');
         out = std::copy_n(decimals, count, out);
     }
-    return std::string(text.data(), static_cast<size_t>(out - text.data()));
+    return static_cast<size_t>(out - text.data());
 }
 
 } // namespace
@@ -199,8 +199,9 @@ std::string FormatFixed(double& x, int width, int d, double tolerance)
         return FormatScientific(x);
 
     x = TruncateDecimals(x, d, tolerance);
-    if (std::optional<std::string> text = FewDigitsText(x, width, d))
-        return std::move(*text);
+    FewDigits few;
+    if (const size_t length = FewDigitsText(x, width, d, few))
+        return std::string(few.data(), length);
     const double integerPart = std::floor(std::fabs(x));
     // The small guard keeps a fraction such as 0.29 from counting as 0.28999; it
     // stays below the last shown decimal so that it never adds a digit of its own.

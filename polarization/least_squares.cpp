@@ -78,7 +78,7 @@ LeastSquaresFit FitLeastSquares(
     const LeastSquaresProblem& problem, const std::vector<double>& start)
 {
     // GSL's default handler aborts the program; a failed fit is a result here.
-    static const gsl_error_handler_t* const previous = gsl_set_error_handler_off();
+    static gsl_error_handler_t* const previous = gsl_set_error_handler_off();
     (void)previous;
     LeastSquaresFit fit;
     const std::size_t n = problem.points;

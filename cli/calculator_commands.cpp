@@ -11,6 +11,7 @@
 #include "calculators/remaining_life.h"
 #include "calculators/severity.h"
 #include "calculators/stern_geary.h"
+#include "cli/material_options.h"
 #include "cli/subcommand.h"
 
 #include <algorithm>
@@ -101,17 +102,9 @@ std::optional<double> OptionalNumber(const Options& options, const std::string& 
 
 CalculatorMaterial Material(const Options& options)
 {
-    const std::pair<const char*, MaterialKind> kinds[] = {{"--metal", MaterialKind::Metal},
-        {"--alloy", MaterialKind::Alloy}, {"--composition", MaterialKind::Composition}};
     CalculatorMaterial material = IronMaterial();
-    int given = 0;
-    for (const auto& [option, kind] : kinds) {
-        const auto found = options.find(option);
-        if (found == options.end())
-            continue;
-        if (++given > 1)
-            ThrowUsage("give one of --metal, --alloy and --composition");
-        const Checked<CalculatorMaterial> looked = LookUpMaterial(kind, found->second);
+    if (const std::optional<MaterialOption> named = NamedMaterialOption(options)) {
+        const Checked<CalculatorMaterial> looked = LookUpMaterial(named->kind, named->text);
         if (!looked)
             ThrowFailure(looked.error().message);
         material = *looked;

@@ -15,6 +15,7 @@
 #include "base/today.h"
 #include "catalogue/unit_catalogue.h"
 #include "cli/calculator_commands.h"
+#include "cli/material_options.h"
 #include "cli/polarization_command.h"
 #include "cli/subcommand.h"
 #include "corrosion/corrosion_rate_units.h"
@@ -125,40 +126,20 @@ constexpr const char* kPathsHelp
 // The figures of the material the options name; std::nullopt without one.
 std::optional<MaterialFigures> NamedMaterial(const ParsedArguments& parsed)
 {
-    const std::pair<const char*, MaterialKind> kinds[] = {{"--metal", MaterialKind::Metal},
-        {"--alloy", MaterialKind::Alloy}, {"--composition", MaterialKind::Composition}};
-    std::optional<MaterialFigures> named;
-    for (const auto& [option, kind] : kinds) {
-        const auto found = parsed.options.find(option);
-        if (found == parsed.options.end())
-            continue;
-        if (named)
-            ThrowUsage("give one of --metal, --alloy and --composition");
-        Checked<MaterialFigures> figures = FiguresOf(kind, found->second);
-        if (!figures)
-            ThrowFailure(figures.error().message);
-        named = *figures;
-    }
-    return named;
-}
-
-// True for --method g102; false without --method or for --method classic.
-bool WantsG102(const ParsedArguments& parsed)
-{
-    const auto method = parsed.options.find("--method");
-    if (method == parsed.options.end() || method->second == "classic")
-        return false;
-    if (method->second == "g102")
-        return true;
-    ThrowUsage("--method takes classic or g102, not '" + method->second + "'");
+    const std::optional<MaterialOption> named = NamedMaterialOption(parsed.options);
+    if (!named)
+        return std::nullopt;
+    Checked<MaterialFigures> figures = FiguresOf(named->kind, named->text);
+    if (!figures)
+        ThrowFailure(figures.error().message);
+    return *figures;
 }
 
 // The main window's frame after the tools window has handed the material back
 // (iron as the program opens without one).
 FrameTexts MaterialFrame(const ParsedArguments& parsed)
 {
-    const HandBackMethod method
-        = WantsG102(parsed) ? HandBackMethod::G102 : HandBackMethod::Classic;
+    const HandBackMethod method = MethodOption(parsed.options, "--method");
     std::optional<MaterialFigures> named = NamedMaterial(parsed);
     if (!named && method == HandBackMethod::Classic)
         return kStartFrame;

@@ -3,6 +3,7 @@
 #include "base/lenient_number.h"
 #include "base/text.h"
 #include "calculators/material_lookup.h"
+#include "cli/material_options.h"
 #include "cli/subcommand.h"
 #include "polarization/curve_readers.h"
 #include "polarization/polarization_report.h"
@@ -136,28 +137,14 @@ AnalysisOptions Options(const Request& request)
 RateMaterial Material(const Request& request, const PolarizationCurve& curve)
 {
     const auto& o = request.options;
-    HandBackMethod method = HandBackMethod::Classic;
-    if (const auto ew = o.find("--ew"); ew != o.end()) {
-        const auto chosen = MethodFromWord(ew->second);
-        if (!chosen)
-            ThrowUsage("--ew takes classic or g102, not '" + ew->second + "'");
-        method = *chosen;
-    }
-    std::optional<std::pair<MaterialKind, std::string>> typed;
-    for (const auto& [name, kind] :
-        {std::pair {"--metal", MaterialKind::Metal}, std::pair {"--alloy", MaterialKind::Alloy},
-            std::pair {"--composition", MaterialKind::Composition}})
-        if (const auto found = o.find(name); found != o.end()) {
-            if (typed)
-                ThrowUsage("give one of --metal, --alloy and --composition");
-            typed.emplace(kind, found->second);
-        }
+    const HandBackMethod method = MethodOption(o, "--ew");
+    const std::optional<MaterialOption> typed = NamedMaterialOption(o);
     if (!typed) {
         if (o.contains("--ew"))
             ThrowUsage("--ew needs --metal, --alloy or --composition");
         return MaterialOfCurve(curve);
     }
-    const Checked<CalculatorMaterial> looked = LookUpMaterial(typed->first, typed->second, method);
+    const Checked<CalculatorMaterial> looked = LookUpMaterial(typed->kind, typed->text, method);
     if (!looked)
         FileFailure(request.file, looked.error().message);
     return {*looked, MaterialOrigin::Typed};

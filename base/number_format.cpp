@@ -88,19 +88,6 @@ std::string ShortestFixed(double value)
     return std::string(ShortestFixed(value, buffer));
 }
 
-// The decimal digits of n > 0 into `out`, most significant first; their count.
-int WriteDigits(std::uint64_t n, char* out)
-{
-    char reversed[20];
-    int count = 0;
-    do {
-        reversed[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    std::reverse_copy(reversed, reversed + count, out);
-    return count;
-}
-
 // FormatFixed's text of a value already truncated to d decimals, worked out on
 // the integer x * 10^d where that has at most 15 digits: a double tells every
 // decimal of 15 significant digits from the others, so the digits of that
@@ -121,7 +108,9 @@ size_t FewDigitsText(double x, int width, int d, FewDigits& text)
     char integerDigits[20];
     // The integer part's text is its digits, "0" for none; a value below 1 shows
     // no 0 before the point.
-    const int integerCount = WriteDigits(integerPart, integerDigits);
+    const int integerCount = static_cast<int>(
+        std::to_chars(integerDigits, integerDigits + sizeof integerDigits, integerPart).ptr
+        - integerDigits);
     int padding = width - 1 - integerCount;
     const bool belowOne = integerPart == 0 && scaled != 0;
     if (belowOne)
@@ -137,7 +126,10 @@ size_t FewDigitsText(double x, int width, int d, FewDigits& text)
     *out++ = '.';
     if (d > 0) {
         char decimals[20];
-        const int count = fraction == 0 ? 0 : WriteDigits(fraction, decimals);
+        const int count = fraction == 0
+            ? 0
+            : static_cast<int>(
+                std::to_chars(decimals, decimals + sizeof decimals, fraction).ptr - decimals);
         out = std::fill_n(out, d - count, '0');
         out = std::copy_n(decimals, count, out);
     }

@@ -271,11 +271,15 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
             .Number("number", outcome.number)
             .str();
     };
-    const auto convertOne = [&](std::string_view text) {
-        if (json)
-            return asJson(text, conversion.Apply(text, scientific));
-        return std::string(Trimmed(conversion.Format(text, scientific)));
-    };
+    // One value's line: the result box's text, or with --json its object.
+    const auto addResult
+        = [&](std::string& to, std::string_view text, const ConversionOutcome& outcome) {
+              if (json)
+                  to += asJson(text, outcome);
+              else
+                  to += Trimmed(outcome.text);
+              to += '\n';
+          };
     if (value != "-") {
         const ConversionOutcome outcome = conversion.Apply(value, scientific);
         if (outcome.text.empty() && !outcome.reason.empty())
@@ -287,7 +291,9 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
             note.insert(5, "\"" + value + "\" ");
             context.err << "corrolab: " << OneLine(note) << '\n';
         }
-        out << (json ? asJson(value, outcome) : std::string(Trimmed(outcome.text))) << '\n';
+        std::string result;
+        addResult(result, value, outcome);
+        out << result;
         return 0;
     }
     // Line by line, each bounded: a line longer than any number is an error naming
@@ -310,11 +316,7 @@ int Convert(const std::vector<std::string>& args, CommandContext& context)
     };
     const auto convertLine = [&](std::string_view text) {
         ++finished;
-        if (json)
-            results += convertOne(text);
-        else
-            results += Trimmed(conversion.Format(text, scientific));
-        results += '\n';
+        addResult(results, text, conversion.Apply(text, scientific));
         line.clear();
         return results.size() < static_cast<size_t>(kBlock) || flush();
     };

@@ -1,7 +1,6 @@
 #include "cli/command_line.h"
 
 #include "alloys/alloy_catalogue.h"
-#include "alloys/handbook_density.h"
 #include "alloys/material_figures.h"
 #include "app/conversion.h"
 #include "app/data_file_report.h"
@@ -23,8 +22,6 @@
 #include "currency/rates_command.h"
 #include "currency/rates_reader.h"
 #include "datafiles/program_files.h"
-#include "tools/component_row.h"
-#include "tools/element_table.h"
 #include "tools/g102_calculation.h"
 
 #include <algorithm>

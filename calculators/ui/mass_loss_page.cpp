@@ -1,7 +1,6 @@
 #include "calculators/ui/mass_loss_page.h"
 
 #include "calculators/calculator_results.h"
-#include "calculators/field_number.h"
 #include "calculators/mass_loss.h"
 #include "calculators/severity.h"
 #include "calculators/ui/severity_band.h"

@@ -1,7 +1,6 @@
 #include "calculators/ui/polarization_page.h"
 
 #include "calculators/calculator_results.h"
-#include "calculators/field_number.h"
 #include "calculators/severity.h"
 #include "calculators/stern_geary.h"
 #include "calculators/ui/severity_band.h"

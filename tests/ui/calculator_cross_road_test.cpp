@@ -27,17 +27,22 @@ const char* const kAlloys[] = {
     "Aluminum Alloy 24S (2024)",
 };
 
-// The command line's "label: value unit" lines by label (the first of a label).
-std::map<std::string, std::string> CommandLineLines(std::vector<std::string> args)
+// A command line's "label: value unit" lines by label (the first of a label).
+std::map<std::string, std::string> LabelledLines(const std::string& out)
 {
-    const ProcessResult result = RunCommandLineInProcess(args, "", "/nonexistent");
-    EXPECT_EQ(result.status, 0) << result.err;
     std::map<std::string, std::string> lines;
-    std::istringstream in(result.out);
+    std::istringstream in(out);
     for (std::string line; std::getline(in, line);)
         if (const auto colon = line.find(": "); colon != std::string::npos)
             lines.emplace(line.substr(0, colon), line.substr(colon + 2));
     return lines;
+}
+
+std::map<std::string, std::string> CommandLineLines(const std::vector<std::string>& args)
+{
+    const ProcessResult result = RunCommandLineInProcess(args, "", "/nonexistent");
+    EXPECT_EQ(result.status, 0) << result.err;
+    return LabelledLines(result.out);
 }
 
 // One calculation on a page and the same on the command line: the page's
@@ -130,7 +135,7 @@ TEST(CalculatorCrossRoad, TheBrowsersFiguresAreTheCommandLinesForEveryAlloy)
             EXPECT_EQ(shown(AlloyTableModel::kClassicEquivalentWeight), "--");
             continue;
         }
-        const auto lines = CommandLineLines({"material", "--alloy", alloy});
+        const auto lines = LabelledLines(result.out);
         // The number of a line ("8.0000 (handbook)"), "--" where it is empty.
         const auto number = [&lines](const char* label) {
             const std::string text = lines.contains(label) ? lines.at(label) : "";

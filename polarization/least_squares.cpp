@@ -18,9 +18,9 @@ constexpr std::size_t kMaxIterations = 200;
 constexpr double kStepTolerance = 1e-10;
 constexpr double kGradientTolerance = 1e-12;
 
-// The problem's functions take plain arrays; GSL's vectors may be strided (the
-// finite-difference Jacobian hands a column of the Jacobian as `f`), so the
-// parameters and the residuals go through contiguous copies where they are.
+// The problem's functions take plain arrays, and GSL's vectors may be strided:
+// its finite-difference Jacobian hands a column of the Jacobian as `f`. The
+// parameters and the residuals go through contiguous copies.
 std::vector<double> Contiguous(const gsl_vector* v)
 {
     std::vector<double> values(v->size);
@@ -32,34 +32,21 @@ std::vector<double> Contiguous(const gsl_vector* v)
 int Residuals(const gsl_vector* x, void* data, gsl_vector* f)
 {
     const auto& problem = *static_cast<const LeastSquaresProblem*>(data);
-    const std::vector<double> parameters = Contiguous(x);
-    if (f->stride == 1) {
-        problem.residuals(parameters.data(), f->data);
-    } else {
-        std::vector<double> residuals(problem.points);
-        problem.residuals(parameters.data(), residuals.data());
-        for (std::size_t k = 0; k < problem.points; ++k)
-            gsl_vector_set(f, k, residuals[k]);
-    }
-    for (std::size_t k = 0; k < problem.points; ++k)
-        if (!std::isfinite(gsl_vector_get(f, k)))
+    std::vector<double> residuals(problem.points);
+    problem.residuals(Contiguous(x).data(), residuals.data());
+    for (std::size_t k = 0; k < problem.points; ++k) {
+        if (!std::isfinite(residuals[k]))
             return GSL_EDOM;
+        gsl_vector_set(f, k, residuals[k]);
+    }
     return GSL_SUCCESS;
 }
 
+// The Jacobian is the workspace's own n x p matrix, whose rows lie one after another.
 int Jacobian(const gsl_vector* x, void* data, gsl_matrix* j)
 {
     const auto& problem = *static_cast<const LeastSquaresProblem*>(data);
-    const std::vector<double> parameters = Contiguous(x);
-    if (j->tda == j->size2) {
-        problem.jacobian(parameters.data(), j->data);
-        return GSL_SUCCESS;
-    }
-    std::vector<double> rows(j->size1 * j->size2);
-    problem.jacobian(parameters.data(), rows.data());
-    for (std::size_t r = 0; r < j->size1; ++r)
-        for (std::size_t c = 0; c < j->size2; ++c)
-            gsl_matrix_set(j, r, c, rows[r * j->size2 + c]);
+    problem.jacobian(Contiguous(x).data(), j->data);
     return GSL_SUCCESS;
 }
 

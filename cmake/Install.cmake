@@ -111,7 +111,22 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the drawing of the icon through a plugin, which no library names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+set(depends libqt6svg6)
+# Nor does any header name the libraries opened on first use: their packages.
+get_property(opened GLOBAL PROPERTY CORROLAB_OPENED_LIBRARIES)
+foreach(library IN LISTS opened)
+  string(REGEX REPLACE "^/usr/" "/" unmerged ${library}) # a package may own it as /lib/...
+  foreach(path IN ITEMS ${library} ${unmerged})
+    execute_process(COMMAND dpkg-query -S ${path} OUTPUT_VARIABLE owner
+      RESULT_VARIABLE failed ERROR_QUIET)
+    if(failed EQUAL 0 AND owner MATCHES "^([^:, ]+)")
+      list(APPEND depends ${CMAKE_MATCH_1})
+      break()
+    endif()
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES depends)
+list(JOIN depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Opening files and addresses on the desktop; the fonts the windows were laid out with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,5 +1,6 @@
 #include "currency/ecb_rates.h"
 
+#include "base/shared_library.h"
 #include "base/text.h"
 #include "currency/rates_reader.h"
 
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <expat.h>
 #include <optional>
+#include <stdexcept>
 
 namespace corrolab {
 
@@ -79,6 +81,37 @@ EcbResult NewestOrError(std::optional<EcbRates>& newest, const char* what)
 // deeper nesting is no rates file, and is refused before it costs memory.
 constexpr int kDeepestXml = 8;
 
+// expat, opened the first time an XML file is read.
+struct ExpatFunctions
+{
+    decltype(&XML_ParserCreate) parserCreate;
+    decltype(&XML_ParserFree) parserFree;
+    decltype(&XML_SetUserData) setUserData;
+    decltype(&XML_SetElementHandler) setElementHandler;
+    decltype(&XML_Parse) parse;
+    decltype(&XML_StopParser) stopParser;
+    decltype(&XML_GetCurrentLineNumber) currentLine;
+    decltype(&XML_GetErrorCode) errorCode;
+    decltype(&XML_ErrorString) errorString;
+};
+
+const ExpatFunctions& Expat()
+{
+    static const ExpatFunctions functions = [] {
+        const SharedLibrary& expat = SharedLibrary::Open(CORROLAB_SONAME_LIBEXPAT);
+        return ExpatFunctions {CORROLAB_LIBRARY_FUNCTION(expat, XML_ParserCreate),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_ParserFree),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_SetUserData),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_SetElementHandler),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_Parse),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_StopParser),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_GetCurrentLineNumber),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_GetErrorCode),
+            CORROLAB_LIBRARY_FUNCTION(expat, XML_ErrorString)};
+    }();
+    return functions;
+}
+
 struct XmlState
 {
     XML_Parser parser = nullptr;
@@ -101,9 +134,8 @@ std::optional<std::string_view> Attribute(const XML_Char** attributes, std::stri
 void Fail(XmlState& state, const std::string& message)
 {
     if (!state.error)
-        state.error
-            = message + " (line " + std::to_string(XML_GetCurrentLineNumber(state.parser)) + ")";
-    XML_StopParser(state.parser, XML_FALSE);
+        state.error = message + " (line " + std::to_string(Expat().currentLine(state.parser)) + ")";
+    Expat().stopParser(state.parser, XML_FALSE);
 }
 
 void StartElement(void* data, const XML_Char* name, const XML_Char** attributes)
@@ -143,7 +175,7 @@ void EndElement(void* data, const XML_Char*)
 {
     auto& state = *static_cast<XmlState*>(data);
     if (--state.depth == 0)
-        state.rootClosedOnLine = XML_GetCurrentLineNumber(state.parser);
+        state.rootClosedOnLine = Expat().currentLine(state.parser);
 }
 
 // --- CSV -------------------------------------------------------------------
@@ -268,18 +300,22 @@ class EcbXmlReader
 {
 public:
     EcbXmlReader()
-        : parser_(XML_ParserCreate(nullptr))
     {
+        try {
+            parser_ = Expat().parserCreate(nullptr);
+        } catch (const std::runtime_error& error) {
+            unavailable_ = error.what();
+        }
         state_.parser = parser_;
         if (parser_ != nullptr) {
-            XML_SetUserData(parser_, &state_);
-            XML_SetElementHandler(parser_, StartElement, EndElement);
+            Expat().setUserData(parser_, &state_);
+            Expat().setElementHandler(parser_, StartElement, EndElement);
         }
     }
     ~EcbXmlReader()
     {
         if (parser_ != nullptr)
-            XML_ParserFree(parser_);
+            Expat().parserFree(parser_);
     }
     EcbXmlReader(const EcbXmlReader&) = delete;
     EcbXmlReader& operator=(const EcbXmlReader&) = delete;
@@ -288,7 +324,7 @@ public:
     {
         if (parser_ == nullptr || state_.error || stopped_)
             return;
-        const XML_Status status = XML_Parse(
+        const XML_Status status = Expat().parse(
             parser_, piece.data(), static_cast<int>(piece.size()), last ? XML_TRUE : XML_FALSE);
         if (status != XML_STATUS_OK) {
             stopped_ = true;
@@ -299,15 +335,16 @@ public:
                     + std::to_string(*state_.rootClosedOnLine) + ")";
             else if (!state_.error)
                 state_.error = std::string("The XML is damaged: ")
-                    + XML_ErrorString(XML_GetErrorCode(parser_)) + " (line "
-                    + std::to_string(XML_GetCurrentLineNumber(parser_)) + ")";
+                    + Expat().errorString(Expat().errorCode(parser_)) + " (line "
+                    + std::to_string(Expat().currentLine(parser_)) + ")";
         }
     }
 
     EcbResult Finish()
     {
         if (parser_ == nullptr)
-            return EcbError {"No XML reader could be started."};
+            return EcbError {"No XML reader could be started"
+                + (unavailable_.empty() ? std::string(".") : ": " + unavailable_)};
         if (state_.error)
             return EcbError {*state_.error};
         if (!state_.sawEnvelope)
@@ -318,7 +355,8 @@ public:
     }
 
 private:
-    XML_Parser parser_;
+    XML_Parser parser_ = nullptr;
+    std::string unavailable_; // why expat could not be opened
     XmlState state_;
     bool stopped_ = false;
 };
@@ -327,13 +365,16 @@ private:
 
 struct EcbStreamReader::Reader
 {
-    std::variant<EcbXmlReader, EcbCsvReader> reader;
+    std::variant<std::monostate, EcbXmlReader, EcbCsvReader> reader;
 };
 
 EcbStreamReader::EcbStreamReader(bool xml)
     : reader_(std::make_unique<Reader>())
 {
-    if (!xml)
+    // Only an XML file starts the XML parser (and opens expat).
+    if (xml)
+        reader_->reader.emplace<EcbXmlReader>();
+    else
         reader_->reader.emplace<EcbCsvReader>();
 }
 

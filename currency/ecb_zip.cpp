@@ -1,9 +1,11 @@
 // Reading the rates out of a zip such as the ECB's eurofxref.zip, with libzip.
 #include "currency/ecb_rates.h"
 
+#include "base/shared_library.h"
 #include "base/text.h"
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 #include <zip.h>
 
@@ -11,13 +13,47 @@ namespace corrolab {
 
 namespace {
 
+// libzip, opened the first time an archive is read.
+struct ZipFunctions
+{
+    decltype(&zip_error_init) errorInit;
+    decltype(&zip_error_fini) errorFini;
+    decltype(&zip_source_buffer_create) sourceBufferCreate;
+    decltype(&zip_source_free) sourceFree;
+    decltype(&zip_open_from_source) openFromSource;
+    decltype(&zip_discard) discard;
+    decltype(&zip_get_num_entries) entries;
+    decltype(&zip_stat_index) statIndex;
+    decltype(&zip_fopen_index) fopenIndex;
+    decltype(&zip_fread) fread;
+    decltype(&zip_fclose) fclose;
+};
+
+const ZipFunctions& Zip()
+{
+    static const ZipFunctions functions = [] {
+        const SharedLibrary& zip = SharedLibrary::Open(CORROLAB_SONAME_LIBZIP);
+        return ZipFunctions {CORROLAB_LIBRARY_FUNCTION(zip, zip_error_init),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_error_fini),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_source_buffer_create),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_source_free),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_open_from_source),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_discard),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_get_num_entries),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_stat_index),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_fopen_index),
+            CORROLAB_LIBRARY_FUNCTION(zip, zip_fread), CORROLAB_LIBRARY_FUNCTION(zip, zip_fclose)};
+    }();
+    return functions;
+}
+
 struct ArchiveCloser
 {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
+    void operator()(zip_t* archive) const { Zip().discard(archive); }
 };
 struct EntryCloser
 {
-    void operator()(zip_file_t* entry) const { zip_fclose(entry); }
+    void operator()(zip_file_t* entry) const { Zip().fclose(entry); }
 };
 
 bool EndsWithIgnoringCase(std::string_view name, std::string_view tail)
@@ -38,23 +74,30 @@ bool EndsWithIgnoringCase(std::string_view name, std::string_view tail)
 
 EcbResult ParseEcbZip(std::string_view zip)
 {
+    const ZipFunctions* library = nullptr;
+    try {
+        library = &Zip();
+    } catch (const std::runtime_error& error) {
+        return EcbError {std::string("No zip reader could be started: ") + error.what()};
+    }
+    const ZipFunctions& libzip = *library;
     const EcbError damaged {"The zip file is empty, truncated or damaged."};
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(zip.data(), zip.size(), 0, &error);
+    libzip.errorInit(&error);
+    zip_source_t* source = libzip.sourceBufferCreate(zip.data(), zip.size(), 0, &error);
     if (source == nullptr)
         return damaged;
     std::unique_ptr<zip_t, ArchiveCloser> archive(
-        zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
-    zip_error_fini(&error);
+        libzip.openFromSource(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    libzip.errorFini(&error);
     if (!archive) {
-        zip_source_free(source);
+        libzip.sourceFree(source);
         return damaged;
     }
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    const zip_int64_t count = libzip.entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t stat;
-        if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(i), 0, &stat) != 0)
+        if (libzip.statIndex(archive.get(), static_cast<zip_uint64_t>(i), 0, &stat) != 0)
             return damaged;
         const std::string_view name = stat.name != nullptr ? stat.name : "";
         if (!EndsWithIgnoringCase(name, ".csv") && !EndsWithIgnoringCase(name, ".xml"))
@@ -65,7 +108,7 @@ EcbResult ParseEcbZip(std::string_view zip)
             return EcbError {"The file " + OneLine(name, 80)
                 + " in the zip is encrypted; the ECB's zip never is."};
         std::unique_ptr<zip_file_t, EntryCloser> entry(
-            zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(i), 0));
+            libzip.fopenIndex(archive.get(), static_cast<zip_uint64_t>(i), 0));
         if (!entry)
             return damaged;
         // Read in pieces, so that only one day's rates are ever held.
@@ -73,7 +116,7 @@ EcbResult ParseEcbZip(std::string_view zip)
         std::vector<char> piece(64 * 1024);
         zip_uint64_t total = 0;
         while (true) {
-            const zip_int64_t read = zip_fread(entry.get(), piece.data(), piece.size());
+            const zip_int64_t read = libzip.fread(entry.get(), piece.data(), piece.size());
             if (read < 0)
                 return damaged;
             if (read == 0)

@@ -317,6 +317,8 @@ ActivationFit FitActivation(const Points& points, double ecorr, bool freeEcorr)
             if (freeEcorr)
                 start.push_back(ecorr);
             LeastSquaresFit fit = FitLeastSquares(problem, start);
+            if (!fit.unavailable.empty()) // no other start will do better
+                return {std::move(fit), scale};
             const bool better = fit.finite
                 && (!best.fit.finite || (fit.converged && !best.fit.converged)
                     || (fit.converged == best.fit.converged
@@ -366,6 +368,8 @@ std::optional<std::string> ButlerVolmer(
     WarnFewPoints(result, result.points);
     const ActivationFit activation = FitActivation(points, result.ecorr.value, options.freeEcorr);
     const LeastSquaresFit& fit = activation.fit;
+    if (!fit.unavailable.empty())
+        return fit.unavailable;
     if (!fit.finite)
         return "the Butler-Volmer fit gives no numbers";
     if (!fit.converged)
@@ -430,6 +434,8 @@ std::optional<std::string> Mixed(
     if (options.freeEcorr)
         start.push_back(e0);
     const LeastSquaresFit fit = FitLeastSquares(problem, start);
+    if (!fit.unavailable.empty())
+        return fit.unavailable;
     if (!fit.finite)
         return "the mixed activation-diffusion fit gives no numbers";
     if (!fit.converged)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace corrolab {
@@ -24,6 +25,7 @@ struct LeastSquaresFit
     double sumOfSquares = 0;
     bool converged = false;
     bool finite = false; // parameters and errors are numbers
+    std::string unavailable; // why no fit was made at all (GSL could not be opened)
 };
 
 // Levenberg-Marquardt (GSL's gsl_multifit_nlinear with the trust-region LM step)

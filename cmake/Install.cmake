@@ -3,6 +3,7 @@
 #   bin/corrolab                         the command line (no subcommand: the windows)
 #   libexec/corrolab/corrolab-windows    the windows, started by corrolab
 #   libexec/corrolab/corrolab-fetch      the downloader of `corrolab rates update`
+#   lib/ARCH/corrolab/corrolab-*.so      the windows' modules, opened on first use
 #   share/corrolab/                      Currency.txt, help.txt, units.txt
 #   share/applications/, share/metainfo/, share/bash-completion/completions/, share/icons/hicolor/, share/man/man1/
 #   share/doc/corrolab/                  copyright, changelog
@@ -24,6 +25,11 @@ if(TARGET corrolab-windows)
   install(TARGETS corrolab-fetch RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
   list(APPEND installed_programs ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-windows
     ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-fetch)
+  # The windows' modules, which corrolab-windows finds from its own folder.
+  install(TARGETS ${CORROLAB_MODULES} LIBRARY DESTINATION ${CORROLAB_MODULES_DIR})
+  foreach(module IN LISTS CORROLAB_MODULES)
+    list(APPEND installed_programs ${CORROLAB_MODULES_DIR}/${module}.so)
+  endforeach()
 endif()
 # A stripped install (the package) also loses the compilers' .comment notes, as
 # Debian's dh_strip does.
@@ -50,26 +56,13 @@ configure_file(${packaging}/${CORROLAB_APP_ID}.metainfo.xml.in
 install(FILES ${generated}/${CORROLAB_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The icon: the drawing, and PNG sizes when rsvg-convert can render them.
+# The icon: the drawing, and the PNG sizes rendered from it at build time.
 install(FILES ${packaging}/${CORROLAB_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-find_program(RSVG_CONVERT rsvg-convert)
-if(RSVG_CONVERT)
-  set(icon_files)
-  foreach(size 16 24 32 48 64 128 256)
-    set(png ${generated}/icons/${size}x${size}/${CORROLAB_APP_ID}.png)
-    add_custom_command(OUTPUT ${png}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${generated}/icons/${size}x${size}
-      COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${packaging}/${CORROLAB_APP_ID}.svg
-      DEPENDS ${packaging}/${CORROLAB_APP_ID}.svg
-      VERBATIM)
-    list(APPEND icon_files ${png})
-    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-  endforeach()
-  add_custom_target(corrolab_icons ALL DEPENDS ${icon_files})
-else()
-  message(STATUS "rsvg-convert not found: only the SVG icon is installed")
-endif()
+foreach(size IN LISTS CORROLAB_ICON_SIZES)
+  install(FILES ${CORROLAB_ICON_FOLDER}/${size}x${size}/${CORROLAB_APP_ID}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
 
 # The manual page.
 find_program(GZIP gzip)

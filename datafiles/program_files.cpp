@@ -44,6 +44,25 @@ std::optional<std::filesystem::path> FindHelperProgram(
     return std::nullopt;
 }
 
+std::vector<std::filesystem::path> ModulePlaces(
+    const std::filesystem::path& programFolder, std::string_view module)
+{
+    const std::string file = std::string(module) + ".so";
+    return {programFolder / file,
+        (programFolder / CORROLAB_MODULES_FROM_WINDOWS / file).lexically_normal()};
+}
+
+std::optional<std::filesystem::path> FindModule(
+    const std::filesystem::path& programFolder, std::string_view module)
+{
+    for (const std::filesystem::path& place : ModulePlaces(programFolder, module)) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(place, error))
+            return place;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> ReadFileUpTo(const std::filesystem::path& path, size_t maxBytes)
 {
     // Read in pieces: a device or a pipe tells no size, and a regular file may

@@ -24,6 +24,16 @@ std::vector<std::filesystem::path> HelperProgramPlaces(
 std::optional<std::filesystem::path> FindHelperProgram(
     const std::filesystem::path& programFolder, std::string_view name);
 
+// Where a module of the windows program (corrolab-polarization...) is looked
+// for, in order: beside the windows program, then where an installation puts
+// it (lib/corrolab/, found from libexec/corrolab/). The file name is MODULE.so.
+std::vector<std::filesystem::path> ModulePlaces(
+    const std::filesystem::path& programFolder, std::string_view module);
+
+// The first of those places that holds a regular file.
+std::optional<std::filesystem::path> FindModule(
+    const std::filesystem::path& programFolder, std::string_view module);
+
 // The content of a file, read at once and closed, the file never written or kept
 // open. Reading stops after `maxBytes`, so that a device or a runaway file
 // (/dev/zero) cannot stall the program. std::nullopt when it cannot be opened.

@@ -1,6 +1,8 @@
 // The executables: `corrolab` runs the command line without Qt or libcurl, starts
 // the windows program for everything else and the downloader for `rates update`.
+#include "base/shared_library.h"
 #include "cli/windows_launcher.h"
+#include "datafiles/program_files.h"
 #include "temp_folder.h"
 #include "tests/support/process_result.h"
 
@@ -46,7 +48,10 @@ std::vector<std::string> NeededLibraries(const char* program)
 
 // Zip archives, fitting curves and evaluating expressions: the libraries for
 // those are opened by the task, and no program loads them at start.
-const char* const kOpenedOnFirstUse[] = {"libzip", "libgsl", "libmuparser"};
+// The windows' parts that need Qt libraries beyond Widgets are modules, opened
+// the same way.
+const char* const kOpenedOnFirstUse[] = {"libzip", "libgsl", "libmuparser", "libQt6Charts",
+    "libQt6Network", "libQt6PrintSupport", "libQt6OpenGL", "libQt6Svg"};
 
 // Qt only in the windows program, libcurl (and through it TLS, Kerberos, LDAP...)
 // only in the downloader, so that a conversion loads about a dozen libraries.
@@ -85,6 +90,74 @@ TEST(Executables, OnlyTheWindowsProgramLoadsQtAndOnlyTheDownloaderLoadsCurl)
         // What only some tasks need is opened when one of them is first done.
         for (const char* library : kOpenedOnFirstUse)
             EXPECT_EQ(loaded.out.find(library), std::string::npos) << c.name << ": " << library;
+    }
+}
+
+// The modules beside the windows program open with every symbol they need
+// resolved, and hold the entries the windows call.
+TEST(Executables, EachModuleOpensAndHoldsItsEntries)
+{
+    struct Case
+    {
+        const char* module;
+        std::vector<const char*> entries;
+    };
+    const Case cases[] = {
+        {"corrolab-polarization",
+            {"corrolab_polarization_window", "corrolab_polarization_screenshots"}},
+        {"corrolab-print", {"corrolab_print_document"}},
+        {"corrolab-download", {"corrolab_download"}},
+    };
+    const std::filesystem::path folder = std::filesystem::path(CORROLAB_WINDOWS_EXE).parent_path();
+    for (const Case& c : cases) {
+        const std::optional<std::filesystem::path> file = FindModule(folder, c.module);
+        ASSERT_TRUE(file) << c.module << " is not beside " << folder;
+        const SharedLibrary& module = SharedLibrary::Open(file->string());
+        for (const char* entry : c.entries)
+            EXPECT_NE(module.Address(entry), nullptr) << c.module << ": " << entry;
+        // Nothing else of it shows: its copies of the program's code stay its own.
+        const ProcessResult symbols
+            = RunProgram("", "/usr/bin/nm", {"-D", "--defined-only", file->string()});
+        EXPECT_EQ(symbols.status, 0) << symbols.err;
+        std::istringstream lines(symbols.out);
+        int shown = 0;
+        for (std::string line; std::getline(lines, line); ++shown)
+            EXPECT_NE(line.find(" corrolab_"), std::string::npos) << c.module << ": " << line;
+        EXPECT_EQ(shown, static_cast<int>(c.entries.size())) << c.module << symbols.out;
+    }
+}
+
+TEST(Executables, ModulesAreLookedForBesideTheProgramThenInTheInstalledFolder)
+{
+    TempFolder folder;
+    const auto libexec = folder.path() / "usr" / "libexec" / "corrolab";
+    const auto installed = (libexec / CORROLAB_MODULES_FROM_WINDOWS).lexically_normal();
+    std::filesystem::create_directories(libexec);
+    std::filesystem::create_directories(installed);
+    struct Case
+    {
+        const char* name;
+        std::vector<std::filesystem::path> present;
+        std::optional<std::filesystem::path> found;
+    };
+    const Case cases[] = {
+        {"nowhere", {}, std::nullopt},
+        {"installed", {installed / "corrolab-print.so"}, installed / "corrolab-print.so"},
+        {"beside wins", {libexec / "corrolab-print.so", installed / "corrolab-print.so"},
+            libexec / "corrolab-print.so"},
+        {"a folder of that name is no module", {installed / "corrolab-print.so" / ""},
+            std::nullopt},
+    };
+    for (const Case& c : cases) {
+        for (const auto& path : c.present) {
+            if (path.filename().empty())
+                std::filesystem::create_directories(path);
+            else
+                std::ofstream(path) << "module";
+        }
+        EXPECT_EQ(FindModule(libexec, "corrolab-print"), c.found) << c.name;
+        for (const auto& path : c.present)
+            std::filesystem::remove_all(path);
     }
 }
 

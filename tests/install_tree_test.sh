@@ -20,6 +20,7 @@ for file in usr/bin/corrolab usr/share/corrolab/Currency.txt usr/share/corrolab/
   usr/share/corrolab/units.txt usr/share/applications/io.github.corrolab.Corrolab.desktop \
   usr/share/metainfo/io.github.corrolab.Corrolab.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/io.github.corrolab.Corrolab.svg \
+  usr/share/icons/hicolor/48x48/apps/io.github.corrolab.Corrolab.png \
   usr/share/doc/corrolab/copyright usr/share/bash-completion/completions/corrolab; do
   [ -f "$root/$file" ] || fail "not installed: $file"
 done
@@ -70,6 +71,20 @@ for variable in XDG_DATA_HOME XDG_DATA_DIRS XDG_CONFIG_HOME; do
   sed -n '/^\.SH ENVIRONMENT/,/^\.SH EXIT/p' <<<"$manual" | grep -qx "\.B $variable" ||
     fail "manual page: ENVIRONMENT lacks $variable"
 done
+
+# The installed windows program opens its modules from where they are installed:
+# the polarization window (its screenshots), and the print and download entries.
+modules="$(ls -d "$root"/usr/lib/*/corrolab 2>/dev/null || true)"
+for module in corrolab-polarization corrolab-print corrolab-download; do
+  [ -f "$modules/$module.so" ] || fail "not installed: the module $module.so (in $root/usr/lib/*/corrolab)"
+done
+shots="$root/shots"
+mkdir -p "$shots"
+(cd / && env QT_QPA_PLATFORM=offscreen HOME="$root/home" XDG_CONFIG_HOME="$root/home" \
+  timeout 120 "$root/usr/libexec/corrolab/corrolab-windows" --screenshot "$shots" >/dev/null 2>&1) ||
+  fail "the installed corrolab-windows --screenshot failed"
+[ -s "$shots/corrolab-polarization.png" ] && echo "ok: the installed windows open the polarization module" ||
+  fail "the installed windows made no polarization screenshot: the module was not found"
 
 # The menu entry names the class the windows carry (WM_CLASS), so that the
 # desktop ties the running windows to it.

@@ -5,7 +5,6 @@
 #include "base/ui/vb_controls.h"
 #include "catalogue/unit_catalogue.h"
 #include "corrosion/corrosion_rate_units.h"
-#include "polarization/ui/polarization_window.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/eqwt_desktop.h"
 #include "tools/ui/periodic_table_window.h"

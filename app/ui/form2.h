@@ -31,7 +31,6 @@ class QRadioButton;
 namespace corrolab {
 
 class AlloyBrowser;
-class PolarizationWindow;
 class EqWt;
 class GuideViewer;
 class PeriodicTableWindow;
@@ -153,8 +152,12 @@ public:
     PeriodicTableWindow& EnsurePeriodicTable();
     AlloyBrowser* alloyBrowser() const { return alloyBrowser_; } // null until opened
     AlloyBrowser& EnsureAlloyBrowser();
-    PolarizationWindow* polarization() const { return polarization_; } // null until opened
-    PolarizationWindow& EnsurePolarization();
+    // The polarization window, made from its module on first use: null until
+    // then, and null with the reason in `failure` when the module cannot be opened.
+    QWidget* polarization() const { return polarization_; }
+    QWidget* EnsurePolarization(std::string& failure);
+    // Its screenshots into `folder`; false (and why, on standard error) when one could not be made.
+    bool SavePolarizationScreenshots(const std::string& folder);
     QWidget* calculator() const { return calculator_; }
     // The user guide's own viewer, opened when no text editor could be; null until then.
     GuideViewer* guideViewer() const { return guideViewer_; }
@@ -223,7 +226,7 @@ private:
     QWidget* calculator_ = nullptr;
     PeriodicTableWindow* periodicTable_ = nullptr;
     AlloyBrowser* alloyBrowser_ = nullptr;
-    PolarizationWindow* polarization_ = nullptr;
+    QWidget* polarization_ = nullptr;
 
     GuideViewer* guideViewer_ = nullptr;
 };

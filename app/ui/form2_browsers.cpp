@@ -1,10 +1,13 @@
-// The periodic table and the alloy browser: made when first asked for, and
-// talking to the tools window through the main window.
+// The periodic table, the alloy browser and the polarization window: made when
+// first asked for, and talking to the tools window through the main window.
 #include "alloys/ui/alloy_browser.h"
 #include "app/ui/form2.h"
-#include "polarization/ui/polarization_window.h"
+#include "app/ui/window_modules.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/periodic_table_window.h"
+
+#include <cstdio>
+#include <stdexcept>
 
 namespace corrolab {
 
@@ -23,11 +26,33 @@ PeriodicTableWindow& Form2::EnsurePeriodicTable()
     return *periodicTable_;
 }
 
-PolarizationWindow& Form2::EnsurePolarization()
+QWidget* Form2::EnsurePolarization(std::string& failure)
 {
-    if (!polarization_)
-        polarization_ = new PolarizationWindow(platform_, [this] { return CurrentMaterial(); });
-    return *polarization_;
+    if (polarization_)
+        return polarization_;
+    try {
+        const auto make = ModuleEntry<PolarizationWindowEntry>(
+            platform_.ProgramFolder(), kPolarizationModule, "corrolab_polarization_window");
+        polarization_ = make(platform_, [this] { return CurrentMaterial(); });
+    } catch (const std::runtime_error& error) {
+        failure = error.what();
+    }
+    return polarization_;
+}
+
+bool Form2::SavePolarizationScreenshots(const std::string& folder)
+{
+    std::string failure;
+    QWidget* polarization = EnsurePolarization(failure);
+    try {
+        if (polarization)
+            return ModuleEntry<PolarizationScreenshotsEntry>(platform_.ProgramFolder(),
+                kPolarizationModule, "corrolab_polarization_screenshots")(polarization, folder);
+    } catch (const std::runtime_error& error) {
+        failure = error.what();
+    }
+    std::fprintf(stderr, "corrolab: no polarization screenshots: %s\n", failure.c_str());
+    return false;
 }
 
 AlloyBrowser& Form2::EnsureAlloyBrowser()

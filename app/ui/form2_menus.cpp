@@ -11,7 +11,6 @@
 #include "menus/ui/calculator_window.h"
 #include "menus/ui/guide_viewer.h"
 #include "menus/ui/settings_dialog.h"
-#include "polarization/ui/polarization_window.h"
 #include "tools/ui/eqwt.h"
 #include "tools/ui/periodic_table_window.h"
 
@@ -39,10 +38,16 @@ void Form2::ConnectMenu()
     connect(menu.mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
     connect(menu.mnuExportPdf, &QAction::triggered, this, [this] { mnuExportPdf_Click(); });
     connect(menu.mnuPC, &QAction::triggered, this, [this] {
-        PolarizationWindow& polarization = EnsurePolarization();
-        polarization.show();
-        polarization.raise();
-        polarization.activateWindow();
+        std::string failure;
+        QWidget* polarization = EnsurePolarization(failure);
+        if (!polarization) {
+            platform_.Tell(this, "Polarization Curve",
+                "The polarization window cannot be opened: " + failure, Platform::Icon::Warning);
+            return;
+        }
+        polarization->show();
+        polarization->raise();
+        polarization->activateWindow();
     });
     connect(menu.mnuCW, &QAction::triggered, this, [this] { SwitchWindow(Target::CloseWindow); });
     connect(menu.mnuAT, &QAction::triggered, this, [this] { mnuAT_Click(); });

@@ -1,9 +1,7 @@
 #include "app/ui/qt_platform.h"
 
+#include "app/ui/window_modules.h"
 #include "base/ui/qt_text.h"
-#include "base/ui/report_document.h"
-
-#include "app/ui/web_download.h"
 
 #include <QApplication>
 #include <QDate>
@@ -11,12 +9,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
+
+#include <stdexcept>
 
 namespace corrolab {
 
@@ -148,7 +146,14 @@ std::optional<std::filesystem::path> QtPlatform::ChooseFileToOpen(
 
 DownloadResult QtPlatform::Download(QWidget* owner, const std::string& url)
 {
-    return DownloadWithProgress(owner, QString::fromStdString(url));
+    DownloadResult result;
+    try {
+        ModuleEntry<DownloadEntry>(ProgramFolder(), kDownloadModule, "corrolab_download")(
+            owner, url, result);
+    } catch (const std::runtime_error& error) {
+        result = {false, {}, std::string("nothing can be downloaded: ") + error.what()};
+    }
+    return result;
 }
 
 std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,
@@ -163,12 +168,13 @@ std::optional<std::filesystem::path> QtPlatform::AskSaveFile(QWidget* owner,
 
 bool QtPlatform::PrintDocument(QWidget* owner, const std::string& html)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, owner);
-    if (dialog.exec() != QDialog::Accepted)
+    try {
+        return ModuleEntry<PrintDocumentEntry>(
+            ProgramFolder(), kPrintModule, "corrolab_print_document")(owner, html);
+    } catch (const std::runtime_error& error) {
+        Tell(owner, "Print", std::string("Nothing can be printed: ") + error.what(), Icon::Warning);
         return false;
-    PrintReportHtml(html, printer);
-    return true;
+    }
 }
 
 } // namespace corrolab

@@ -1,6 +1,7 @@
 #include "app/ui/screenshots.h"
 
 #include "app/ui/form2.h"
+#include "base/ui/window_picture.h"
 #include "calculators/ui/corrosion_calculators.h"
 #include "calculators/ui/mass_loss_page.h"
 #include "tools/ui/eqwt.h"
@@ -20,21 +21,6 @@ namespace corrolab {
 
 namespace {
 
-// The window with its menu bar, as a person sees it (without the title bar,
-// which the window system draws).
-bool Save(QWidget& window, const QString& path)
-{
-    window.show();
-    QApplication::processEvents();
-    const QPixmap picture = window.grab();
-    if (!picture.save(path)) {
-        std::fprintf(stderr, "corrolab: could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
 // Each page of the corrosion calculators; the coupon page with a pit depth so
 // that both severity bands show a rate.
 bool SaveCalculatorPages(Form2& window, const QDir& dir)
@@ -48,7 +34,7 @@ bool SaveCalculatorPages(Form2& window, const QDir& dir)
     bool ok = true;
     for (int page = 0; page < calculators->pages->count(); ++page) {
         calculators->pages->setCurrentIndex(page);
-        ok = Save(*calculators,
+        ok = SaveWindowPicture(*calculators,
                  dir.filePath(QString("corrolab-calculators-%1.png").arg(names[page])))
             && ok;
     }
@@ -65,25 +51,25 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
         std::fprintf(stderr, "corrolab: could not create %s\n", folder.c_str());
         return false;
     }
-    bool ok = Save(window, dir.filePath("corrolab-main.png"));
+    bool ok = SaveWindowPicture(window, dir.filePath("corrolab-main.png"));
     window.Command6_Click();
-    ok = Save(*window.tools(), dir.filePath("corrolab-material.png")) && ok;
+    ok = SaveWindowPicture(*window.tools(), dir.filePath("corrolab-material.png")) && ok;
     // An alloy whose percentages do not total 100, and one with phosphorus.
     EqWt& tools = *window.tools();
     tools.Option2[1]->setChecked(true);
     tools.Option2_Click(1);
     tools.LoadComposition("77Al 21Zn 1.1Cu 0.5Fe Pb Sn");
-    ok = Save(tools, dir.filePath("corrolab-alloy.png")) && ok;
+    ok = SaveWindowPicture(tools, dir.filePath("corrolab-alloy.png")) && ok;
     tools.LoadComposition("60Fe 10Ni 8Cr 6Mo 5Cu 4Mn 3Si 2Co 2Ti");
-    ok = Save(window, dir.filePath("corrolab-main-alloy.png")) && ok;
+    ok = SaveWindowPicture(window, dir.filePath("corrolab-main-alloy.png")) && ok;
     tools.LoadComposition("94.8Cu 5Sn 0.2P");
-    ok = Save(tools, dir.filePath("corrolab-check-inputs.png")) && ok;
+    ok = SaveWindowPicture(tools, dir.filePath("corrolab-check-inputs.png")) && ok;
     tools.hide();
     window.Option1[1]->setChecked(true);
     window.Option1_Click(1);
     window.Combo1->setCurrentIndex(window.Combo1->findText("Length"));
     window.Combo1_Click();
-    ok = Save(window, dir.filePath("corrolab-dictionary.png")) && ok;
+    ok = SaveWindowPicture(window, dir.filePath("corrolab-dictionary.png")) && ok;
     ok = SaveBrowserScreenshots(window, folder) && ok;
     // A conversion the status line explains.
     window.Option1[0]->setChecked(true);
@@ -92,7 +78,7 @@ bool SaveScreenshots(Form2& window, const std::string& folder)
     window.Text2->setText("m/s");
     window.Text4->setText("rad/s");
     window.Command1_Click();
-    ok = Save(window, dir.filePath("corrolab-status.png")) && ok;
+    ok = SaveWindowPicture(window, dir.filePath("corrolab-status.png")) && ok;
     return SaveCalculatorPages(window, dir) && ok;
 }
 

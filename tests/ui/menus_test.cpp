@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -124,7 +125,13 @@ TEST_F(Menus, WindowsCarryTheProgramIcon)
     // The icon is the drawing built into the program, installed or not.
     const QIcon icon = ProgramIcon();
     ASSERT_FALSE(icon.isNull());
-    EXPECT_FALSE(icon.pixmap(32, 32).isNull());
+    // Drawn at build time for each size the window system asks for.
+    for (const int size : {16, 32, 64, 128}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        const QImage image = icon.pixmap(size, size).toImage();
+        EXPECT_EQ(image.size(), QSize(size, size));
+        EXPECT_GT(qAlpha(image.pixel(size / 2, size / 2)), 0) << size; // not an empty picture
+    }
     SetUpProgramIdentity();
     EXPECT_EQ(QApplication::applicationName(), kProgramName);
     form->menu.mnuPT->trigger();

@@ -45,8 +45,9 @@ protected:
             if (action->text().remove(QChar('&'))
                 == QString::fromUtf8("Polarization Curve\xE2\x80\xA6"))
                 action->trigger();
-        EXPECT_NE(form->polarization(), nullptr);
-        return *form->polarization();
+        auto* window = qobject_cast<PolarizationWindow*>(form->polarization());
+        EXPECT_NE(window, nullptr);
+        return *window;
     }
     static std::string Cell(const PolarizationWindow& window, const std::string& label)
     {

@@ -1,6 +1,6 @@
-#include "app/ui/web_download.h"
 #include "base/lenient_number.h"
 #include "ecb_fixtures.h"
+#include "fetch/ui/web_download.h"
 #include "local_http_server.h"
 #include "temp_folder.h"
 #include "tests/support/file_size_limit.h"

@@ -42,6 +42,10 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const QStrin
 
 } // namespace
 
+namespace corrolab {
+void ProvideLinkedModules(); // linked_modules.cpp
+}
+
 // A home folder of this test process's own: settings and data the windows keep
 // between runs never touch the user's, and test processes running side by side
 // never see each other's window places or choices.
@@ -63,6 +67,7 @@ int main(int argc, char** argv)
     const std::filesystem::path home = PrivateHome();
     qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
+    corrolab::ProvideLinkedModules();
     // Settings the windows keep between runs go to a test location, never the user's.
     QStandardPaths::setTestModeEnabled(true);
     // A dialog that somehow runs its own event loop is closed at once.

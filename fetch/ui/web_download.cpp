@@ -1,7 +1,7 @@
-#include "app/ui/web_download.h"
+#include "fetch/ui/web_download.h"
 
-#include "currency/http_get.h"
 #include "base/text.h"
+#include "currency/http_get.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

@@ -118,8 +118,33 @@ bool Form2::DictionaryMode() const
     return Option1[1]->isChecked();
 }
 
+// Holds back Form2's conversions while it lives; the last one asked for runs
+// when it ends.
+class DeferredCalculation
+{
+public:
+    explicit DeferredCalculation(Form2& form)
+        : form_(form)
+    {
+        ++form_.calculationsDeferred_;
+    }
+    ~DeferredCalculation()
+    {
+        if (--form_.calculationsDeferred_ == 0 && form_.calculationPending_) {
+            form_.calculationPending_ = false;
+            form_.Command1_Click();
+        }
+    }
+    DeferredCalculation(const DeferredCalculation&) = delete;
+    DeferredCalculation& operator=(const DeferredCalculation&) = delete;
+
+private:
+    Form2& form_;
+};
+
 void Form2::Form_Load()
 {
+    const DeferredCalculation once(*this);
     // 2. A calculation with the designed contents.
     Command1_Click();
 
@@ -162,8 +187,11 @@ void Form2::Form_Activate()
     if (activated_)
         return;
     activated_ = true;
-    Option1[0]->setChecked(true);
-    Option1_Click(0);
+    {
+        const DeferredCalculation once(*this);
+        Option1[0]->setChecked(true);
+        Option1_Click(0);
+    }
     // Typing goes to the value from the start.
     Text1->setFocus();
     startingUp_ = false;

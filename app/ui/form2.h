@@ -222,6 +222,12 @@ private:
     // Until the window has been shown the first time: its own start-up work
     // shows no busy pointer (there is nothing to point at yet).
     bool startingUp_ = true;
+    // While Form_Load and the first activation set the controls up, each change
+    // of a list or box would convert again: the conversion waits and runs once,
+    // with the controls as they end (DeferredCalculation in form2.cpp).
+    int calculationsDeferred_ = 0;
+    bool calculationPending_ = false;
+    friend class DeferredCalculation;
     EqWt* eqWt_ = nullptr;
     QWidget* calculator_ = nullptr;
     PeriodicTableWindow* periodicTable_ = nullptr;

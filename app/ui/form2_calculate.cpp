@@ -18,6 +18,10 @@ namespace corrolab {
 
 void Form2::Command1_Click()
 {
+    if (calculationsDeferred_ > 0) {
+        calculationPending_ = true;
+        return;
+    }
     if (DictionaryMode()) {
         Define();
         return;

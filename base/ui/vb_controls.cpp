@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,9 +24,25 @@ QRect Twips(int left, int top, int width, int height)
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
+namespace {
+
+// The family a design font is drawn with: the named one where it is installed,
+// else its metric-compatible stand-in (UseDesignFonts). Naming the stand-in
+// itself lets two design fonts that end up the same (Tahoma and MS Sans Serif
+// both become Liberation Sans on most Linux desktops) share one resolved font,
+// where each name would be matched against the system's fonts anew.
+QString DrawnFamily(const char* family)
+{
+    if (QFontDatabase::hasFamily(family))
+        return family;
+    return QFont::substitute(family);
+}
+
+} // namespace
+
 QFont DesignFont(const char* family, double pointSize, bool bold)
 {
-    QFont font(family);
+    QFont font(DrawnFamily(family));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     if (QString(family) == "Courier New")
@@ -144,9 +161,7 @@ void UseDesignFonts()
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("Tahoma", "Liberation Sans");
     QFont::insertSubstitution("Courier New", "Liberation Mono");
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(DesignFont("MS Sans Serif", 8.25));
 }
 
 } // namespace corrolab

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "base/lenient_number.h"
+#include "base/ui/vb_controls.h"
 #include "calculators/rate_units.h"
 
 #include <QCheckBox>
@@ -62,7 +63,7 @@ TEST_F(Form2Start, ControlsKeepTheirDesignedLook)
     EXPECT_FALSE(form->Check1->isChecked());
     EXPECT_EQ(form->Option1[0]->text(), "Converter");
     EXPECT_EQ(form->Option1[1]->text(), "Dictionary");
-    EXPECT_EQ(form->Text2->font().family(), "Courier New");
+    EXPECT_EQ(form->Text2->font(), DesignFont("Courier New", 9)); // or its stand-in
     EXPECT_TRUE(form->Text3->font().bold());
     EXPECT_EQ(form->Text3->palette().color(QPalette::Text), QColor(128, 0, 0));
     EXPECT_EQ(form->Text1->geometry(), QRect(8, 31, 139, 21));
@@ -305,7 +306,7 @@ TEST_F(Modes, DictionaryModeAndBack)
     EXPECT_EQ(form->Text1->text(), "Enter UNIT or SYMBOL");
     EXPECT_EQ(form->Command1->text(), "&Define");
     EXPECT_FALSE(form->Command5->isEnabled());
-    EXPECT_EQ(form->Text3->font().family(), "Courier New");
+    EXPECT_EQ(form->Text3->font(), DesignFont("Courier New", 9));
     EXPECT_FALSE(form->Text3->font().bold());
     EXPECT_EQ(form->Text3->toPlainText(), "");
     EXPECT_EQ(form->List1->count(), 49);

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <optional>
+
 namespace corrolab {
 
 namespace {
@@ -31,9 +33,15 @@ const QColor kLightGrey(224, 224, 224);
 const QColor kLightBlue(192, 224, 255);
 const QColor kGrey(128, 128, 128);
 
-QLineEdit* MakeTextBox(QWidget* parent, const char* text, QRect place)
+// A text box in its font: the font is given before the text, so that the text
+// is laid out once, in the font it shows in.
+QLineEdit* MakeTextBox(
+    QWidget* parent, const char* text, QRect place, const std::optional<QFont>& font = {})
 {
-    auto* box = new QLineEdit(text, parent);
+    auto* box = new QLineEdit(parent);
+    if (font)
+        box->setFont(*font);
+    box->setText(text);
     box->setGeometry(place);
     SelectAllOnFocus::Install(box);
     return box;
@@ -50,8 +58,7 @@ QListWidget* MakeUnitList(QWidget* parent, QRect place)
 
 QLineEdit* MakeMaterialBox(QWidget* parent, const char* text, QRect place)
 {
-    QLineEdit* box = MakeTextBox(parent, text, place);
-    box->setFont(DesignFont("MS Sans Serif", 8.25, true));
+    QLineEdit* box = MakeTextBox(parent, text, place, DesignFont("MS Sans Serif", 8.25, true));
     SetTextColour(box, kRed);
     return box;
 }
@@ -76,10 +83,11 @@ void Form2::BuildControls()
     SetTextColour(Label2[4], kDarkGreen);
 
     Text1 = MakeTextBox(area, "1", Twips(120, 465, 2085, 315));
-    Text3 = new QPlainTextEdit("122355", area);
+    Text3 = new QPlainTextEdit(area);
+    Text3->setFont(DesignFont("MS Sans Serif", 8.25, true)); // before the text, as for the boxes
+    Text3->setPlainText("122355");
     Text3->setGeometry(Twips(2520, 465, 2600, 315));
     Text3->setReadOnly(true);
-    Text3->setFont(DesignFont("MS Sans Serif", 8.25, true));
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -87,10 +95,8 @@ void Form2::BuildControls()
     SetTextColour(Text3, kDarkRed);
     SelectAllOnFocus::Install(Text3);
 
-    Text2 = MakeTextBox(area, "Text2", Twips(120, 855, 2085, 345));
-    Text2->setFont(DesignFont("Courier New", 9));
-    Text4 = MakeTextBox(area, "Text4", Twips(2580, 855, 2565, 345));
-    Text4->setFont(DesignFont("Courier New", 9));
+    Text2 = MakeTextBox(area, "Text2", Twips(120, 855, 2085, 345), DesignFont("Courier New", 9));
+    Text4 = MakeTextBox(area, "Text4", Twips(2580, 855, 2565, 345), DesignFont("Courier New", 9));
 
     // The lists end just above the separator line, so that it never cuts their frame.
     List2 = MakeUnitList(area, Twips(150, 1275, 2085, 2520));

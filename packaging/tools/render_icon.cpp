@@ -1,9 +1,11 @@
-// Renders the icon's drawing to PNGs at build time, one a size:
+// Renders the icon's drawing at build time, one picture a size:
 //   render_icon DRAWING.svg OUTPUT_FOLDER NAME SIZE...
-// writes OUTPUT_FOLDER/SIZExSIZE/NAME.png. The windows carry these, so that
-// they show the icon without loading Qt's SVG icon engine, and the package
-// installs them into the hicolor theme.
+// writes OUTPUT_FOLDER/SIZExSIZE/NAME.png, which the package installs into the
+// hicolor theme, and NAME.argb32 beside it: the same pixels as this machine's
+// premultiplied ARGB32 words, row by row, which the windows carry and show
+// without decoding a picture or loading Qt's SVG icon engine.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -38,7 +40,10 @@ int main(int argc, char** argv)
         painter.end();
         const QString folder = QString::fromLocal8Bit(argv[2]) + QString("/%1x%1").arg(size);
         const QString file = folder + "/" + QString::fromLocal8Bit(argv[3]) + ".png";
-        if (!QDir().mkpath(folder) || !image.save(file, "PNG")) {
+        QFile pixels(folder + "/" + QString::fromLocal8Bit(argv[3]) + ".argb32");
+        const auto bytes = static_cast<qint64>(image.sizeInBytes());
+        if (!QDir().mkpath(folder) || !image.save(file, "PNG") || !pixels.open(QIODevice::WriteOnly)
+            || pixels.write(reinterpret_cast<const char*>(image.constBits()), bytes) != bytes) {
             std::fprintf(stderr, "render_icon: could not write %s\n", qPrintable(file));
             return 1;
         }

@@ -94,15 +94,20 @@ std::string ShortestFixed(double value)
 // integer are the shortest text of the value. Written into `text`; its length,
 // 0 where the integer has more digits.
 using FewDigits = std::array<char, 64>;
-size_t FewDigitsText(double x, int width, int d, FewDigits& text)
+// `scale` is PowerOfTen(d).
+size_t FewDigitsText(double x, int width, int d, double scale, FewDigits& text)
 {
     constexpr double kFifteenDigits = 1e15;
-    if (d < 0 || d > 15 || !(std::fabs(x * PowerOfTen(d)) < kFifteenDigits))
+    // 10^d for d up to 15, which a double and a 64-bit integer both hold exactly.
+    constexpr std::array<std::uint64_t, 16> kUnits {1, 10, 100, 1000, 10000, 100000, 1000000,
+        10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000,
+        100000000000000, 1000000000000000};
+    if (d < 0 || d > 15 || !(std::fabs(x * scale) < kFifteenDigits))
         return 0;
-    const auto scaled = static_cast<std::uint64_t>(std::llround(std::fabs(x * PowerOfTen(d))));
+    const auto scaled = static_cast<std::uint64_t>(std::llround(std::fabs(x * scale)));
     if (scaled >= static_cast<std::uint64_t>(kFifteenDigits))
         return 0;
-    const auto unit = static_cast<std::uint64_t>(std::llround(PowerOfTen(d)));
+    const std::uint64_t unit = kUnits[static_cast<size_t>(d)];
     const std::uint64_t integerPart = scaled / unit;
     const std::uint64_t fraction = scaled % unit;
     char integerDigits[20];
@@ -150,11 +155,13 @@ int LeadingZeroCount(double x)
     return n;
 }
 
-double TruncateDecimals(double x, int d, double tolerance)
+namespace {
+
+// TruncateDecimals with `scale` = PowerOfTen(d).
+double TruncateScaled(double x, double scale, double tolerance)
 {
     if (!std::isfinite(x))
         return x;
-    const double scale = PowerOfTen(d);
     const double scaled = x * scale;
     if (!std::isfinite(scale) || !std::isfinite(scaled) || std::fabs(scaled) >= kNoFractionAbove)
         return x;
@@ -166,6 +173,13 @@ double TruncateDecimals(double x, int d, double tolerance)
     if (scaled != whole && next - scaled <= allowance * std::max(1.0, std::fabs(next)))
         whole = next;
     return whole / scale;
+}
+
+} // namespace
+
+double TruncateDecimals(double x, int d, double tolerance)
+{
+    return TruncateScaled(x, PowerOfTen(d), tolerance);
 }
 
 std::string NumberText(double value)
@@ -187,12 +201,13 @@ std::string FormatFixed(double& x, int width, int d, double tolerance)
 {
     if (!std::isfinite(x))
         return {};
-    if (!std::isfinite(x * PowerOfTen(d)))
+    const double scale = PowerOfTen(d);
+    if (!std::isfinite(x * scale))
         return FormatScientific(x);
 
-    x = TruncateDecimals(x, d, tolerance);
+    x = TruncateScaled(x, scale, tolerance);
     FewDigits few;
-    if (const size_t length = FewDigitsText(x, width, d, few))
+    if (const size_t length = FewDigitsText(x, width, d, scale, few))
         return std::string(few.data(), length);
     const double integerPart = std::floor(std::fabs(x));
     // The small guard keeps a fraction such as 0.29 from counting as 0.28999; it

@@ -29,7 +29,10 @@ std::map<std::string, void*>& Provided()
 void ProvideModuleEntry(const char* entry, void* address)
 {
     const std::lock_guard lock(ProvidedMutex());
-    Provided()[entry] = address;
+    if (address)
+        Provided()[entry] = address;
+    else
+        Provided().erase(entry);
 }
 
 void* ModuleEntryAddress(

@@ -46,7 +46,8 @@ inline constexpr char kDownloadModule[] = "corrolab-download";
 using DownloadEntry = void(QWidget*, const std::string&, DownloadResult&);
 
 // For a program that links a module's code into itself (the window tests): the
-// entry of that name is this address, and no module file is opened for it.
+// entry of that name is this address, and no module file is opened for it
+// (null: the module file is looked for again).
 void ProvideModuleEntry(const char* entry, void* address);
 
 } // namespace corrolab

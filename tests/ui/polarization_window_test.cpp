@@ -1,3 +1,5 @@
+#include "app/ui/window_modules.h"
+#include "polarization/ui/polarization_module.h"
 #include "polarization/ui/polarization_window.h"
 #include "tests/support/in_process_command_line.h"
 #include "tests/support/polarization_curves.h"
@@ -57,6 +59,26 @@ protected:
         return {};
     }
 };
+
+// Without its module (the program's folder holds none) the menu item says why,
+// and opens the window once the module is there.
+TEST_F(PolarizationWindowTest, AMissingModuleIsToldAndTheMenuWorksOnceItIsThere)
+{
+    ProvideModuleEntry("corrolab_polarization_window", nullptr);
+    form->menu.mnuPC->trigger();
+    EXPECT_EQ(form->polarization(), nullptr);
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].icon, Platform::Icon::Warning);
+    EXPECT_TRUE(
+        platform.dialogs[0].text.starts_with("The polarization window cannot be opened: "
+                                             "corrolab-polarization.so is installed neither in "
+                                             "/nonexistent-corrolab-folder nor "))
+        << platform.dialogs[0].text;
+    ProvideModuleEntry(
+        "corrolab_polarization_window", reinterpret_cast<void*>(&corrolab_polarization_window));
+    EXPECT_TRUE(Open().isVisible());
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+}
 
 TEST_F(PolarizationWindowTest, FileMenuOpensTheWindowAndAFileShowsItsFigures)
 {

@@ -1,6 +1,7 @@
 # Where `cmake --install` puts Corrolab, and the Debian package CPack makes of it.
 #
-#   bin/corrolab                         the command line (no subcommand: the windows)
+#   bin/corrolab                         starts the windows (no arguments) or the command line
+#   libexec/corrolab/corrolab-cli        the command line (no subcommand: the windows)
 #   libexec/corrolab/corrolab-windows    the windows, started by corrolab
 #   libexec/corrolab/corrolab-fetch      the downloader of `corrolab rates update`
 #   lib/ARCH/corrolab/corrolab-*.so      the windows' modules, opened on first use
@@ -21,9 +22,10 @@ set(generated ${PROJECT_BINARY_DIR}/packaging)
 install(TARGETS corrolab RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(installed_programs ${CMAKE_INSTALL_BINDIR}/corrolab)
 if(TARGET corrolab-windows)
-  install(TARGETS corrolab-windows RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
-  install(TARGETS corrolab-fetch RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
-  list(APPEND installed_programs ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-windows
+  install(TARGETS corrolab-cli corrolab-windows corrolab-fetch
+    RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/corrolab)
+  list(APPEND installed_programs ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-cli
+    ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-windows
     ${CMAKE_INSTALL_LIBEXECDIR}/corrolab/corrolab-fetch)
   # The windows' modules, which corrolab-windows finds from its own folder.
   install(TARGETS ${CORROLAB_MODULES} LIBRARY DESTINATION ${CORROLAB_MODULES_DIR})

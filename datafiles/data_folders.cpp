@@ -39,8 +39,8 @@ std::vector<std::filesystem::path> SystemDataDirs(const Environment& environment
     return dirs;
 }
 
-// share/corrolab of the prefix the executable was installed under: bin/ holds the
-// command line, libexec/corrolab/ the windows.
+// share/corrolab of the prefix the executable was installed under: bin/ holds
+// corrolab, libexec/corrolab/ the command line and the windows.
 std::vector<std::filesystem::path> InstalledDataFolders(const std::filesystem::path& program)
 {
     std::vector<std::filesystem::path> folders {program / ".." / "share" / kFolderName};

@@ -66,7 +66,8 @@ TEST(Executables, OnlyTheWindowsProgramLoadsQtAndOnlyTheDownloaderLoadsCurl)
         std::size_t mostLibraries;
     };
     const Case cases[] = {
-        {"corrolab", CORROLAB_EXE, false, false, 15},
+        {"corrolab", CORROLAB_EXE, false, false, 4}, // the C library alone
+        {"corrolab-cli", CORROLAB_CLI_EXE, false, false, 15},
         {"corrolab-windows", CORROLAB_WINDOWS_EXE, true, false, 100},
         {"corrolab-fetch", CORROLAB_FETCH_EXE, false, true, 100},
     };
@@ -169,14 +170,18 @@ std::filesystem::path WriteScript(const std::filesystem::path& path, const std::
     return path;
 }
 
-// A copy of `corrolab` in FOLDER/bin, as an installation lays it out.
+// Copies of `corrolab` in FOLDER/bin and of the command line in
+// FOLDER/libexec/corrolab, as an installation lays them out; gives the first.
 std::filesystem::path InstalledCopy(const std::filesystem::path& folder)
 {
-    std::filesystem::create_directories(folder / "bin");
-    const auto copy = folder / "bin" / "corrolab";
-    std::filesystem::copy_file(CORROLAB_EXE, copy);
-    std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
-    return copy;
+    const auto copy = [](const char* program, const std::filesystem::path& to) {
+        std::filesystem::create_directories(to.parent_path());
+        std::filesystem::copy_file(program, to);
+        std::filesystem::permissions(to, std::filesystem::perms::owner_all);
+        return to;
+    };
+    copy(CORROLAB_CLI_EXE, folder / "libexec" / "corrolab" / "corrolab-cli");
+    return copy(CORROLAB_EXE, folder / "bin" / "corrolab");
 }
 
 TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
@@ -190,14 +195,16 @@ TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
         int status;
         std::string out;
     };
+    // Without arguments `corrolab` starts the windows itself; with any, the
+    // command line (in libexec/corrolab) does, from beside itself.
     const Case cases[] = {
         {"no arguments, both places", kBoth, {}, 0, "beside\n"},
-        {"window options passed through", kBoth, {"--screenshot", "a folder", "x'y", ""}, 0,
-            "beside\n--screenshot\na folder\nx'y\n\n"},
+        {"window options passed through", kBoth, {"--screenshot", "a folder", "x'y", ""}, 3,
+            "libexec\n--screenshot\na folder\nx'y\n\n"},
         {"installed layout", kLibexec, {"--bogus"}, 3, "libexec\n--bogus\n"},
         {"beside but not executable", kBesideNotExecutable, {}, 3, "libexec\n"},
         {"a folder of that name beside", kBesideAFolder, {}, 3, "libexec\n"},
-        {"beside only", kBeside, {"-x"}, 0, "beside\n-x\n"},
+        {"beside only", kBeside, {}, 0, "beside\n"},
         {"a subcommand never starts the windows", kBoth, {"--version"}, 0, "corrolab 1.0.0\n"},
         {"nowhere", kNone, {}, 1, ""},
     };
@@ -226,6 +233,21 @@ TEST(Launcher, StartsTheWindowsProgramBesideItElseFromLibexec)
             EXPECT_EQ(run.err, "") << c.name;
         }
     }
+}
+
+TEST(Launcher, ArgumentsGoToTheCommandLineAndSayWhenItIsMissing)
+{
+    TempFolder folder;
+    const auto program = InstalledCopy(folder.path());
+    EXPECT_EQ(RunProgram(kNoDisplay, program, {"convert", "1", "mpy", "mpy"}).out, "1.000\n");
+    std::filesystem::remove(folder.path() / "libexec" / "corrolab" / "corrolab-cli");
+    const ProcessResult run = RunProgram(kNoDisplay, program, {"--version"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+        "corrolab: cannot start the command line: corrolab-cli is neither in "
+            + (folder.path() / "bin").string() + " nor in "
+            + (folder.path() / "libexec" / "corrolab").string() + "\n");
 }
 
 TEST(Launcher, OpensTheRealWindows)

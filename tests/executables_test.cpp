@@ -53,6 +53,14 @@ std::vector<std::string> NeededLibraries(const char* program)
 const char* const kOpenedOnFirstUse[] = {"libzip", "libgsl", "libmuparser", "libQt6Charts",
     "libQt6Network", "libQt6PrintSupport", "libQt6OpenGL", "libQt6Svg"};
 
+// A sanitized build links the sanitizers' runtimes, which bring the C++ and
+// maths libraries along, into every program.
+#ifdef CORROLAB_SANITIZED
+constexpr std::size_t kSanitizerRuntimes = 4;
+#else
+constexpr std::size_t kSanitizerRuntimes = 0;
+#endif
+
 // Qt only in the windows program, libcurl (and through it TLS, Kerberos, LDAP...)
 // only in the downloader, so that a conversion loads about a dozen libraries.
 TEST(Executables, OnlyTheWindowsProgramLoadsQtAndOnlyTheDownloaderLoadsCurl)
@@ -66,7 +74,7 @@ TEST(Executables, OnlyTheWindowsProgramLoadsQtAndOnlyTheDownloaderLoadsCurl)
         std::size_t mostLibraries;
     };
     const Case cases[] = {
-        {"corrolab", CORROLAB_EXE, false, false, 4}, // the C library alone
+        {"corrolab", CORROLAB_EXE, false, false, 4 + kSanitizerRuntimes}, // the C library alone
         {"corrolab-cli", CORROLAB_CLI_EXE, false, false, 15},
         {"corrolab-windows", CORROLAB_WINDOWS_EXE, true, false, 100},
         {"corrolab-fetch", CORROLAB_FETCH_EXE, false, true, 100},

@@ -34,11 +34,8 @@ int StartWindows(const std::filesystem::path& programFolder, const std::vector<s
             << '\n';
         return 1;
     }
-    const std::vector<std::filesystem::path> places
-        = HelperProgramPlaces(programFolder, kWindowsProgramName);
-    err << "corrolab: cannot start the windows: " << kWindowsProgramName << " is neither in "
-        << places[0].parent_path().string() << " nor in " << places[1].parent_path().string()
-        << '\n';
+    err << "corrolab: cannot start the windows: "
+        << NotInPlacesText(HelperProgramPlaces(programFolder, kWindowsProgramName)) << '\n';
     return 1;
 }
 

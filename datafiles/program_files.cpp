@@ -33,15 +33,28 @@ std::vector<std::filesystem::path> HelperProgramPlaces(
         (programFolder / ".." / "libexec" / "corrolab" / name).lexically_normal()};
 }
 
-std::optional<std::filesystem::path> FindHelperProgram(
-    const std::filesystem::path& programFolder, std::string_view name)
+namespace {
+
+// The first of `places` that holds a regular file (one that may be run, where
+// `executable`).
+std::optional<std::filesystem::path> FirstFile(
+    const std::vector<std::filesystem::path>& places, bool executable)
 {
-    for (const std::filesystem::path& place : HelperProgramPlaces(programFolder, name)) {
+    for (const std::filesystem::path& place : places) {
         std::error_code error;
-        if (std::filesystem::is_regular_file(place, error) && ::access(place.c_str(), X_OK) == 0)
+        if (std::filesystem::is_regular_file(place, error)
+            && (!executable || ::access(place.c_str(), X_OK) == 0))
             return place;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> FindHelperProgram(
+    const std::filesystem::path& programFolder, std::string_view name)
+{
+    return FirstFile(HelperProgramPlaces(programFolder, name), true);
 }
 
 std::vector<std::filesystem::path> ModulePlaces(
@@ -55,12 +68,15 @@ std::vector<std::filesystem::path> ModulePlaces(
 std::optional<std::filesystem::path> FindModule(
     const std::filesystem::path& programFolder, std::string_view module)
 {
-    for (const std::filesystem::path& place : ModulePlaces(programFolder, module)) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(place, error))
-            return place;
-    }
-    return std::nullopt;
+    return FirstFile(ModulePlaces(programFolder, module), false);
+}
+
+std::string NotInPlacesText(const std::vector<std::filesystem::path>& places)
+{
+    std::string text = places.front().filename().string() + " is neither in ";
+    for (size_t k = 0; k < places.size(); ++k)
+        text += (k == 0 ? "" : " nor in ") + places[k].parent_path().string();
+    return OneLine(text);
 }
 
 std::optional<std::string> ReadFileUpTo(const std::filesystem::path& path, size_t maxBytes)

@@ -34,6 +34,10 @@ std::vector<std::filesystem::path> ModulePlaces(
 std::optional<std::filesystem::path> FindModule(
     const std::filesystem::path& programFolder, std::string_view module);
 
+// Why a file of those places was not found, for a message: "corrolab-print.so
+// is neither in A nor in B", the places' folders in order.
+std::string NotInPlacesText(const std::vector<std::filesystem::path>& places);
+
 // The content of a file, read at once and closed, the file never written or kept
 // open. Reading stops after `maxBytes`, so that a device or a runaway file
 // (/dev/zero) cannot stall the program. std::nullopt when it cannot be opened.

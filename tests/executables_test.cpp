@@ -168,6 +168,14 @@ TEST(Executables, ModulesAreLookedForBesideTheProgramThenInTheInstalledFolder)
         for (const auto& path : c.present)
             std::filesystem::remove_all(path);
     }
+    // What a missing module is told with: both folders, in the order looked in,
+    // on one line whatever the folders' names hold.
+    EXPECT_EQ(NotInPlacesText(ModulePlaces(libexec, "corrolab-print")),
+        "corrolab-print.so is neither in " + libexec.string() + " nor in " + installed.string());
+    const std::string odd
+        = NotInPlacesText(ModulePlaces("/a\nb/libexec/corrolab", "corrolab-print"));
+    EXPECT_EQ(odd.find('\n'), std::string::npos) << odd;
+    EXPECT_TRUE(odd.starts_with("corrolab-print.so is neither in /a")) << odd;
 }
 
 std::filesystem::path WriteScript(const std::filesystem::path& path, const std::string& body)

@@ -1,7 +1,6 @@
 #include "app/ui/window_modules.h"
 
 #include "base/shared_library.h"
-#include "base/text.h"
 #include "datafiles/program_files.h"
 
 #include <map>
@@ -44,12 +43,8 @@ void* ModuleEntryAddress(
             return found->second;
     }
     const std::optional<std::filesystem::path> file = FindModule(programFolder, module);
-    if (!file) {
-        std::string places;
-        for (const std::filesystem::path& place : ModulePlaces(programFolder, module))
-            places += (places.empty() ? "" : " nor ") + place.parent_path().string();
-        throw std::runtime_error(OneLine(module + ".so is installed neither in " + places));
-    }
+    if (!file)
+        throw std::runtime_error(NotInPlacesText(ModulePlaces(programFolder, module)));
     return SharedLibrary::Open(file->string()).Address(entry);
 }
 

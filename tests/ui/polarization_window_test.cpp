@@ -69,10 +69,9 @@ TEST_F(PolarizationWindowTest, AMissingModuleIsToldAndTheMenuWorksOnceItIsThere)
     EXPECT_EQ(form->polarization(), nullptr);
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(platform.dialogs[0].icon, Platform::Icon::Warning);
-    EXPECT_TRUE(
-        platform.dialogs[0].text.starts_with("The polarization window cannot be opened: "
-                                             "corrolab-polarization.so is installed neither in "
-                                             "/nonexistent-corrolab-folder nor "))
+    EXPECT_TRUE(platform.dialogs[0].text.starts_with("The polarization window cannot be opened: "
+                                                     "corrolab-polarization.so is neither in "
+                                                     "/nonexistent-corrolab-folder nor in "))
         << platform.dialogs[0].text;
     ProvideModuleEntry(
         "corrolab_polarization_window", reinterpret_cast<void*>(&corrolab_polarization_window));
